@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace fluvane::mainwindow {
+
+// The client's own URL schemes; pages command the client by navigating to them.
+inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
+    "flvplay",  "tudouplay", "qiyiplay", "youkuplay", "dddisk",  "gbook",
+    "colse",    "close",     "appplay",  "appopen",   "appclose"};
+
+// True when the lower-cased URL contains the lower-cased scheme text anywhere:
+// pages put commands after a prefix of their own, so a prefix test would miss them.
+bool IsCommandUrl(std::string_view url, std::string_view schemeText);
+
+}  // namespace fluvane::mainwindow

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fluvane::platform {
+
+// INI files with the semantics of the Windows profile functions. Names and
+// values cross this interface as UTF-8; on disk the files are code page 936.
+class Profile {
+public:
+    virtual ~Profile() = default;
+    // At most bufferSize - 1 bytes of code page 936 text, never a broken character.
+    virtual std::string read(std::string_view section, std::string_view key,
+                             std::string_view fallback, std::size_t bufferSize,
+                             const std::filesystem::path& file) = 0;
+    // Creates the file, section or key if missing; false when it could not write.
+    virtual bool write(std::string_view section, std::string_view key, std::string_view value,
+                       const std::filesystem::path& file) = 0;
+};
+
+// Code page 936 (GBK) where files and the command line demand it.
+class CodePage {
+public:
+    virtual ~CodePage() = default;
+    // Characters GBK cannot hold become "?".
+    virtual std::string toGbk(std::string_view utf8) const = 0;
+    // Invalid bytes become U+FFFD.
+    virtual std::string fromGbk(std::string_view gbk) const = 0;
+};
+
+class Network {
+public:
+    virtual ~Network() = default;
+    virtual bool checkConnection(const std::string& url) = 0;
+    // Blocks until done or timed out. On failure the file is left as it was.
+    virtual bool downloadToFile(const std::string& url, const std::filesystem::path& file) = 0;
+};
+
+enum class WindowStyle { Hidden = 0, NormalFocus = 1, MinimizedFocus = 2 };
+
+struct ProcessInfo {
+    std::int64_t pid = 0;
+    std::string imageName;  // e.g. "fluvaneapp.exe" or "fluvaneapp"
+};
+
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // Never through a shell; returns once the process exists, without waiting.
+    virtual bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                       WindowStyle style) = 0;
+    virtual std::vector<ProcessInfo> list() = 0;
+    // Ends every process of the image name ("X.exe" also matches "X"), this one
+    // included; returns without waiting for them to go.
+    virtual void terminateByImageName(const std::string& imageName) = 0;
+    virtual bool anotherInstanceRunning() = 0;
+};
+
+struct Shortcut {
+    std::filesystem::path file;  // without extension; the platform adds its own
+    std::filesystem::path target;
+    std::vector<std::string> arguments;
+    std::string description;
+    std::filesystem::path icon;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool openLink(const std::string& url) = 0;
+    virtual bool openInBrowser(const std::string& url) = 0;
+    virtual std::filesystem::path desktopFolder() const = 0;
+    virtual bool createShortcut(const Shortcut& shortcut) = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    // The directory of the running executable.
+    virtual std::filesystem::path directory() const = 0;
+    virtual std::filesystem::path executable() const = 0;
+    // The arguments after the program name, as bytes.
+    virtual std::vector<std::string> arguments() const = 0;
+    // Ends the process at once; on the simulated platform it only records the end.
+    virtual void endProcess(int exitCode) = 0;
+};
+
+}  // namespace fluvane::platform
