@@ -1,0 +1,64 @@
+#include "options.hpp"
+
+#include <charconv>
+#include <string_view>
+#include <system_error>
+
+namespace portal {
+
+namespace {
+
+bool parse_port(std::string_view text, int& port) {
+    int value = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > 65535)
+        return false;
+    port = value;
+    return true;
+}
+
+}  // namespace
+
+const char* usage_text() {
+    return "usage: fluvane-portal --root DIR [--port P] [--bind ADDRESS]\n"
+           "  --root DIR       directory of the site to serve (required)\n"
+           "  --port P         TCP port; 0 (the default) picks a free one\n"
+           "  --bind ADDRESS   address to listen on (default 127.0.0.1)\n";
+}
+
+ParseResult parse_options(int argc, char** argv) {
+    Options options;
+    bool have_root = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h")
+            return HelpRequested{};
+        if (arg != "--port" && arg != "--root" && arg != "--bind")
+            return OptionsError{"unknown argument '" + std::string(arg) + "'"};
+        if (i + 1 >= argc)
+            return OptionsError{std::string(arg) + " needs a value"};
+        const std::string_view value = argv[++i];
+        if (arg == "--port") {
+            if (!parse_port(value, options.port))
+                return OptionsError{"--port: '" + std::string(value) + "' is not a port number (0-65535)"};
+        } else if (arg == "--root") {
+            options.root = std::filesystem::path(value);
+            have_root = true;
+        } else {
+            if (value.empty())
+                return OptionsError{"--bind: empty address"};
+            options.bind = std::string(value);
+        }
+    }
+    if (!have_root)
+        return OptionsError{"--root DIR is required"};
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.root, ec))
+        return OptionsError{"--root: '" + options.root.string() + "' is not a directory"};
+    options.root = std::filesystem::canonical(options.root, ec);
+    if (ec)
+        return OptionsError{"--root: " + ec.message()};
+    return options;
+}
+
+}  // namespace portal

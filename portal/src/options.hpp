@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <variant>
+
+namespace portal {
+
+struct Options {
+    int port = 0;  // 0: the system picks a free port
+    std::filesystem::path root;
+    std::string bind = "127.0.0.1";
+};
+
+struct HelpRequested {};
+
+struct OptionsError {
+    std::string message;
+};
+
+using ParseResult = std::variant<Options, HelpRequested, OptionsError>;
+
+ParseResult parse_options(int argc, char** argv);
+
+const char* usage_text();
+
+}  // namespace portal

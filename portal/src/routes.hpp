@@ -1,0 +1,26 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+namespace httplib {
+class Server;
+}
+
+namespace portal {
+
+struct SiteContext {
+    std::filesystem::path root;
+    std::string base_url;  // known only once the port is bound; set before serving
+};
+
+// Serves the site. GBK text files get "{{PORTAL}}" replaced by the base URL,
+// so the configuration the client downloads points back at this server.
+void install_site_routes(httplib::Server& server, const SiteContext& site);
+
+// Misbehaving endpoints under /fault/ for testing the client's downloads.
+// Long-running ones give up when `stopping` becomes true.
+void install_fault_routes(httplib::Server& server, const std::atomic<bool>& stopping);
+
+}  // namespace portal

@@ -1,0 +1,92 @@
+#include "site.hpp"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace portal {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool is_number(std::string_view text) {
+    return !text.empty() && text.size() <= 9 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Rejects ".." anywhere as a segment, and bytes that a file system would read
+// as separators or terminators, so no request can leave the site directory.
+bool safe_relative_path(std::string_view relative) {
+    if (relative.find('\\') != std::string_view::npos || relative.find('\0') != std::string_view::npos)
+        return false;
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        const std::size_t end = std::min(relative.find('/', start), relative.size());
+        if (relative.substr(start, end - start) == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool is_regular(const fs::path& file) {
+    std::error_code ec;
+    return fs::is_regular_file(file, ec);
+}
+
+}  // namespace
+
+Resolution resolve_site_path(const fs::path& root, std::string_view path, std::string_view id) {
+    if (path.empty() || path.front() != '/')
+        return NotFound{};
+    const std::string_view relative = path.substr(1);
+    if (!safe_relative_path(relative))
+        return NotFound{};
+    const fs::path target = root / fs::path(relative);
+
+    if (path.back() == '/') {
+        if (is_number(id)) {
+            const fs::path numbered = target / ("index" + std::string(id) + ".html");
+            if (is_regular(numbered))
+                return ServeFile{numbered};
+        }
+        const fs::path index = target / "index.html";
+        if (is_regular(index))
+            return ServeFile{index};
+        return NotFound{};
+    }
+    std::error_code ec;
+    if (fs::is_directory(target, ec))
+        return RedirectTo{std::string(path) + "/"};
+    if (is_regular(target))
+        return ServeFile{target};
+    return NotFound{};
+}
+
+std::string content_type_for(const fs::path& file) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> types{{
+        {".html", "text/html; charset=utf-8"},
+        {".htm", "text/html; charset=utf-8"},
+        {".asp", "text/html; charset=utf-8"},
+        {".txt", "text/plain; charset=gbk"},
+        {".css", "text/css; charset=utf-8"},
+        {".js", "text/javascript; charset=utf-8"},
+        {".svg", "image/svg+xml"},
+        {".png", "image/png"},
+        {".jpg", "image/jpeg"},
+        {".gif", "image/gif"},
+        {".ico", "image/x-icon"},
+    }};
+    const std::string extension = file.extension().string();
+    for (const auto& [ext, type] : types)
+        if (ext == extension)
+            return std::string(type);
+    return "application/octet-stream";
+}
+
+bool is_gbk_text(const fs::path& file) {
+    return file.extension() == ".txt";
+}
+
+}  // namespace portal

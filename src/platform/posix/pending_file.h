@@ -1,0 +1,37 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace fluvane::platform::posix {
+
+// A file written beside its target and moved over it only when complete, so a
+// failure at any point leaves the target exactly as it was. A replaced file
+// keeps its permissions; a new one gets `mode` (or 0666 less the umask).
+class PendingFile {
+public:
+    explicit PendingFile(std::filesystem::path target, std::optional<mode_t> mode = std::nullopt);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    bool ok() const { return fd_ >= 0; }
+    bool write(const char* data, std::size_t size);
+    // Flushes to disk and renames over the target; false leaves no trace.
+    bool commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+bool replaceFile(const std::filesystem::path& target, std::string_view content,
+                 std::optional<mode_t> mode = std::nullopt);
+
+}  // namespace fluvane::platform::posix

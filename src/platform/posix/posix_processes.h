@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <chrono>
+
+namespace fluvane::platform::posix {
+
+// Processes of this machine seen through /proc. An image name is the file name
+// of a process's executable; "X.exe" also matches an executable named "X".
+class PosixProcesses final : public Processes {
+public:
+    // instanceName names the lock of the single-instance test. selfEndDelay:
+    // how long this process lives on after it matched a termination, so that a
+    // caller can still issue the names after its own (Windows ends the caller
+    // from a separate taskkill process, which takes about as long).
+    explicit PosixProcesses(std::string instanceName = "fluvane",
+                            std::chrono::milliseconds selfEndDelay = std::chrono::milliseconds(250));
+    ~PosixProcesses() override;
+
+    // The window style has no meaning for a program started here.
+    bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               WindowStyle style) override;
+    std::vector<ProcessInfo> list() override;
+    // SIGKILL, as taskkill /f, to every matching process of this user; this
+    // process ends selfEndDelay later from a thread of its own.
+    void terminateByImageName(const std::string& imageName) override;
+    // The first call takes a per-user lock held for the rest of the process's
+    // life; true when another process holds it.
+    bool anotherInstanceRunning() override;
+
+private:
+    std::string instanceName_;
+    std::chrono::milliseconds selfEndDelay_;
+    int lockFd_ = -1;
+};
+
+bool imageNameMatches(std::string_view wanted, std::string_view imageName);
+
+}  // namespace fluvane::platform::posix

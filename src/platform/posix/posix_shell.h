@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace fluvane::platform::posix {
+
+// Links open with the desktop's handler; the browser command comes from
+// FLUVANE_BROWSER (split at spaces, so it may carry options), else xdg-open.
+class PosixShell final : public Shell {
+public:
+    explicit PosixShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
+
+    bool openLink(const std::string& url) override;
+    // The URL reaches the browser split at spaces, as an unquoted command line
+    // would pass it. A word opening with '-' is refused: it would be an option.
+    bool openInBrowser(const std::string& url) override;
+    // $XDG_DESKTOP_DIR, else the user-dirs.dirs entry, else $HOME/Desktop.
+    std::filesystem::path desktopFolder() const override;
+    // A freedesktop .desktop file: Name is the file's own name, as a Windows
+    // shortcut shows it, and the description becomes its Comment.
+    bool createShortcut(const Shortcut& shortcut) override;
+
+private:
+    std::string opener_;
+};
+
+// The Exec value running target with arguments, quoted as the Desktop Entry format requires.
+std::string desktopExec(const std::filesystem::path& target, const std::vector<std::string>& arguments);
+
+}  // namespace fluvane::platform::posix

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fluvane::platform::posix {
+
+// Starts program with the argument vector (never through a shell) and returns
+// once it exists. A thread waits for that one child, so it leaves no zombie
+// and a waitpid of other code on its own children is never disturbed.
+// searchPath: look a bare program name up in PATH.
+bool spawnDetached(const std::string& program, const std::vector<std::string>& arguments, bool searchPath);
+
+}  // namespace fluvane::platform::posix

@@ -1,0 +1,116 @@
+// Shell services with HOME, the XDG folders and the opener in a temporary folder.
+#include "temp_dir.h"
+
+#include "platform/posix/posix_shell.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+namespace fluvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Shortcut;
+using platform::posix::desktopExec;
+using platform::posix::PosixShell;
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"HOME", "XDG_DESKTOP_DIR", "XDG_CONFIG_HOME", "FLUVANE_BROWSER"}) unsetenv(name);
+        setenv("HOME", dir.path().c_str(), 1);
+        // Records its arguments, one a line, in the file named after itself.
+        writeBytes(recorder, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\" && mv \"$0.args.tmp\" \"$0.args\"\n");
+        fs::permissions(recorder, fs::perms::owner_all);
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"HOME", "XDG_DESKTOP_DIR", "XDG_CONFIG_HOME", "FLUVANE_BROWSER"}) unsetenv(name);
+    }
+
+    // What the recorder was started with; empty if it never ran.
+    std::string recorded()
+    {
+        const fs::path args = recorder.string() + ".args";
+        for (int i = 0; i < 1000 && !fs::exists(args); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return readBytes(args);
+    }
+
+    TempDir dir;
+    fs::path recorder = dir / "opener";
+    PosixShell shell{recorder.string()};
+};
+
+TEST_F(ShellTest, LinksGoToTheOpenerAsOneArgument)
+{
+    ASSERT_TRUE(shell.openLink("http://127.0.0.1/a b?x=$(id)"));
+    EXPECT_EQ(recorded(), "http://127.0.0.1/a b?x=$(id)\n");
+    EXPECT_FALSE(shell.openLink("--help"));
+}
+
+TEST_F(ShellTest, TheBrowserGetsTheUrlSplitAtSpaces)
+{
+    setenv("FLUVANE_BROWSER", (recorder.string() + " --new-window").c_str(), 1);
+    ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/a  b c"));
+    EXPECT_EQ(recorded(), "--new-window\nhttp://127.0.0.1/a\nb\nc\n");
+}
+
+TEST_F(ShellTest, WordsThatWouldBeBrowserOptionsAreRefused)
+{
+    EXPECT_FALSE(shell.openInBrowser("http://x/ --renderer-cmd-prefix=evil"));
+}
+
+TEST_F(ShellTest, WithoutABrowserSettingTheOpenerServes)
+{
+    ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/"));
+    EXPECT_EQ(recorded(), "http://127.0.0.1/\n");
+}
+
+TEST_F(ShellTest, TheDesktopFolderFollowsTheXdgRules)
+{
+    EXPECT_EQ(shell.desktopFolder(), dir / "Desktop");
+    fs::create_directories(dir / ".config");
+    writeBytes(dir / ".config/user-dirs.dirs", "# comment\nXDG_DESKTOP_DIR=\"$HOME/桌面\"\n");
+    EXPECT_EQ(shell.desktopFolder(), dir / "桌面");
+    setenv("XDG_CONFIG_HOME", (dir / "elsewhere").c_str(), 1);
+    EXPECT_EQ(shell.desktopFolder(), dir / "Desktop");
+    setenv("XDG_DESKTOP_DIR", (dir / "explicit").c_str(), 1);
+    EXPECT_EQ(shell.desktopFolder(), dir / "explicit");
+}
+
+TEST_F(ShellTest, ExecQuotesEveryArgument)
+{
+    EXPECT_EQ(desktopExec("/opt/fluvane app/fluvane", {"标题#@@http://x/?a=1&b=50%", "q\"`$\\"}),
+              R"("/opt/fluvane app/fluvane" "标题#@@http://x/?a=1&b=50%%" "q\\"\\`\\$\\\\")");
+}
+
+TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
+{
+    const fs::path desktop = shell.desktopFolder();
+    fs::create_directories(desktop);
+    Shortcut shortcut{desktop / "西游记", "/opt/fluvane/fluvane", {"西游记#@@http://x/a b"}, "澜映影视", {}};
+    ASSERT_TRUE(shell.createShortcut(shortcut));
+    const fs::path file = desktop / "西游记.desktop";
+    EXPECT_EQ(readBytes(file),
+              "[Desktop Entry]\nType=Application\nName=西游记\nComment=澜映影视\n"
+              "Exec=\"/opt/fluvane/fluvane\" \"西游记#@@http://x/a b\"\n");
+    EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_exec, fs::perms::none);
+
+    shortcut.arguments = {"again"};
+    shortcut.icon = "/opt/fluvane/icon.png";
+    ASSERT_TRUE(shell.createShortcut(shortcut));
+    EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"), std::string::npos);
+}
+
+TEST_F(ShellTest, AShortcutIntoAMissingFolderFails)
+{
+    EXPECT_FALSE(shell.createShortcut({dir / "no-such-dir" / "x", "/bin/true", {}, "", {}}));
+}
+
+}  // namespace
+}  // namespace fluvane::test
