@@ -1,0 +1,72 @@
+// The composition root of the desktop client: the Qt window system, the POSIX
+// services and the portable logic, joined here and nowhere else.
+#include "mainwindow/command_url.h"
+#include "platform/platform.h"
+#include "platform/posix/curl_network.h"
+#include "platform/posix/posix_application.h"
+#include "platform/posix/posix_code_page.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/posix/posix_profile.h"
+#include "platform/posix/posix_shell.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_web_context.h"
+#include "startup/client.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace fluvane;
+
+// The engine must know before it starts: as root it cannot sandbox itself, and
+// it is not to contact anything but the pages it is asked for.
+void prepareBrowserEngine() {
+    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    std::string flags = "--disable-background-networking --disable-component-update --disable-gpu";
+    if (const char* given = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS")) {
+        flags = std::string(given) + " " + flags;
+    }
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
+}
+
+// A build setting, overridden by the environment variable of the same name.
+std::string setting(const char* name, const char* built) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : built;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    prepareBrowserEngine();
+    const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
+                                           mainwindow::kCommandSchemes.end());
+    qtplatform::QtWebContext::registerSchemes(schemes);
+
+    QApplication app(argc, argv);
+    // Windows hide rather than close; the logic ends the process itself.
+    app.setQuitOnLastWindowClosed(false);
+
+    qtplatform::QtUi ui(schemes);
+    platform::posix::PosixCodePage codePage;
+    platform::posix::PosixProfile profile(codePage);
+    platform::posix::CurlNetwork network;
+    platform::posix::PosixProcesses processes;
+    platform::posix::PosixShell shell;
+    platform::posix::PosixApplication application(argc, argv);
+
+    const std::string portalUrl = setting("FLUVANE_PORTAL_URL", FLUVANE_PORTAL_URL);
+    std::string checkUrl = setting("FLUVANE_CHECK_URL", FLUVANE_CHECK_URL);
+    if (checkUrl.empty()) checkUrl = portalUrl;
+
+    platform::Platform platform{ui,         profile, codePage, network,  processes,
+                                shell,      application, portalUrl, checkUrl};
+    startup::Client client(platform);
+    client.start();
+    return app.exec();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/browser.h"
+#include "platform/qt/qt_control.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QWebEngineLoadingInfo;
+class QWebEngineNewWindowRequest;
+class QWebEngineView;
+
+namespace fluvane::qtplatform {
+
+class QtWebContext;
+class QtWebPage;
+
+class QtBrowserPane : public QtControl<platform::BrowserPane> {
+public:
+    QtBrowserPane(QWidget& parent, QtWebContext& context);
+    ~QtBrowserPane() override;
+
+    void navigate(const std::string& url) override;
+    void setSilent(bool silent) override;
+    bool silent() const override;
+    void refresh() override;
+    void goBack() override;
+    void goForward() override;
+    std::string locationUrl() const override;
+    std::optional<platform::Document> document() const override { return document_; }
+
+private:
+    QWebEngineView& view() const;
+    bool allowNavigation(const QUrl& url, bool mainFrame);
+    void openNewWindow(QWebEngineNewWindowRequest& request);
+    void loadingChanged(const QWebEngineLoadingInfo& loading);
+    void loadFinished();
+
+    QtWebContext& context_;
+    QtWebPage* page_;
+    // Connections end with the pane, while its view may live a little longer.
+    std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
+    std::optional<platform::Document> document_;
+    // The engine still reports loads of navigations the logic cancelled.
+    QStringList cancelled_;
+};
+
+}  // namespace fluvane::qtplatform

@@ -1,0 +1,203 @@
+#include "platform/qt/qt_form.h"
+
+#include "platform/qt/qt_form_widget.h"
+#include "platform/qt/qt_move_loop.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QRegion>
+#include <QScreen>
+#include <QWindow>
+
+namespace fluvane::qtplatform {
+
+namespace {
+
+platform::WindowHandle nextHandle() {
+    static platform::WindowHandle last = 0;
+    return ++last;
+}
+
+constexpr std::uintptr_t kCommandMask = 0xFFF0;
+
+}  // namespace
+
+QtForm::QtForm(QtWebContext& web)
+    : QtSurfaceBase(new FormWidget, web),
+      handle_(nextHandle()),
+      procedure_([this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+          return defaultProcedure(message, wParam, lParam);
+      }),
+      moveLoop_(new QtMoveLoop(form(), [this](std::uint32_t message, std::uintptr_t wParam,
+                                              std::intptr_t lParam) {
+          return sendMessage(message, wParam, lParam);
+      })) {
+    form().closeRequested = [this] {
+        sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
+    };
+    form().stateChanged = [this] { noticeWindowManagerState(); };
+}
+
+QtForm::~QtForm() { delete moveLoop_; }
+
+FormWidget& QtForm::form() const { return static_cast<FormWidget&>(surface()); }
+
+std::string QtForm::caption() const { return toStdString(form().windowTitle()); }
+
+void QtForm::setCaption(const std::string& text) { form().setWindowTitle(toQString(text)); }
+
+void QtForm::setIcon(std::shared_ptr<platform::Picture> icon) {
+    const QImage* image = icon ? imageOf(*icon) : nullptr;
+    form().setWindowIcon(image ? QIcon(QPixmap::fromImage(*image)) : QIcon());
+}
+
+void QtForm::setOwner(platform::Form* owner) {
+    auto* ownerForm = dynamic_cast<QtForm*>(owner);
+    form().winId();
+    if (ownerForm) ownerForm->form().winId();
+    form().windowHandle()->setTransientParent(ownerForm ? ownerForm->form().windowHandle()
+                                                        : nullptr);
+}
+
+// Changing a window's flags hides it; a shown window is shown again.
+void QtForm::setWindowFlag(Qt::WindowType flag, bool on) {
+    const bool shown = form().isVisible();
+    form().setWindowFlag(flag, on);
+    if (shown) form().show();
+}
+
+void QtForm::setTopmost(bool topmost) { setWindowFlag(Qt::WindowStaysOnTopHint, topmost); }
+
+void QtForm::setShowInTaskbar(bool show) { setWindowFlag(Qt::Tool, !show); }
+
+void QtForm::setRegion(std::optional<platform::Rect> region) {
+    if (region) {
+        form().setMask(QRegion(toQRect(*region)));
+    } else {
+        form().clearMask();
+    }
+}
+
+void QtForm::setAlpha(int alpha) { form().setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
+
+void QtForm::setWindowState(platform::WindowState state) {
+    using platform::WindowState;
+    if (state == state_) return;
+    switch (state) {
+        case WindowState::Minimized:
+            stateBeforeMinimize_ = state_;
+            state_ = WindowState::Minimized;
+            form().showMinimized();
+            break;
+        case WindowState::Maximized:
+            maximize();
+            break;
+        case WindowState::Normal:
+            if (state_ == WindowState::Minimized) form().showNormal();
+            if (state_ == WindowState::Maximized || stateBeforeMinimize_ == WindowState::Maximized) {
+                setGeometry(fromQRect(normalGeometry_));
+            }
+            state_ = WindowState::Normal;
+            break;
+    }
+}
+
+// The procedures decide the maximised place: the default is the work area.
+void QtForm::maximize() {
+    if (state_ == platform::WindowState::Normal) normalGeometry_ = form().geometry();
+    if (state_ == platform::WindowState::Minimized) form().showNormal();
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    platform::MinMaxInfo info;
+    info.maxSize = {workArea.width(), workArea.height()};
+    info.maxPosition = {workArea.x(), workArea.y()};
+    info.maxTrackSize = info.maxSize;
+    const auto alive = lifetime();
+    sendMessage(platform::msg::GetMinMaxInfo, 0, reinterpret_cast<std::intptr_t>(&info));
+    if (alive.expired()) return;
+    state_ = platform::WindowState::Maximized;
+    setGeometry(platform::Rect::fromSize(info.maxPosition.x, info.maxPosition.y, info.maxSize.x,
+                                         info.maxSize.y));
+}
+
+// Restoring a minimised window brings back the state it had before.
+void QtForm::restore() {
+    using platform::WindowState;
+    if (state_ == WindowState::Minimized && stateBeforeMinimize_ == WindowState::Maximized) {
+        form().showNormal();
+        state_ = WindowState::Maximized;
+    } else {
+        setWindowState(WindowState::Normal);
+    }
+}
+
+void QtForm::noticeWindowManagerState() {
+    using platform::WindowState;
+    if (form().isMinimized() && state_ != WindowState::Minimized) {
+        stateBeforeMinimize_ = state_;
+        state_ = WindowState::Minimized;
+    } else if (!form().isMinimized() && state_ == WindowState::Minimized) {
+        state_ = stateBeforeMinimize_;
+    }
+}
+
+void QtForm::setForeground() {
+    form().raise();
+    form().activateWindow();
+}
+
+void QtForm::show() { form().show(); }
+
+void QtForm::hide() { form().hide(); }
+
+void QtForm::close() {
+    const auto alive = lifetime();
+    if (formEvents.unload) formEvents.unload();
+    if (alive.expired()) return;
+    sendMessage(platform::msg::Destroy, 0, 0);
+    if (alive.expired()) return;
+    releaseCapture();
+    form().hide();
+}
+
+platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure procedure) {
+    return std::exchange(procedure_, std::move(procedure));
+}
+
+std::intptr_t QtForm::sendMessage(std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam) {
+    // A procedure may replace itself while it runs.
+    const platform::WindowProcedure current = procedure_;
+    return current ? current(message, wParam, lParam) : 0;
+}
+
+std::intptr_t QtForm::defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t) {
+    switch (message) {
+        case platform::msg::SysCommand:
+            systemCommand(wParam);
+            return 0;
+        case platform::msg::Moving:
+        case platform::msg::Sizing:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+void QtForm::systemCommand(std::uintptr_t command) {
+    if (command == platform::syscmd::DragMove) {
+        moveLoop_->start();
+        return;
+    }
+    switch (command & kCommandMask) {
+        case platform::syscmd::Move: moveLoop_->start(); break;
+        case platform::syscmd::Close: close(); break;
+        case platform::syscmd::Minimize: setWindowState(platform::WindowState::Minimized); break;
+        case platform::syscmd::Maximize: setWindowState(platform::WindowState::Maximized); break;
+        case platform::syscmd::Restore: restore(); break;
+        default: break;
+    }
+}
+
+}  // namespace fluvane::qtplatform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/qt/qt_surface.h"
+
+namespace fluvane::qtplatform {
+
+class FormWidget;
+class QtMoveLoop;
+
+class QtForm : public QtSurfaceBase<platform::Form> {
+public:
+    explicit QtForm(QtWebContext& web);
+    ~QtForm() override;
+
+    platform::WindowHandle handle() const override { return handle_; }
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+    void setIcon(std::shared_ptr<platform::Picture> icon) override;
+    void setOwner(platform::Form* owner) override;
+    void setTopmost(bool topmost) override;
+    void setShowInTaskbar(bool show) override;
+    void setRegion(std::optional<platform::Rect> region) override;
+    void setAlpha(int alpha) override;
+    platform::WindowState windowState() const override { return state_; }
+    void setWindowState(platform::WindowState state) override;
+    void setForeground() override;
+
+    void show() override;
+    void hide() override;
+    void close() override;
+
+    platform::WindowProcedure replaceProcedure(platform::WindowProcedure procedure) override;
+    std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+
+private:
+    FormWidget& form() const;
+    std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
+                                   std::intptr_t lParam);
+    void systemCommand(std::uintptr_t command);
+    void maximize();
+    void restore();
+    void setWindowFlag(Qt::WindowType flag, bool on);
+    void noticeWindowManagerState();
+
+    platform::WindowHandle handle_;
+    platform::WindowProcedure procedure_;
+    platform::WindowState state_ = platform::WindowState::Normal;
+    platform::WindowState stateBeforeMinimize_ = platform::WindowState::Normal;
+    QRect normalGeometry_;
+    QtMoveLoop* moveLoop_;
+};
+
+}  // namespace fluvane::qtplatform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/messages.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+namespace fluvane::qtplatform {
+
+// The move loop of a borderless window, run by the platform because the
+// window manager's own loop would tell the window procedures nothing: the
+// window takes the mouse and, until the button is released, every pointer
+// move proposes a rectangle through Moving that the procedures may rewrite.
+class QtMoveLoop : public QObject {
+public:
+    QtMoveLoop(QWidget& window, platform::WindowProcedure send);
+    ~QtMoveLoop() override;
+
+    // Nothing happens unless a mouse button is held.
+    void start();
+    bool active() const { return active_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void moveTo(const QPoint& cursor);
+    void finish();
+
+    QWidget& window_;
+    platform::WindowProcedure send_;
+    bool active_ = false;
+    QPoint startCursor_;
+    QRect startGeometry_;
+};
+
+}  // namespace fluvane::qtplatform

@@ -1,0 +1,93 @@
+#include "platform/qt/qt_tray.h"
+
+#include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_form.h"
+#include "platform/qt/qt_picture.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+namespace fluvane::qtplatform {
+
+namespace {
+
+namespace flag {
+constexpr unsigned Message = 1, Icon = 2, Tip = 4, Balloon = 16;
+}
+
+QSystemTrayIcon::MessageIcon balloonIcon(int icon) {
+    switch (icon) {
+        case 1: return QSystemTrayIcon::Information;
+        case 2: return QSystemTrayIcon::Warning;
+        case 3: return QSystemTrayIcon::Critical;
+        default: return QSystemTrayIcon::NoIcon;
+    }
+}
+
+}  // namespace
+
+bool QtTray::apply(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) {
+    const Key key{data.owner, data.id};
+    const auto found = icons_.find(key);
+    switch (operation) {
+        case platform::NotifyIconOperation::Add:
+            return found == icons_.end() && add(data);
+        case platform::NotifyIconOperation::Modify:
+            if (found == icons_.end() || !found->second.icon) return false;
+            update(found->second, data);
+            return true;
+        case platform::NotifyIconOperation::Delete:
+            if (found == icons_.end()) return false;
+            remove(key);
+            return true;
+    }
+    return false;
+}
+
+bool QtTray::add(const platform::NotifyIconData& data) {
+    auto* owner = dynamic_cast<QtForm*>(data.owner);
+    if (!owner) return false;
+    const Key key{data.owner, data.id};
+    // The icon goes with its owner's window.
+    auto* icon = new QSystemTrayIcon(owner->widget());
+    Entry& entry = icons_[key];
+    entry.icon = icon;
+    const auto send = [this, key](std::intptr_t mouseMessage) {
+        const auto found = icons_.find(key);
+        if (found == icons_.end() || found->second.callbackMessage == 0) return;
+        key.first->sendMessage(found->second.callbackMessage, key.second, mouseMessage);
+    };
+    connect(icon, &QSystemTrayIcon::activated, this,
+            [send](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) send(platform::traymsg::LeftButtonUp);
+                if (reason == QSystemTrayIcon::Context) send(platform::traymsg::RightButtonUp);
+            });
+    connect(icon, &QSystemTrayIcon::messageClicked, this,
+            [send] { send(platform::traymsg::BalloonClick); });
+    connect(icon, &QObject::destroyed, this, [this, key] { icons_.erase(key); });
+    update(entry, data);
+    icon->show();
+    return true;
+}
+
+void QtTray::update(Entry& entry, const platform::NotifyIconData& data) {
+    if (data.flags & flag::Message) entry.callbackMessage = data.callbackMessage;
+    if (data.flags & flag::Icon) {
+        const QImage* image = data.icon ? imageOf(*data.icon) : nullptr;
+        entry.icon->setIcon(image ? QIcon(QPixmap::fromImage(*image)) : QIcon());
+    }
+    if (data.flags & flag::Tip) entry.icon->setToolTip(toQString(data.tip));
+    if ((data.flags & flag::Balloon) && !data.balloonText.empty()) {
+        entry.icon->showMessage(toQString(data.balloonTitle), toQString(data.balloonText),
+                                balloonIcon(data.balloonIcon), data.timeoutMs > 0 ? data.timeoutMs : 10000);
+    }
+}
+
+void QtTray::remove(const Key& key) {
+    const QPointer<QSystemTrayIcon> icon = icons_.at(key).icon;
+    icons_.erase(key);
+    delete icon.data();
+}
+
+}  // namespace fluvane::qtplatform

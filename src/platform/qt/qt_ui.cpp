@@ -1,0 +1,139 @@
+#include "platform/qt/qt_ui.h"
+
+#include "platform/qt/qt_buffer.h"
+#include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_form.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_picture_loading.h"
+#include "platform/qt/qt_system_colors.h"
+#include "platform/qt/qt_timer.h"
+#include "platform/qt/qt_tray.h"
+#include "platform/qt/qt_web_context.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+
+namespace fluvane::qtplatform {
+
+namespace {
+
+constexpr int kLargeIconSide = 32;
+
+std::shared_ptr<platform::Picture> pictureOf(const QImage& image) {
+    if (image.isNull()) return nullptr;
+    return std::make_shared<QtPicture>(image);
+}
+
+QScreen& screen() { return *QGuiApplication::primaryScreen(); }
+
+}  // namespace
+
+QtUi::QtUi(const std::vector<std::string>& commandSchemes)
+    : web_(std::make_unique<QtWebContext>(commandSchemes)), tray_(std::make_unique<QtTray>()) {}
+
+QtUi::~QtUi() = default;
+
+std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtForm>(*web_); }
+
+std::unique_ptr<platform::Timer> QtUi::createTimer() { return std::make_unique<QtTimer>(); }
+
+std::unique_ptr<platform::Buffer> QtUi::createBuffer(platform::Size size) {
+    return std::make_unique<QtBuffer>(size);
+}
+
+std::shared_ptr<platform::Picture> QtUi::loadPicture(const std::filesystem::path& file) {
+    return pictureOf(readPictureFile(file));
+}
+
+std::shared_ptr<platform::Picture> QtUi::loadIcon(const std::filesystem::path& file) {
+    return pictureOf(readIconFile(file, kLargeIconSide));
+}
+
+std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
+    return pictureOf(resourceImage(id));
+}
+
+platform::Color QtUi::systemColor(int index) const {
+    return qtplatform::systemColor(QApplication::palette(), index);
+}
+
+platform::Size QtUi::screenSize() const {
+    const QSize size = screen().geometry().size();
+    return {size.width(), size.height()};
+}
+
+platform::Rect QtUi::workArea() const { return fromQRect(screen().availableGeometry()); }
+
+// The strip of the screen the work area leaves out, on whichever edge it lies.
+platform::Rect QtUi::taskbarRect() const {
+    const platform::Rect all = fromQRect(screen().geometry());
+    const platform::Rect work = fromQRect(screen().availableGeometry());
+    if (work.bottom < all.bottom) return {all.left, work.bottom, all.right, all.bottom};
+    if (work.top > all.top) return {all.left, all.top, all.right, work.top};
+    if (work.left > all.left) return {all.left, all.top, work.left, all.bottom};
+    if (work.right < all.right) return {work.right, all.top, all.right, all.bottom};
+    return {};
+}
+
+platform::Point QtUi::cursorPosition() const { return fromQPoint(QCursor::pos()); }
+
+platform::MessageBoxResult QtUi::messageBox(const std::string& title, const std::string& text,
+                                            platform::MessageBoxIcon icon,
+                                            platform::MessageBoxButtons buttons) {
+    using platform::MessageBoxButtons;
+    using platform::MessageBoxResult;
+    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                                   QMessageBox::Question, QMessageBox::Warning,
+                                                   QMessageBox::Critical};
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == MessageBoxButtons::YesNo) standard = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == MessageBoxButtons::OkCancel) standard = QMessageBox::Ok | QMessageBox::Cancel;
+    QMessageBox box(kIcons[static_cast<int>(icon)], toQString(title), toQString(text), standard);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MessageBoxResult::Yes;
+        case QMessageBox::No: return MessageBoxResult::No;
+        case QMessageBox::Cancel: return MessageBoxResult::Cancel;
+        default:
+            return buttons == MessageBoxButtons::YesNo ? MessageBoxResult::No
+                                                       : buttons == MessageBoxButtons::OkCancel
+                                                             ? MessageBoxResult::Cancel
+                                                             : MessageBoxResult::Ok;
+    }
+}
+
+int QtUi::popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
+                    platform::Point screen) {
+    auto* form = dynamic_cast<QtForm*>(&owner);
+    QMenu menu(form ? form->widget() : nullptr);
+    for (const platform::MenuItem& item : items) {
+        if (item.id == 0 && item.caption.empty()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(toQString(item.caption));
+        action->setData(item.id);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        action->setEnabled(item.enabled);
+    }
+    const QAction* chosen = menu.exec(toQPoint(screen));
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+bool QtUi::notifyIcon(platform::NotifyIconOperation operation,
+                      const platform::NotifyIconData& data) {
+    return tray_->apply(operation, data);
+}
+
+void QtUi::processEvents() { QCoreApplication::processEvents(); }
+
+void QtUi::sleep(int milliseconds) {
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+}  // namespace fluvane::qtplatform

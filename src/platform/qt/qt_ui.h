@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/ui.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fluvane::qtplatform {
+
+class QtTray;
+class QtWebContext;
+
+// The window system of the Qt desktop. Create it after the application object;
+// the command schemes must have been registered before that
+// (QtWebContext::registerSchemes).
+class QtUi : public platform::Ui {
+public:
+    explicit QtUi(const std::vector<std::string>& commandSchemes);
+    ~QtUi() override;
+
+    std::unique_ptr<platform::Form> createForm() override;
+    std::unique_ptr<platform::Timer> createTimer() override;
+    std::unique_ptr<platform::Buffer> createBuffer(platform::Size size) override;
+
+    std::shared_ptr<platform::Picture> loadPicture(const std::filesystem::path& file) override;
+    std::shared_ptr<platform::Picture> loadIcon(const std::filesystem::path& file) override;
+    std::shared_ptr<platform::Picture> resourcePicture(int id) override;
+
+    platform::Color systemColor(int index) const override;
+    platform::Size screenSize() const override;
+    platform::Rect workArea() const override;
+    platform::Rect taskbarRect() const override;
+    platform::Point cursorPosition() const override;
+
+    platform::MessageBoxResult messageBox(const std::string& title, const std::string& text,
+                                          platform::MessageBoxIcon icon,
+                                          platform::MessageBoxButtons buttons) override;
+    int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
+                  platform::Point screen) override;
+    bool notifyIcon(platform::NotifyIconOperation operation,
+                    const platform::NotifyIconData& data) override;
+
+    void processEvents() override;
+    void sleep(int milliseconds) override;
+
+private:
+    std::unique_ptr<QtWebContext> web_;
+    std::unique_ptr<QtTray> tray_;
+};
+
+}  // namespace fluvane::qtplatform
