@@ -12,7 +12,8 @@ public:
     virtual int interval() const = 0;  // milliseconds; 0 never ticks
     virtual void setInterval(int milliseconds) = 0;
     virtual bool enabled() const = 0;
-    // Enabling (or changing the interval of an enabled timer) restarts the wait.
+    // Switching on, or changing the interval of an enabled timer, restarts the
+    // wait; switching on a timer that is already on changes nothing.
     virtual void setEnabled(bool enabled) = 0;
 
     std::function<void()> tick;

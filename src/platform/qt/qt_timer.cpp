@@ -7,16 +7,20 @@ namespace fluvane::qtplatform {
 QtTimer::QtTimer() {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (tick) tick();
+        // A handler may replace itself or switch the timer off while it runs.
+        if (auto handler = tick) handler();
     });
 }
 
 void QtTimer::setInterval(int milliseconds) {
-    interval_ = std::max(milliseconds, 0);
+    milliseconds = std::max(milliseconds, 0);
+    if (milliseconds == interval_) return;
+    interval_ = milliseconds;
     restart();
 }
 
 void QtTimer::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
     enabled_ = enabled;
     restart();
 }

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/sim/sim_controls.h"
+
+#include <optional>
+
+namespace fluvane::sim {
+
+// A top-level window. Its original procedure does what the window manager
+// would: SysCommand Close closes the form, Minimize/Maximize/Restore change
+// the state, DragMove and Size (with the edge in the low four bits) run a move
+// or size loop by the displacement set with setNextDrag (none by default).
+// Maximising asks the procedure chain for GetMinMaxInfo (proposing the whole
+// screen at 0,0) and takes maxPosition and maxSize as its geometry.
+class SimForm final : public SimSurfaceBase<platform::Form> {
+public:
+    SimForm(SimUi& ui, platform::WindowHandle handle);
+    ~SimForm() override;
+
+    platform::WindowHandle handle() const override { return handle_; }
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override { caption_ = text; }
+    void setIcon(std::shared_ptr<platform::Picture> icon) override { icon_ = std::move(icon); }
+    void setOwner(platform::Form* owner) override { owner_ = owner; }
+    void setTopmost(bool topmost) override { topmost_ = topmost; }
+    void setShowInTaskbar(bool show) override { showInTaskbar_ = show; }
+    void setRegion(std::optional<Rect> region) override { region_ = region; }
+    void setAlpha(int alpha) override { alpha_ = alpha; }
+    platform::WindowState windowState() const override { return state_; }
+    void setWindowState(platform::WindowState state) override;
+    void setForeground() override;
+    void show() override;
+    void hide() override { applyVisible(false); }
+    void close() override;
+    platform::WindowProcedure replaceProcedure(platform::WindowProcedure procedure) override;
+    std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+    bool shown() const override;
+
+    const std::shared_ptr<platform::Picture>& icon() const { return icon_; }
+    platform::Form* owner() const { return owner_; }
+    bool topmost() const { return topmost_; }
+    bool showInTaskbar() const { return showInTaskbar_; }
+    const std::optional<Rect>& region() const { return region_; }
+    int alpha() const { return alpha_; }
+    bool closed() const { return closed_; }
+    int foregroundRequests() const { return foregroundRequests_; }
+    // Move and size loops run so far, by system command or simulated drag.
+    int sizeMoveLoops() const { return sizeMoveLoops_; }
+
+    // The user drags the window by (dx, dy) in `steps` equal moves: EnterSizeMove,
+    // one Moving per step with the start rectangle plus the offset so far (the
+    // geometry becomes the rectangle as the procedures left it), ExitSizeMove.
+    void simulateDrag(int dx, int dy, int steps = 1);
+    // The user drags an edge (a platform::sizing value) by (dx, dy): Sizing
+    // instead of Moving, one step.
+    void simulateResizeDrag(std::uintptr_t edge, int dx, int dy);
+    // What the next move or size loop started by a system command moves by.
+    void setNextDrag(int dx, int dy) { nextDrag_ = {dx, dy}; }
+
+private:
+    std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    void sysCommand(std::uintptr_t command);
+    void maximize();
+
+    platform::WindowHandle handle_;
+    platform::WindowProcedure procedure_;
+    std::string caption_;
+    std::shared_ptr<platform::Picture> icon_;
+    platform::Form* owner_ = nullptr;
+    bool topmost_ = false;
+    bool showInTaskbar_ = true;
+    std::optional<Rect> region_;
+    int alpha_ = 255;
+    platform::WindowState state_ = platform::WindowState::Normal;
+    Rect normalGeometry_;
+    bool zoomed_ = false;  // the geometry is the maximised one, even while minimised
+    bool closed_ = false;
+    int foregroundRequests_ = 0;
+    int sizeMoveLoops_ = 0;
+    Point nextDrag_;
+};
+
+}  // namespace fluvane::sim

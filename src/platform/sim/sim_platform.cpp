@@ -1,0 +1,22 @@
+#include "platform/sim/sim_platform.h"
+
+namespace fluvane::sim {
+
+SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
+                         const std::filesystem::path& applicationDirectory, std::string portalUrl,
+                         std::string checkUrl)
+    : profile_(profile),
+      codePage_(codePage),
+      portalUrl_(std::move(portalUrl)),
+      checkUrl_(checkUrl.empty() ? portalUrl_ : std::move(checkUrl)),
+      ui_(clock_),
+      network_(clock_),
+      application_(applicationDirectory),
+      processes_(application_),
+      shell_(applicationDirectory / "Desktop") {}
+
+platform::Platform SimPlatform::platform() {
+    return {ui_, profile_, codePage_, network_, processes_, shell_, application_, portalUrl_, checkUrl_};
+}
+
+}  // namespace fluvane::sim

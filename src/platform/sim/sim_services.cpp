@@ -1,0 +1,102 @@
+#include "platform/sim/sim_services.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+namespace fluvane::sim {
+
+namespace {
+
+std::string lowered(std::string text) {
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// "X.exe" also matches a process named "X"; letter case never matters.
+bool imageMatches(const std::string& wanted, const std::string& image) {
+    const std::string w = lowered(wanted), i = lowered(image);
+    return w == i || (w.ends_with(".exe") && w.substr(0, w.size() - 4) == i);
+}
+
+bool writeReplacing(const std::filesystem::path& file, const std::string& body) {
+    std::filesystem::path temporary = file;
+    temporary += ".download";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out || !out.write(body.data(), static_cast<std::streamsize>(body.size())) || !out.flush()) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, file, error);
+    if (error) std::filesystem::remove(temporary, error);
+    return !error;
+}
+
+}  // namespace
+
+bool SimNetwork::checkConnection(const std::string& url) {
+    connectionChecks_.push_back(url);
+    return connected_;
+}
+
+bool SimNetwork::downloadToFile(const std::string& url, const std::filesystem::path& file) {
+    downloads_.push_back(url);
+    auto found = responses_.find(url);
+    if (found == responses_.end()) return false;
+    const Response response = found->second;
+    clock_.block(response.durationMs);
+    return !response.fails && writeReplacing(file, response.body);
+}
+
+SimProcesses::SimProcesses(SimApplication& application) : application_(application) {
+    table_.push_back({1, "fluvane"});
+}
+
+bool SimProcesses::start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         platform::WindowStyle style) {
+    const bool started = !failing_.contains(program);
+    starts_.push_back({program, arguments, style, started});
+    if (started)
+        if (auto spawned = spawns_.find(program); spawned != spawns_.end()) addProcess(spawned->second);
+    return started;
+}
+
+void SimProcesses::terminateByImageName(const std::string& imageName) {
+    terminations_.push_back(imageName);
+    const auto ends = [&](const platform::ProcessInfo& process) { return imageMatches(imageName, process.imageName); };
+    const bool self = std::ranges::any_of(table_, [&](const auto& p) { return p.pid == 1 && ends(p); });
+    std::erase_if(table_, ends);
+    if (self) application_.endProcess(1);
+}
+
+std::int64_t SimProcesses::addProcess(const std::string& imageName) {
+    table_.push_back({++lastPid_, imageName});
+    return lastPid_;
+}
+
+bool SimShell::openLink(const std::string& url) {
+    links_.push_back(url);
+    return succeeds_;
+}
+
+bool SimShell::openInBrowser(const std::string& url) {
+    browsed_.push_back(url);
+    return succeeds_;
+}
+
+bool SimShell::createShortcut(const platform::Shortcut& shortcut) {
+    shortcuts_.push_back(shortcut);
+    return succeeds_;
+}
+
+void SimApplication::endProcess(int exitCode) {
+    if (ended_) return;
+    ended_ = true;
+    exitCode_ = exitCode;
+}
+
+}  // namespace fluvane::sim
