@@ -4,6 +4,10 @@
 
 #include <memory>
 
+namespace fluvane::mainwindow {
+class MainWindowServices;
+}
+
 namespace fluvane::startup {
 
 class loadme;
@@ -22,6 +26,7 @@ public:
 
 private:
     platform::Platform& platform_;
+    std::unique_ptr<mainwindow::MainWindowServices> services_;
     std::unique_ptr<loadme> loadme_;
 };
 

@@ -1,0 +1,18 @@
+#include "startup/client.h"
+
+#include "mainwindow/main_window_services.h"
+#include "startup/loadme.h"
+
+namespace fluvane::startup {
+
+Client::Client(platform::Platform& platform)
+    : platform_(platform), services_(std::make_unique<mainwindow::MainWindowServices>()) {}
+
+Client::~Client() = default;
+
+void Client::start() {
+    loadme_ = std::make_unique<loadme>(platform_, *services_);
+    loadme_->Form_Load();
+}
+
+}  // namespace fluvane::startup

@@ -1,0 +1,80 @@
+#include "startup/config_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace fluvane::startup {
+
+namespace {
+
+constexpr std::size_t kLocalBufferSize = 32767;
+constexpr std::size_t kServerBufferSize = 256;
+
+std::string_view trimmed(std::string_view text) {
+    const auto isSpace = [](unsigned char c) { return std::isspace(c) != 0; };
+    while (!text.empty() && isSpace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && isSpace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+std::filesystem::path LocalSettingsPath(const std::filesystem::path& applicationDirectory) {
+    return applicationDirectory / "zelskin" / "Config.ini";
+}
+
+std::filesystem::path ServerConfigPath(const std::filesystem::path& applicationDirectory) {
+    return applicationDirectory / "zelhe.db";
+}
+
+std::string ReadConfig(platform::Platform& platform, std::string_view section, std::string_view key,
+                       std::string_view fallback) {
+    return platform.profile.read(section, key, fallback, kLocalBufferSize,
+                                 LocalSettingsPath(platform.application.directory()));
+}
+
+void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    const std::filesystem::path file = LocalSettingsPath(platform.application.directory());
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    platform.profile.write(section, key, value, file);
+}
+
+std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
+                             std::string_view key) {
+    return platform.profile.read(section, key, "", kServerBufferSize,
+                                 ServerConfigPath(platform.application.directory()));
+}
+
+std::optional<bool> ParseBoolean(std::string_view text) {
+    const std::string_view word = trimmed(text);
+    if (equalsIgnoringCase(word, "true")) return true;
+    if (equalsIgnoringCase(word, "false")) return false;
+    if (word.empty()) return std::nullopt;
+    const std::string_view digits = word.front() == '+' ? word.substr(1) : word;
+    if (digits.empty() || digits.front() == '+' || (digits != word && digits.front() == '-')) {
+        return std::nullopt;
+    }
+    double number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number != 0;
+}
+
+bool ReadConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key) {
+    return ParseBoolean(ReadConfig(platform, section, key, "")).value_or(false);
+}
+
+}  // namespace fluvane::startup

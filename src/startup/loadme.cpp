@@ -1,0 +1,135 @@
+#include "startup/loadme.h"
+
+#include "startup/arguments.h"
+#include "startup/config_files.h"
+#include "startup/update.h"
+
+#include <vector>
+
+namespace fluvane::startup {
+
+namespace {
+
+constexpr std::string_view kShortcutSeparator = "#@@";
+constexpr int kInformationIcon = 1;
+constexpr int kBalloonTimeoutMs = 10000;
+
+std::vector<std::string> splitAll(const std::string& text, std::string_view separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t found; (found = text.find(separator, start)) != std::string::npos;
+         start = found + separator.size()) {
+        parts.push_back(text.substr(start, found - start));
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// The whole command line after the program name, as the system hands it over.
+std::string commandLine(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty()) line += ' ';
+        line += argument;
+    }
+    return line;
+}
+
+}  // namespace
+
+loadme::loadme(platform::Platform& platform, mainwindow::MainWindowServices& services)
+    : platform_(platform), services_(services) {}
+
+void loadme::Form_Load() {
+    if (platform_.processes.anotherInstanceRunning()) {
+        platform_.application.endProcess(0);
+        return;
+    }
+
+    form_ = platform_.ui.createForm();
+    form_->setAlpha(0);
+    form_->setShowInTaskbar(false);
+    nolink = platform_.ui.createTimer();
+    nolink->setInterval(100);
+    nolink->tick = [this] { nolink_Timer(); };
+    TmrLoad = platform_.ui.createTimer();
+    TmrLoad->setInterval(300);
+    TmrLoad->tick = [this] { TmrLoad_Timer(); };
+    form_->show();
+
+    const std::string& checkUrl = platform_.checkUrl.empty() ? platform_.portalUrl : platform_.checkUrl;
+    if (!platform_.network.checkConnection(checkUrl)) {
+        services_.ShowBalloon(Form1(), "网络没有连接", "请连接网络重试", kInformationIcon,
+                              kBalloonTimeoutMs);
+        platform_.application.endProcess(0);
+        return;
+    }
+
+    const std::string decoded =
+        DecodeArguments(platform_.codePage, commandLine(platform_.application.arguments()));
+    if (decoded.empty()) {
+        nolink->setEnabled(true);
+        updateFlag = ReadConfig(platform_, "form", "update", "");
+        return;
+    }
+    startFromShortcut(decoded);
+}
+
+void loadme::startFromShortcut(const std::string& decoded) {
+    const std::vector<std::string> parts = splitAll(decoded, kShortcutSeparator);
+    if (parts.size() < 2) {
+        platform_.application.endProcess(0);
+        return;
+    }
+    mainwindow::Form1& main = Form1();
+    main.T4->setEnabled(false);
+    main.show();
+    main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
+    main.ListWeb->navigate(parts[1]);
+    unload();
+}
+
+void loadme::nolink_Timer() {
+    nolink->setEnabled(false);
+    FetchServerConfig(platform_);
+    TmrLoad->setEnabled(true);
+    Text2 = ReadServerConfig(platform_, "软件更新配置", "版本");
+    Text1 = ReadConfig(platform_, "Version", "Version", "");
+    Text3 = ReadServerConfig(platform_, "右侧飘窗", "开关");
+}
+
+void loadme::TmrLoad_Timer() {
+    TmrLoad->setEnabled(false);
+    if (ParseBoolean(updateFlag).value_or(false) &&
+        CheckForUpdate(platform_, Text1, Text2) == UpdateDecision::ProcessEnded) {
+        return;
+    }
+    handOver();
+}
+
+void loadme::handOver() {
+    mainwindow::Form1& main = Form1();
+    main.show();
+    if (Text3 == "1") {
+        const platform::Rect place = main.form().geometry();
+        services_.ShowSideWindow(main, {place.right, place.top});
+    }
+    unload();
+}
+
+mainwindow::Form1& loadme::Form1() {
+    if (!form1_) {
+        form1_ = std::make_unique<mainwindow::Form1>(platform_, services_);
+        form1_->Form_Load();
+    }
+    return *form1_;
+}
+
+void loadme::unload() {
+    nolink->setEnabled(false);
+    TmrLoad->setEnabled(false);
+    form_->close();
+    unloaded_ = true;
+}
+
+}  // namespace fluvane::startup

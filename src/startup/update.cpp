@@ -1,0 +1,58 @@
+#include "startup/update.h"
+
+#include "startup/config_files.h"
+
+#include <system_error>
+
+namespace fluvane::startup {
+
+namespace {
+
+std::string updaterArgument(const std::string& server, const std::string& mode) {
+    return server + "###" + mode + "###";
+}
+
+bool startUpdater(platform::Platform& platform, const std::string& argument) {
+    const std::filesystem::path updater = UpdaterPath(platform.application.directory());
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(updater, error)) return false;
+    return platform.processes.start(updater, {argument}, platform::WindowStyle::NormalFocus);
+}
+
+}  // namespace
+
+void FetchServerConfig(platform::Platform& platform) {
+    platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt",
+                                    ServerConfigPath(platform.application.directory()));
+}
+
+bool IsNewerVersion(const std::string& local, const std::string& server) { return local < server; }
+
+std::filesystem::path UpdaterPath(const std::filesystem::path& applicationDirectory) {
+    return applicationDirectory / "update";
+}
+
+UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
+                              const std::string& server) {
+    if (!IsNewerVersion(local, server)) return UpdateDecision::Continue;
+    const platform::MessageBoxResult answer = platform.ui.messageBox(
+        "检测到更新", "是否立即升级新版本新版版本号：" + server, platform::MessageBoxIcon::Information,
+        platform::MessageBoxButtons::YesNo);
+    if (answer != platform::MessageBoxResult::Yes) return UpdateDecision::Continue;
+    if (!startUpdater(platform, updaterArgument(server, "shengji"))) return UpdateDecision::Continue;
+    platform.application.endProcess(0);
+    return UpdateDecision::ProcessEnded;
+}
+
+VersionPair shengji(platform::Platform& platform) {
+    FetchServerConfig(platform);
+    VersionPair versions{ReadServerConfig(platform, "软件更新配置", "版本"),
+                         ReadConfig(platform, "Version", "Version", "")};
+    startUpdater(platform,
+                 updaterArgument(versions.server, IsNewerVersion(versions.local, versions.server)
+                                                       ? "shengji"
+                                                       : "wu"));
+    return versions;
+}
+
+}  // namespace fluvane::startup

@@ -1,0 +1,205 @@
+#include "startup/loadme.h"
+
+#include "startup/client.h"
+
+#include "startup/arguments.h"
+#include "startup/config_files.h"
+#include "recording_services.h"
+#include "startup_fixture.h"
+
+namespace fluvane::startup::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class LoadmeTest : public StartupTest {
+protected:
+    LoadmeTest() { writeGbk("zelhe.db", serverConfig("1.0")); }
+
+    bool mainWindowShown() {
+        return start->mainWindowLoaded() && sim::as<sim::SimForm>(start->Form1().form()).shown();
+    }
+    Calls downloads() { return sim.network().downloads(); }
+    long configDownloads() {
+        const Calls all = downloads();
+        return std::count(all.begin(), all.end(), "http://portal.test/zel/zel.txt");
+    }
+    sim::SimBrowser& browser(platform::BrowserPane* pane) { return sim::as<sim::SimBrowser>(*pane); }
+    void advanceTo(std::int64_t time) { sim.advance(time - sim.now()); }
+
+    RecordingServices services;
+    std::unique_ptr<loadme> start = std::make_unique<loadme>(platform, services);
+};
+
+TEST_F(LoadmeTest, ASecondInstanceEndsBeforeAnyWindowOrNetworkAccess) {
+    sim.processes().setAnotherInstanceRunning(true);
+    start->Form_Load();
+
+    EXPECT_TRUE(sim.application().ended());
+    EXPECT_TRUE(sim.ui().forms().empty());
+    EXPECT_TRUE(sim.network().connectionChecks().empty());
+    EXPECT_TRUE(downloads().empty());
+    EXPECT_FALSE(start->mainWindowLoaded());
+}
+
+TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload) {
+    writeSettings("False", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("2.0"), 700);
+    start->Form_Load();
+
+    ASSERT_EQ(sim.ui().forms().size(), 1u);
+    EXPECT_EQ(sim.ui().forms().front()->alpha(), 0);
+    EXPECT_EQ(sim.network().connectionChecks(), Calls{kCheckUrl});
+    EXPECT_FALSE(start->mainWindowLoaded());
+
+    sim.advance(99);
+    EXPECT_TRUE(downloads().empty());
+    sim.advance(1);
+    EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/zel.txt"});
+    EXPECT_EQ(start->Text2, "2.0");
+    EXPECT_EQ(start->Text1, "1.0");
+
+    advanceTo(1099);
+    EXPECT_FALSE(start->mainWindowLoaded());
+    advanceTo(1100);
+    EXPECT_TRUE(mainWindowShown());
+    EXPECT_TRUE(start->unloaded());
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+    EXPECT_FALSE(sim.application().ended());
+    EXPECT_FALSE(services.sideWindow);
+    EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
+
+    advanceTo(1100 + 3000);
+    EXPECT_EQ(browser(start->Form1().ListWeb).navigations().back(), "http://portal.test/tcab/");
+}
+
+TEST_F(LoadmeTest, TheClientRunsTheStartUpToTheMainWindow) {
+    writeSettings("True", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.0"));
+    Client client(platform);
+    client.start();
+    sim.advance(400 + 3000);
+
+    const auto& forms = sim.ui().forms();
+    ASSERT_EQ(forms.size(), 2u);
+    EXPECT_TRUE(forms[0]->closed());
+    EXPECT_TRUE(forms[1]->shown());
+    EXPECT_EQ(forms[1]->caption(), "澜映影视");
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(LoadmeTest, TheSideWindowOpensBesideTheMainWindowWhenSwitchedOn) {
+    writeSettings("False", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.0", "1"));
+    start->Form_Load();
+    sim.advance(400);
+
+    ASSERT_TRUE(mainWindowShown());
+    const platform::Rect main = start->Form1().form().geometry();
+    EXPECT_EQ(services.sideWindow, (platform::Point{main.right, main.top}));
+}
+
+TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
+    writeSettings("True", "1.0");
+    start->Form_Load();
+    sim.advance(400);
+
+    EXPECT_TRUE(mainWindowShown());
+    EXPECT_EQ(start->Form1().dizhi, "http://portal.test");
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+}
+
+TEST_F(LoadmeTest, OfflineTheHiddenMainWindowShowsTheBalloonAndTheProcessEnds) {
+    sim.network().setConnected(false);
+    start->Form_Load();
+
+    EXPECT_TRUE(sim.application().ended());
+    ASSERT_TRUE(start->mainWindowLoaded());
+    EXPECT_FALSE(sim::as<sim::SimForm>(start->Form1().form()).shown());
+    EXPECT_EQ(services.calls.front().substr(0, 12), "ShowTrayIcon");
+    EXPECT_EQ(services.calls.back(), "ShowBalloon");
+    EXPECT_EQ(services.balloon, "网络没有连接/请连接网络重试/1/10000");
+    EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"});
+}
+
+TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
+    writeSettings("True", "1.0");
+    const std::string page = "http://portal.test/tcab/show/?id=7";
+    sim.application().setArguments({EncodeArguments(codePage, "神探 第2集#@@" + page)});
+    start->Form_Load();
+
+    ASSERT_TRUE(mainWindowShown());
+    EXPECT_TRUE(start->unloaded());
+    mainwindow::Form1& main = start->Form1();
+    EXPECT_EQ(browser(main.ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(main.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
+
+    sim.advance(10000);
+    EXPECT_EQ(browser(main.ListWeb).navigations().back(), page);
+    EXPECT_EQ(configDownloads(), 0);
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+    EXPECT_FALSE(services.sideWindow);
+}
+
+TEST_F(LoadmeTest, AShortcutArgumentWithoutSeparatorEndsTheProgram) {
+    sim.application().setArguments({EncodeArguments(codePage, "http://portal.test/tcab/")});
+    start->Form_Load();
+
+    EXPECT_TRUE(sim.application().ended());
+    EXPECT_FALSE(start->mainWindowLoaded());
+    sim.advance(1000);
+    EXPECT_TRUE(downloads().empty());
+}
+
+TEST_F(LoadmeTest, AcceptingAnUpdateWithoutUpdaterHandsOver) {
+    writeSettings("True", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.1"));
+    sim.ui().queueMessageBoxAnswer(platform::MessageBoxResult::Yes);
+    start->Form_Load();
+    sim.advance(400);
+
+    ASSERT_EQ(sim.ui().messageBoxes().size(), 1u);
+    EXPECT_EQ(sim.ui().messageBoxes().front().text, "是否立即升级新版本新版版本号：1.1");
+    EXPECT_TRUE(sim.processes().starts().empty());
+    EXPECT_TRUE(mainWindowShown());
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(LoadmeTest, AcceptingAnUpdateStartsTheUpdaterAndNeverShowsTheMainWindow) {
+    writeSettings("true", "1.0");
+    writeBytes(appDir() / "update", "#!/bin/sh\n");
+    serveGbk("/zel/zel.txt", serverConfig("1.1"));
+    sim.ui().queueMessageBoxAnswer(platform::MessageBoxResult::Yes);
+    start->Form_Load();
+    sim.advance(400);
+
+    ASSERT_EQ(sim.processes().starts().size(), 1u);
+    EXPECT_EQ(sim.processes().starts().front().arguments, Calls{"1.1###shengji###"});
+    EXPECT_TRUE(sim.application().ended());
+    EXPECT_FALSE(start->mainWindowLoaded());
+}
+
+TEST_F(LoadmeTest, EqualVersionsStartNothingAtStartUp) {
+    writeSettings("True", "1.0");
+    writeBytes(appDir() / "update", "#!/bin/sh\n");
+    serveGbk("/zel/zel.txt", serverConfig("1.0"));
+    start->Form_Load();
+    sim.advance(400);
+
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+    EXPECT_TRUE(sim.processes().starts().empty());
+    EXPECT_TRUE(mainWindowShown());
+}
+
+TEST_F(LoadmeTest, AnUnreadableUpdateSettingMeansNoUpdateCheck) {
+    writeSettings("perhaps", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("9.0"));
+    start->Form_Load();
+    sim.advance(400);
+
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+    EXPECT_TRUE(mainWindowShown());
+}
+
+}  // namespace
+}  // namespace fluvane::startup::testing

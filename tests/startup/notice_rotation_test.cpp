@@ -1,0 +1,115 @@
+#include "mainwindow/form1.h"
+
+#include "recording_services.h"
+#include "startup_fixture.h"
+
+#include <set>
+
+namespace fluvane::startup::testing {
+namespace {
+
+using mainwindow::Form1;
+
+class NoticeRotationTest : public StartupTest {
+protected:
+    NoticeRotationTest() {
+        writeSettings("False", "1.0");
+        writeGbk("zelhe.db", serverConfig("1.0"));
+    }
+    void writeNotices(std::string_view utf8) { writeGbk("link.txt", utf8); }
+    std::string notice() const { return form->Label2->caption(); }
+    void load() {
+        form = std::make_unique<Form1>(platform, services);
+        form->Form_Load();
+        form->show();
+    }
+
+    RecordingServices services;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
+    writeNotices("甲通知###http://portal.test/a\r\n");
+    load();
+    sim.advance(1000);
+    EXPECT_EQ(notice(), "甲通知");
+
+    writeNotices("乙通知###http://portal.test/b###extra\r\n");
+    sim.advance(5999);
+    EXPECT_EQ(notice(), "甲通知");
+    sim.advance(1);
+    EXPECT_EQ(notice(), "乙通知");
+
+    ASSERT_TRUE(sim.ui().click(*form->Label2, {1, 1}));
+    EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/b"});
+}
+
+TEST_F(NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
+    writeNotices("\r\n一###http://x/1\r\n\r\n\r\n二###http://x/2\n\n三###http://x/3\r\n\r\n");
+    load();
+    sim.advance(1000);
+    std::set<std::string> seen;
+    for (int cycle = 0; cycle < 40; ++cycle) {
+        seen.insert(notice());
+        sim.advance(6000);
+    }
+    EXPECT_TRUE(seen.size() >= 2 && seen.size() <= 3);
+    for (const std::string& text : seen) EXPECT_TRUE(text == "一" || text == "二" || text == "三") << text;
+}
+
+TEST_F(NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
+    writeNotices("甲###http://portal.test/a\r\n");
+    load();
+    sim.advance(1000);
+    std::filesystem::remove(appDir() / "link.txt");
+
+    sim.advance(20000);
+    EXPECT_FALSE(form->gun->enabled());
+    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_EQ(notice(), "甲");
+
+    writeNotices("乙###http://portal.test/b\r\n");
+    sim.advance(20000);
+    EXPECT_EQ(notice(), "甲");
+}
+
+TEST_F(NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
+    load();
+    sim.advance(1000);
+    EXPECT_FALSE(form->gun->enabled());
+    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_EQ(notice(), "");
+}
+
+TEST_F(NoticeRotationTest, OddListsKeepTheRotationGoing) {
+    writeNotices("\r\n\r\n");
+    load();
+    sim.advance(1000);
+    EXPECT_EQ(notice(), "");
+    EXPECT_TRUE(form->gun2->enabled());
+
+    writeNotices("甲###http://portal.test/a\r\n");
+    sim.advance(6000);
+    EXPECT_EQ(notice(), "甲");
+
+    writeNotices("没有链接的通知\r\n");
+    sim.advance(6000);
+    EXPECT_EQ(notice(), "没有链接的通知");
+    form->Label2_Click();
+    EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/a"});
+
+    const std::string huge(1 << 20, 'x');
+    writeNotices(huge + "###http://portal.test/h\r\n");
+    sim.advance(6000);
+    EXPECT_EQ(notice(), huge);
+
+    writeNotices("丙###file:///etc/passwd\r\n");
+    sim.advance(6000);
+    EXPECT_EQ(notice(), "丙");
+    form->Label2_Click();
+    EXPECT_EQ(sim.shell().openedLinks().size(), 1u);
+    EXPECT_TRUE(form->gun2->enabled());
+}
+
+}  // namespace
+}  // namespace fluvane::startup::testing

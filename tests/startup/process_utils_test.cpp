@@ -1,0 +1,73 @@
+#include "startup/process_utils.h"
+
+#include "startup_fixture.h"
+
+#include <vector>
+
+namespace fluvane::startup::testing {
+namespace {
+
+using ProcessUtilsTest = StartupTest;
+using Names = std::vector<std::string>;
+
+TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameEvenAfterEndingTheClient) {
+    sim.processes().addProcess("fluvaneapp");
+    sim.processes().addProcess("QvodPlayer.exe");
+    KillAllPlayers(platform.processes);
+
+    EXPECT_EQ(sim.processes().terminations(),
+              (Names{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
+                     "orvelbaidu.exe", "fluvaneapp.exe"}));
+    EXPECT_TRUE(sim.application().ended());
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "QvodPlayer.exe"));
+}
+
+TEST_F(ProcessUtilsTest, KillExternalPlayersSparesTheClientAndItsPlayer) {
+    sim.processes().addProcess("fluvaneapp");
+    sim.processes().addProcess("orvelbaidu");
+    KillExternalPlayers(platform.processes);
+
+    EXPECT_EQ(sim.processes().terminations(),
+              (Names{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "orvelbaidu.exe"}));
+    EXPECT_FALSE(sim.application().ended());
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "orvelbaidu.exe"));
+
+    KillPlayerApp(platform.processes);
+    EXPECT_EQ(sim.processes().terminations().back(), "fluvaneapp.exe");
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+}
+
+TEST_F(ProcessUtilsTest, IsProcessRunningMatchesImageNamesWithOrWithoutExe) {
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"))
+        << "the client itself must not pass for its player program";
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvane.exe"));
+
+    sim.processes().addProcess("");
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+
+    sim.processes().addProcess("FluvaneApp.EXE");
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "FLUVANEAPP.exe"));
+}
+
+TEST_F(ProcessUtilsTest, IsProcessRunningFindsAPosixStyleImageName) {
+    sim.processes().addProcess("fluvaneapp");
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "QvodPlayer.exe"));
+}
+
+TEST_F(ProcessUtilsTest, PagesOpenUnchangedAndOnlyWebLinksReachTheShell) {
+    OpenInBrowser(platform.shell, "http://portal.test/a b");
+    EXPECT_EQ(sim.shell().openedInBrowser(), Names{"http://portal.test/a b"});
+
+    OpenLink(platform.shell, "file:///etc/passwd");
+    OpenLink(platform.shell, "/usr/bin/xterm");
+    OpenLink(platform.shell, "");
+    OpenLink(platform.shell, "HTTPS://portal.test/notice");
+    EXPECT_EQ(sim.shell().openedLinks(), Names{"HTTPS://portal.test/notice"});
+}
+
+}  // namespace
+}  // namespace fluvane::startup::testing

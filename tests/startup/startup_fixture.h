@@ -1,0 +1,92 @@
+#pragma once
+
+#include "mainwindow/form1.h"
+#include "platform/posix/posix_code_page.h"
+#include "platform/posix/posix_profile.h"
+#include "platform/sim/sim_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace fluvane::startup::testing {
+
+inline constexpr const char* kPortal = "http://portal.test";
+inline constexpr const char* kCheckUrl = "http://check.test/";
+
+// A temporary application directory with a zelskin folder; HOME and the XDG
+// folders point inside it so nothing reaches the real home folder.
+class TempApplicationDirectory {
+public:
+    TempApplicationDirectory() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fluvstartup.XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        std::filesystem::create_directories(root_ / "app" / "zelskin");
+        std::filesystem::create_directories(root_ / "home");
+        ::setenv("HOME", (root_ / "home").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (root_ / "home" / ".config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (root_ / "home" / ".local").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", (root_ / "home").c_str(), 1);
+    }
+    ~TempApplicationDirectory() {
+        std::error_code error;
+        std::filesystem::permissions(root_ / "app", std::filesystem::perms::owner_all, error);
+        std::filesystem::remove_all(root_, error);
+    }
+    TempApplicationDirectory(const TempApplicationDirectory&) = delete;
+    TempApplicationDirectory& operator=(const TempApplicationDirectory&) = delete;
+
+    std::filesystem::path app() const { return root_ / "app"; }
+
+private:
+    std::filesystem::path root_;
+};
+
+inline std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    std::filesystem::path appDir() const { return dir.app(); }
+    // Files on disk are GBK; tests write their text in UTF-8.
+    void writeGbk(const std::filesystem::path& relative, std::string_view utf8) {
+        writeBytes(appDir() / relative, codePage.toGbk(utf8));
+    }
+    void serveGbk(const std::string& path, std::string_view utf8, int durationMs = 0) {
+        sim.network().serve(std::string(kPortal) + path, {codePage.toGbk(utf8), durationMs, false});
+    }
+    void writeSettings(std::string_view update, std::string_view version,
+                       std::string_view shipinku = "True") {
+        writeGbk("zelskin/Config.ini", "[form]\r\nform=True\r\nrun=False\r\nrenwulan=True\r\nshipinku=" +
+                                           std::string(shipinku) + "\r\nupdate=" + std::string(update) +
+                                           "\r\n[Version]\r\nVersion=" + std::string(version) + "\r\n");
+    }
+    static std::string serverConfig(std::string_view version, std::string_view sideWindow = "0",
+                                     std::string_view popups = "0") {
+        return "[澜映软件配置]\r\n域名=http://portal.test\r\n名称=澜映影视\r\n"
+               "[弹窗广告设置项]\r\n开关=" + std::string(popups) +
+               "\r\n广告初始时间=30\r\n广告循环时间=600\r\n"
+               "[退窗广告设置项]\r\n开关=1\r\n[缓冲广告设置项]\r\n开关=1\r\n缓冲时间=15\r\n"
+               "[电影推荐窗口]\r\n开关=0\r\n[软件更新配置]\r\n版本=" + std::string(version) +
+               "\r\n[右侧飘窗]\r\n开关=" + std::string(sideWindow) + "\r\n";
+    }
+
+    TempApplicationDirectory dir;
+    platform::posix::PosixCodePage codePage;
+    platform::posix::PosixProfile profile{codePage};
+    sim::SimPlatform sim{profile, codePage, dir.app(), kPortal, kCheckUrl};
+    platform::Platform platform = sim.platform();
+};
+
+}  // namespace fluvane::startup::testing

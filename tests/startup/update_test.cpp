@@ -1,0 +1,119 @@
+#include "startup/update.h"
+
+#include "startup/config_files.h"
+#include "startup_fixture.h"
+
+namespace fluvane::startup::testing {
+namespace {
+
+using platform::MessageBoxResult;
+
+class UpdateTest : public StartupTest {
+protected:
+    void installUpdater() { writeBytes(appDir() / "update", "#!/bin/sh\n"); }
+    std::size_t offers() { return sim.ui().messageBoxes().size(); }
+};
+
+TEST_F(UpdateTest, VersionsCompareAsTextNotAsNumbers) {
+    EXPECT_EQ(CheckForUpdate(platform, "1.9", "1.10"), UpdateDecision::Continue);
+    EXPECT_EQ(offers(), 0u);
+
+    EXPECT_EQ(CheckForUpdate(platform, "1.10", "1.9"), UpdateDecision::Continue);
+    ASSERT_EQ(offers(), 1u);
+    const auto& box = sim.ui().messageBoxes().front();
+    EXPECT_EQ(box.title, "检测到更新");
+    EXPECT_EQ(box.text, "是否立即升级新版本新版版本号：1.9");
+    EXPECT_EQ(box.icon, platform::MessageBoxIcon::Information);
+    EXPECT_EQ(box.buttons, platform::MessageBoxButtons::YesNo);
+}
+
+TEST_F(UpdateTest, AnEmptyLocalVersionIsOfferedAnUpdateAndAnEmptyServerVersionNever) {
+    CheckForUpdate(platform, "", "1.0");
+    EXPECT_EQ(offers(), 1u);
+    CheckForUpdate(platform, "1.0", "");
+    CheckForUpdate(platform, "", "");
+    EXPECT_EQ(offers(), 1u);
+}
+
+TEST_F(UpdateTest, EqualVersionsStartNothingAtStartUp) {
+    installUpdater();
+    EXPECT_EQ(CheckForUpdate(platform, "1.0", "1.0"), UpdateDecision::Continue);
+    EXPECT_EQ(offers(), 0u);
+    EXPECT_TRUE(sim.processes().starts().empty());
+}
+
+TEST_F(UpdateTest, AcceptingStartsTheUpdaterAndEndsTheProcess) {
+    installUpdater();
+    sim.ui().queueMessageBoxAnswer(MessageBoxResult::Yes);
+    EXPECT_EQ(CheckForUpdate(platform, "1.0", "2.0 beta"), UpdateDecision::ProcessEnded);
+
+    ASSERT_EQ(sim.processes().starts().size(), 1u);
+    const auto& start = sim.processes().starts().front();
+    EXPECT_EQ(start.program, appDir() / "update");
+    EXPECT_EQ(start.arguments, std::vector<std::string>{"2.0 beta###shengji###"});
+    EXPECT_EQ(start.style, platform::WindowStyle::NormalFocus);
+    EXPECT_TRUE(sim.application().ended());
+}
+
+TEST_F(UpdateTest, DecliningOrAMissingUpdaterGoesOn) {
+    sim.ui().queueMessageBoxAnswer(MessageBoxResult::No);
+    installUpdater();
+    EXPECT_EQ(CheckForUpdate(platform, "1.0", "2.0"), UpdateDecision::Continue);
+
+    std::filesystem::remove(appDir() / "update");
+    sim.ui().queueMessageBoxAnswer(MessageBoxResult::Yes);
+    EXPECT_EQ(CheckForUpdate(platform, "1.0", "2.0"), UpdateDecision::Continue);
+    EXPECT_TRUE(sim.processes().starts().empty());
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(UpdateTest, AnUpdaterThatFailsToStartLetsTheClientGoOn) {
+    installUpdater();
+    sim.processes().setFailsToStart(appDir() / "update");
+    sim.ui().queueMessageBoxAnswer(MessageBoxResult::Yes);
+    EXPECT_EQ(CheckForUpdate(platform, "1.0", "2.0"), UpdateDecision::Continue);
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(UpdateTest, ShengjiFetchesAndTellsTheUpdaterWhetherTheVersionIsNew) {
+    installUpdater();
+    writeSettings("False", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.0"));
+
+    const VersionPair versions = shengji(platform);
+    EXPECT_EQ(versions.server, "1.0");
+    EXPECT_EQ(versions.local, "1.0");
+    ASSERT_EQ(sim.processes().starts().size(), 1u);
+    EXPECT_EQ(sim.processes().starts().back().arguments, std::vector<std::string>{"1.0###wu###"});
+
+    serveGbk("/zel/zel.txt", serverConfig("1.1"));
+    shengji(platform);
+    ASSERT_EQ(sim.processes().starts().size(), 2u);
+    EXPECT_EQ(sim.processes().starts().back().arguments, std::vector<std::string>{"1.1###shengji###"});
+    EXPECT_EQ(offers(), 0u);
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(UpdateTest, ShengjiWithoutUpdaterDoesNothing) {
+    serveGbk("/zel/zel.txt", serverConfig("9.9"));
+    shengji(platform);
+    EXPECT_TRUE(sim.processes().starts().empty());
+    EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(UpdateTest, AFailedDownloadLeavesTheServerConfigurationUntouched) {
+    const std::string before = codePage.toGbk(serverConfig("1.5"));
+    writeBytes(appDir() / "zelhe.db", before);
+
+    FetchServerConfig(platform);
+    sim.network().serve(std::string(kPortal) + "/zel/zel.txt", {"[partial", 500, true});
+    FetchServerConfig(platform);
+
+    EXPECT_EQ(sim.network().downloads(),
+              (std::vector<std::string>{"http://portal.test/zel/zel.txt", "http://portal.test/zel/zel.txt"}));
+    EXPECT_EQ(readBytes(appDir() / "zelhe.db"), before);
+    EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "1.5");
+}
+
+}  // namespace
+}  // namespace fluvane::startup::testing
