@@ -130,6 +130,9 @@ Form1::Form1(platform::Platform& platform, MainWindowServices& services)
     tj = &w.addBrowser();
     tj->setVisible(false);
 
+    // The library pane lies over the player pane; hiding it reveals the player.
+    Picture1->bringToFront();
+
     platform::Ui& ui = platform.ui;
     T4 = makeTimer(ui, 3000, [this] { T4_Timer(); });
     T6 = makeTimer(ui, 1000, [this] { T6_Timer(); });

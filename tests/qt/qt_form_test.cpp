@@ -39,6 +39,23 @@ WindowProcedure recorder(std::vector<std::string>& log, std::string name, Window
     };
 }
 
+TEST_F(QtFormTest, AFullyTransparentFormStaysOffTheScreenUntilItGetsAlpha) {
+    form->setAlpha(0);
+    form->show();
+    EXPECT_TRUE(form->visible());
+    EXPECT_TRUE(widget().isHidden());
+
+    form->setAlpha(255);
+    EXPECT_FALSE(widget().isHidden());
+
+    form->setAlpha(0);
+    EXPECT_TRUE(widget().isHidden());
+    form->hide();
+    form->setAlpha(128);
+    EXPECT_FALSE(form->visible());
+    EXPECT_TRUE(widget().isHidden());
+}
+
 TEST_F(QtFormTest, ProceduresChainAndComeOffInReverse) {
     std::vector<std::string> log;
     const WindowProcedure original = form->replaceProcedure(nullptr);

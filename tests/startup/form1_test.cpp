@@ -92,6 +92,7 @@ TEST_F(Form1Test, TheWindowIsCentredWithTheLibraryBelowTheTitleStrip) {
     EXPECT_EQ(form.Picture1->geometry(), platform::Rect::fromSize(0, 45, 980, 616));
     EXPECT_EQ(form.ListWeb->geometry(), platform::Rect::fromSize(0, 0, 980, 616));
     EXPECT_EQ(form.Picture2->geometry(), platform::Rect::fromSize(0, 45, 980, 616));
+    EXPECT_GT(sim::as<sim::SimSurface>(*form.Picture1).zOrder(), sim::as<sim::SimSurface>(*form.Picture2).zOrder());
     EXPECT_FALSE(form.W2->visible());
     EXPECT_FALSE(form.W3->visible());
     EXPECT_FALSE(form.vip->visible());

@@ -79,7 +79,12 @@ void QtForm::setRegion(std::optional<platform::Rect> region) {
     }
 }
 
-void QtForm::setAlpha(int alpha) { form().setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
+void QtForm::setAlpha(int alpha) {
+    const bool wasShown = visible();
+    alpha_ = std::clamp(alpha, 0, 255);
+    form().setWindowOpacity(alpha_ / 255.0);
+    setVisible(wasShown);
+}
 
 void QtForm::setWindowState(platform::WindowState state) {
     using platform::WindowState;
@@ -146,9 +151,16 @@ void QtForm::setForeground() {
     form().activateWindow();
 }
 
-void QtForm::show() { form().show(); }
+bool QtForm::visible() const { return shownTransparent_ || !form().isHidden(); }
 
-void QtForm::hide() { form().hide(); }
+void QtForm::setVisible(bool visible) {
+    shownTransparent_ = visible && alpha_ == 0;
+    form().setVisible(visible && alpha_ > 0);
+}
+
+void QtForm::show() { setVisible(true); }
+
+void QtForm::hide() { setVisible(false); }
 
 void QtForm::close() {
     const auto alive = lifetime();
@@ -157,7 +169,7 @@ void QtForm::close() {
     sendMessage(platform::msg::Destroy, 0, 0);
     if (alive.expired()) return;
     releaseCapture();
-    form().hide();
+    setVisible(false);
 }
 
 platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure procedure) {

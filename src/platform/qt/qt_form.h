@@ -26,6 +26,8 @@ public:
     void setWindowState(platform::WindowState state) override;
     void setForeground() override;
 
+    bool visible() const override;
+    void setVisible(bool visible) override;
     void show() override;
     void hide() override;
     void close() override;
@@ -50,6 +52,10 @@ private:
     platform::WindowState stateBeforeMinimize_ = platform::WindowState::Normal;
     QRect normalGeometry_;
     QtMoveLoop* moveLoop_;
+    int alpha_ = 255;
+    // Shown while fully transparent: kept off the screen, since without a
+    // compositor an X server would draw it opaque.
+    bool shownTransparent_ = false;
 };
 
 }  // namespace fluvane::qtplatform
