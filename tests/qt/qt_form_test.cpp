@@ -4,10 +4,12 @@
 
 #include <QCursor>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace fluvane::qtplatform {
@@ -54,6 +56,17 @@ TEST_F(QtFormTest, AFullyTransparentFormStaysOffTheScreenUntilItGetsAlpha) {
     form->setAlpha(128);
     EXPECT_FALSE(form->visible());
     EXPECT_TRUE(widget().isHidden());
+}
+
+TEST_F(QtFormTest, TheProgramEndsWhenItsLastFormClosesAndNotBefore) {
+    std::unique_ptr<Form> hidden = ui.createForm();
+    const auto run = [this](std::function<void()> step) {
+        QTimer::singleShot(0, step);
+        QTimer::singleShot(1000, [this] { app.exit(7); });  // nothing ended it
+        return app.exec();
+    };
+    EXPECT_EQ(run([this] { form->close(); }), 7);
+    EXPECT_EQ(run([&hidden] { hidden->close(); }), 0);
 }
 
 TEST_F(QtFormTest, ProceduresChainAndComeOffInReverse) {

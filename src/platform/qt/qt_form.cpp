@@ -2,6 +2,7 @@
 
 #include "platform/qt/qt_form_widget.h"
 #include "platform/qt/qt_move_loop.h"
+#include "platform/qt/qt_open_forms.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -9,6 +10,8 @@
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
+
+#include <utility>
 
 namespace fluvane::qtplatform {
 
@@ -23,7 +26,7 @@ constexpr std::uintptr_t kCommandMask = 0xFFF0;
 
 }  // namespace
 
-QtForm::QtForm(QtWebContext& web)
+QtForm::QtForm(QtWebContext& web, QtOpenForms& openForms)
     : QtSurfaceBase(new FormWidget, web),
       handle_(nextHandle()),
       procedure_([this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -32,14 +35,19 @@ QtForm::QtForm(QtWebContext& web)
       moveLoop_(new QtMoveLoop(form(), [this](std::uint32_t message, std::uintptr_t wParam,
                                               std::intptr_t lParam) {
           return sendMessage(message, wParam, lParam);
-      })) {
+      })),
+      openForms_(openForms) {
+    openForms_.opened();
     form().closeRequested = [this] {
         sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
     };
     form().stateChanged = [this] { noticeWindowManagerState(); };
 }
 
-QtForm::~QtForm() { delete moveLoop_; }
+QtForm::~QtForm() {
+    delete moveLoop_;
+    if (!closed_) openForms_.forgotten();
+}
 
 FormWidget& QtForm::form() const { return static_cast<FormWidget&>(surface()); }
 
@@ -170,6 +178,7 @@ void QtForm::close() {
     if (alive.expired()) return;
     releaseCapture();
     setVisible(false);
+    if (!std::exchange(closed_, true)) openForms_.closed();
 }
 
 platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure procedure) {

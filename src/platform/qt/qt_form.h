@@ -7,10 +7,11 @@ namespace fluvane::qtplatform {
 
 class FormWidget;
 class QtMoveLoop;
+class QtOpenForms;
 
 class QtForm : public QtSurfaceBase<platform::Form> {
 public:
-    explicit QtForm(QtWebContext& web);
+    QtForm(QtWebContext& web, QtOpenForms& openForms);
     ~QtForm() override;
 
     platform::WindowHandle handle() const override { return handle_; }
@@ -52,6 +53,8 @@ private:
     platform::WindowState stateBeforeMinimize_ = platform::WindowState::Normal;
     QRect normalGeometry_;
     QtMoveLoop* moveLoop_;
+    QtOpenForms& openForms_;
+    bool closed_ = false;
     int alpha_ = 255;
     // Shown while fully transparent: kept off the screen, since without a
     // compositor an X server would draw it opaque.

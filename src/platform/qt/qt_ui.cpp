@@ -38,7 +38,7 @@ QtUi::QtUi(const std::vector<std::string>& commandSchemes)
 
 QtUi::~QtUi() = default;
 
-std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtForm>(*web_); }
+std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtForm>(*web_, openForms_); }
 
 std::unique_ptr<platform::Timer> QtUi::createTimer() { return std::make_unique<QtTimer>(); }
 

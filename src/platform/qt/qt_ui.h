@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/qt_open_forms.h"
 #include "platform/ui.h"
 
 #include <memory>
@@ -46,6 +47,7 @@ public:
 
 private:
     std::unique_ptr<QtWebContext> web_;
+    QtOpenForms openForms_;
     std::unique_ptr<QtTray> tray_;
 };
 
