@@ -15,9 +15,12 @@ bool is_number(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Rejects ".." anywhere as a segment, and bytes that a file system would read
-// as separators or terminators, so no request can leave the site directory.
+// Rejects ".." anywhere as a segment, a leading '/' (root / "/x" is "/x"), and
+// bytes that a file system would read as separators or terminators, so no
+// request can leave the site directory.
 bool safe_relative_path(std::string_view relative) {
+    if (!relative.empty() && relative.front() == '/')
+        return false;
     if (relative.find('\\') != std::string_view::npos || relative.find('\0') != std::string_view::npos)
         return false;
     std::size_t start = 0;

@@ -94,6 +94,9 @@ done < "$work/targets"
 
 # Path rules and faults.
 expect 404 /tcab/../zel/zel.txt
+expect 404 //etc/passwd
+expect 404 /%2Fetc/passwd
+expect 404 //tmp
 expect 404 /no/such/page.html
 expect 301 /tcab
 expect 500 /fault/500
