@@ -1,6 +1,7 @@
 // Behaviours of the profile files beyond the corpus: faults, sizes, permissions.
 #include "temp_dir.h"
 
+#include "platform/posix/ini_text.h"
 #include "platform/posix/posix_code_page.h"
 #include "platform/posix/posix_profile.h"
 
@@ -87,6 +88,18 @@ TEST_F(ProfileTest, NamesAndValuesThatWouldNotReadBackAreRefused)
     EXPECT_FALSE(profile.write("form", "[k]", "x", file));
     EXPECT_FALSE(profile.write("a\nb", "k", "x", file));
     EXPECT_EQ(readBytes(file), original);
+}
+
+// The profile hands the text functions GBK from UTF-8, which always ends in a
+// whole character; other bytes must still be refused rather than lost.
+TEST(IniText, ASectionEndingInALeadByteIsRefused)
+{
+    namespace ini = platform::posix::ini;
+    EXPECT_EQ(ini::withValue("", "\xC3", "k", "v"), std::nullopt);
+    EXPECT_EQ(ini::withValue("[a]\r\n", "a\xB0 ", "k", "v"), std::nullopt);
+    const auto edited = ini::withValue("", "\xB0\xE6\xC3\xC3", "k", "v");
+    ASSERT_TRUE(edited.has_value());
+    EXPECT_EQ(ini::findValue(*edited, "\xB0\xE6\xC3\xC3", "k"), "v");
 }
 
 TEST_F(ProfileTest, GarbageFilesReadWithoutHarmAndStayWritable)

@@ -139,7 +139,11 @@ bool storable(std::string_view section, std::string_view key, std::string_view v
     const auto hasBreak = [](std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value)) return false;
     key = trim(key);
-    return key.find('=') == std::string_view::npos && (key.empty() || key.front() != '[');
+    if (key.find('=') != std::string_view::npos || (!key.empty() && key.front() == '[')) return false;
+    // A section ending in a lead byte would take the closing ']' as its trail byte.
+    section = trim(section);
+    const std::string header = "[" + std::string(section) + "]";
+    return sectionName(header) == section;
 }
 
 }  // namespace

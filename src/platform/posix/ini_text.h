@@ -28,7 +28,8 @@ std::string copyOut(std::string_view value, std::size_t bufferSize);
 // The text with key set to value: the key's line rewritten in place, or the
 // key added after the last line of its section, or the section appended.
 // nullopt when the names or value cannot be stored so that they read back
-// (a line break anywhere, '=' in the key, a key opening with '[').
+// (a line break anywhere, '=' in the key, a key opening with '[', a section
+// ending in a lead byte that would pair with the closing ']').
 std::optional<std::string> withValue(std::string_view text, std::string_view section,
                                      std::string_view key, std::string_view value);
 
