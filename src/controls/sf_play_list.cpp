@@ -362,6 +362,8 @@ void SFPlayList::scrollBy(std::int64_t pixels) {
 }
 
 void SFPlayList::onScrollBarStep() {
+    // A hidden bar may still be held or repeating; the content fits, so it must not scroll.
+    if (!scrollBar_->window().visible()) return;
     const int value = scrollBar_->Value();
     if (range_.unitPixels() == 1)
         scrollTop_ = value;
@@ -371,6 +373,7 @@ void SFPlayList::onScrollBarStep() {
 }
 
 void SFPlayList::onScrollBarScroll() {
+    if (!scrollBar_->window().visible()) return;
     scrollTop_ = range_.pixelsFor(scrollBar_->Value());
     repaint();
 }

@@ -214,6 +214,16 @@ TEST_F(PlayListTest, ScrollBarStepsScrollTheRows) {
     EXPECT_EQ(events.back(), "MouseDown 1 0,1");
 }
 
+TEST_F(PlayListTest, AHeldArrowDoesNotScrollOnceTheBarHides) {
+    load({20});
+    window.ui.press(bar().window(), {8, 130});  // down arrow, held
+    list.ClearItems(0);
+    ASSERT_FALSE(barShown());
+    window.ui.advance(2000);
+    EXPECT_EQ(list.scrollTop(), 0);
+    EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"group 0"}));
+}
+
 TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
     load({3});
     press({50, 40});                                   // select entry 0
