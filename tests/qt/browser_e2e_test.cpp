@@ -176,7 +176,7 @@ TEST_F(BrowserPaneTest, CancelledCommandLinkRaisesBeforeNavigateAndStaysOnThePag
     pane->browserEvents.downloadBegin = [&] { ++begun; };
     run(QStringLiteral("document.querySelector('a[href^=\"flvplay:\"]').click()"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.empty(); }, kPatience));
-    EXPECT_EQ(asked.front(), "flvplay:///tcab/play/xinghe.html?ep=1");
+    EXPECT_EQ(asked.front(), "flvplay:///tcab/play/?s=xinghe&ep=1");
 
     // The page is still there and still answers.
     EXPECT_EQ(run(QStringLiteral("location.pathname")).toString(), QStringLiteral("/tcab/"));

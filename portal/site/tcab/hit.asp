@@ -25,14 +25,14 @@
       <b>纸飞机的夏天</b>
       <p>海边小镇的孩子们和一只会说话的海鸥，一起把纸飞机送上灯塔。</p>
       <div class="links">
-        <a class="go" href="appplay:///tcab/play/zhifeiji.html?ep=1">立即播放</a>
+        <a class="go" href="appplay:///tcab/play/?s=zhifeiji&amp;ep=1">立即播放</a>
         <a href="appopen:///tcab/series/zhifeiji/">查看剧集</a>
       </div>
     </div>
   </div>
   <div class="links" style="margin-top: 6px;">
     <a href="appopen:///tcab/series/tiegui/">铁轨尽头</a>
-    <a href="appplay:///tcab/play/tiegui.html?ep=1">试看第1集</a>
+    <a href="appplay:///tcab/play/?s=tiegui&amp;ep=1">试看第1集</a>
     <a href="appclose://hit">不感兴趣</a>
   </div>
 </div>
