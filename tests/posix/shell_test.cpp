@@ -1,10 +1,13 @@
 // Shell services with HOME, the XDG folders and the opener in a temporary folder.
 #include "temp_dir.h"
 
+#include "platform/posix/argument_transport.h"
+#include "platform/posix/posix_application.h"
 #include "platform/posix/posix_shell.h"
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -16,7 +19,21 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Shortcut;
 using platform::posix::desktopExec;
+using platform::posix::PosixApplication;
 using platform::posix::PosixShell;
+
+bool validUtf8(std::string text)
+{
+    iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
+    std::string out(text.size() * 4 + 4, '\0');
+    char* in = text.data();
+    char* to = out.data();
+    std::size_t inLeft = text.size();
+    std::size_t outLeft = out.size();
+    const bool valid = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+    iconv_close(cd);
+    return valid;
+}
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -105,6 +122,35 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
     shortcut.icon = "/opt/fluvane/icon.png";
     ASSERT_TRUE(shell.createShortcut(shortcut));
     EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"), std::string::npos);
+}
+
+// A scrambled title is code page 936 bytes, some paired into no character; GLib
+// will not launch an entry whose Exec line is not UTF-8.
+TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged)
+{
+    const std::string bytes = "\xB0\x9C \x81\x3BRoo9EEA\xFF\xEF\x9E\x80\xE4\xB8\xAD";
+    const fs::path desktop = shell.desktopFolder();
+    fs::create_directories(desktop);
+    ASSERT_TRUE(shell.createShortcut({desktop / "t", "/opt/fluvane", {bytes}, "", {}}));
+    const std::string entry = readBytes(desktop / "t.desktop");
+    EXPECT_TRUE(validUtf8(entry));
+
+    const std::string prefix = "Exec=\"/opt/fluvane\" \"";
+    const std::size_t begin = entry.find(prefix) + prefix.size();
+    const std::string passed = entry.substr(begin, entry.find("\"\n", begin) - begin);
+    const char* argv[] = {"fluvane", passed.c_str()};
+    EXPECT_EQ(PosixApplication(2, argv).arguments(), std::vector<std::string>{bytes});
+}
+
+TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack)
+{
+    EXPECT_EQ(platform::posix::utf8ForTransport("标题#@@http://x/ a"), "标题#@@http://x/ a");
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
+    all += "\xC0\x80\xED\xA0\x80\xF4\x90\x80\x80\xE4\xB8";
+    const std::string carried = platform::posix::utf8ForTransport(all);
+    EXPECT_TRUE(validUtf8(carried));
+    EXPECT_EQ(platform::posix::bytesFromTransport(carried), all);
 }
 
 TEST_F(ShellTest, AShortcutIntoAMissingFolderFails)

@@ -1,5 +1,7 @@
 #include "platform/posix/posix_application.h"
 
+#include "platform/posix/argument_transport.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,7 +14,7 @@ PosixApplication::PosixApplication(int argc, const char* const* argv)
     std::error_code error;
     executable_ = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error && argc > 0) executable_ = std::filesystem::absolute(argv[0], error);
-    for (int i = 1; i < argc; ++i) arguments_.emplace_back(argv[i]);
+    for (int i = 1; i < argc; ++i) arguments_.push_back(bytesFromTransport(argv[i]));
 }
 
 std::filesystem::path PosixApplication::directory() const { return executable_.parent_path(); }

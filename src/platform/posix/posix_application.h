@@ -12,6 +12,7 @@ public:
     // /proc/self/exe, so a start through a symlink or a relative path still
     // finds the files installed beside the program.
     std::filesystem::path executable() const override;
+    // Bytes a desktop entry had to escape come back as they were.
     std::vector<std::string> arguments() const override;
     // Flushes stdio, then _exit: no destructors or atexit handlers run, as
     // when Windows ends a process.

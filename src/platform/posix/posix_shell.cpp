@@ -1,5 +1,6 @@
 #include "platform/posix/posix_shell.h"
 
+#include "platform/posix/argument_transport.h"
 #include "platform/posix/pending_file.h"
 #include "platform/posix/spawn.h"
 
@@ -87,7 +88,7 @@ std::string quoteArgument(std::string_view argument)
 std::string desktopExec(const fs::path& target, const std::vector<std::string>& arguments)
 {
     std::string exec = quoteArgument(target.string());
-    for (const std::string& argument : arguments) exec += " " + quoteArgument(argument);
+    for (const std::string& argument : arguments) exec += " " + quoteArgument(utf8ForTransport(argument));
     return escapeValue(exec);
 }
 

@@ -24,7 +24,9 @@ private:
     std::string opener_;
 };
 
-// The Exec value running target with arguments, quoted as the Desktop Entry format requires.
+// The Exec value running target with arguments, quoted as the Desktop Entry
+// format requires; argument bytes that are not UTF-8 travel escaped
+// (argument_transport.h).
 std::string desktopExec(const std::filesystem::path& target, const std::vector<std::string>& arguments);
 
 }  // namespace fluvane::platform::posix
