@@ -23,13 +23,13 @@ std::vector<std::string> ReadNoticeLines(const std::filesystem::path& file,
 
     std::vector<std::string> lines;
     std::size_t start = 0;
+    // A line ends at CR, LF or CR LF, as the system's line input reads text.
     while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
+        std::size_t end = content.find_first_of("\r\n", start);
         if (end == std::string::npos) end = content.size();
-        std::string_view line(content.data() + start, end - start);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        const std::string_view line(content.data() + start, end - start);
         if (!line.empty()) lines.push_back(codePage.fromGbk(line));
-        start = end + 1;
+        start = content.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
     }
     return lines;
 }

@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "mainwindow/notice_list.h"
 
 #include "recording_services.h"
 #include "startup_fixture.h"
@@ -55,6 +56,12 @@ TEST_F(NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
     }
     EXPECT_TRUE(seen.size() >= 2 && seen.size() <= 3);
     for (const std::string& text : seen) EXPECT_TRUE(text == "一" || text == "二" || text == "三") << text;
+}
+
+TEST_F(NoticeRotationTest, ACarriageReturnAloneEndsALineToo) {
+    writeNotices("一###http://x/1\r\r\n二###http://x/2\r三###http://x/3\n");
+    EXPECT_EQ(mainwindow::ReadNoticeLines(appDir() / "link.txt", codePage),
+              (std::vector<std::string>{"一###http://x/1", "二###http://x/2", "三###http://x/3"}));
 }
 
 TEST_F(NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
