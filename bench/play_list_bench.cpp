@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace fluvane::bench {
@@ -20,7 +21,7 @@ public:
         // goes to the group added last, which is the open one.
         int weights[kGroups];
         int totalWeight = 0;
-        for (int g = 0; g < kGroups; ++g) totalWeight += weights[g] = 1 + (kGroups - 1 - g) % 10;
+        for (int g = 0; g < kGroups; ++g) totalWeight += weights[g] = 1 + g % 10;
         int placed = 0;
         const int middle = kGroups / 2;
         for (int g = 0; g < kGroups; ++g) {
@@ -32,6 +33,9 @@ public:
             for (int i = 0; i < count; ++i)
                 list.AddItem(index, "entry " + std::to_string(i), "http://127.0.0.1/v/" + std::to_string(i));
         }
+        for (int g = 0; g < kGroups; ++g)
+            if (list.ItemsCount(g) > list.ItemsCount(middle))
+                throw std::logic_error("the open group is not the largest");
         // Into the open group: past the groups above it and a few of its rows.
         for (int step = 0; step < middle + 10; ++step) wheel(-120);
         surface.runPaints();

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <limits>
 
 namespace fluvane::controls {
 
@@ -39,7 +40,10 @@ platform::Font PropertyBag::readFont(const std::string& name, const platform::Fo
     platform::Font font;
     font.name = read(name + ".Name", fallback.name);
     double size = 0;
-    font.size = parse(read(name + ".Size", ""), size) && size > 0 ? size : fallback.size;
+    // The size is used as a whole number of points: it must fit one.
+    const bool usable = parse(read(name + ".Size", ""), size) && size > 0 &&
+                        size <= std::numeric_limits<int>::max();
+    font.size = usable ? size : fallback.size;
     font.bold = readBool(name + ".Bold", fallback.bold);
     font.italic = readBool(name + ".Italic", fallback.italic);
     font.underline = readBool(name + ".Underline", fallback.underline);

@@ -335,6 +335,8 @@ void SFPlayList::UpdateScrollRange() {
         range_.setHidden(0);
         scrollTop_ = 0;
         bar.setValue(0);
+        // Once hidden, a held bar never gets its release and would resume on showing.
+        if (bar.window().visible()) bar.cancelPress();
         bar.window().setVisible(false);
         return;
     }
@@ -362,8 +364,6 @@ void SFPlayList::scrollBy(std::int64_t pixels) {
 }
 
 void SFPlayList::onScrollBarStep() {
-    // A hidden bar may still be held or repeating; the content fits, so it must not scroll.
-    if (!scrollBar_->window().visible()) return;
     const int value = scrollBar_->Value();
     if (range_.unitPixels() == 1)
         scrollTop_ = value;
@@ -373,7 +373,6 @@ void SFPlayList::onScrollBarStep() {
 }
 
 void SFPlayList::onScrollBarScroll() {
-    if (!scrollBar_->window().visible()) return;
     scrollTop_ = range_.pixelsFor(scrollBar_->Value());
     repaint();
 }

@@ -434,6 +434,11 @@ void SFVScrollBar::onMouseUp(Point p) {
     stopRepeat();
 }
 
+void SFVScrollBar::cancelPress() {
+    onMouseUp({-1, -1});  // away from every part
+    onMouseLeave();
+}
+
 void SFVScrollBar::onMouseLeave() {
     const int normals[] = {look::UpNormal, look::DownNormal, look::ThumbNormal};
     for (PartId id : {kUp, kDown, kThumb}) {

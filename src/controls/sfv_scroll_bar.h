@@ -44,6 +44,10 @@ public:
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
+    // Ends a press whose release the bar will never see (it is being hidden
+    // while held): no repeat, drag, capture or hover look is left behind.
+    void cancelPress();
+
     platform::Surface& window() { return window_; }
 
     // Events in their numbering: 1 `Change` (arrow and track steps), 2 `Scroll`

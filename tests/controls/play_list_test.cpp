@@ -224,6 +224,35 @@ TEST_F(PlayListTest, AHeldArrowDoesNotScrollOnceTheBarHides) {
     EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"group 0"}));
 }
 
+// The release of a bar hidden while held is lost; showing it again must not
+// bring back the repeat, the drag or the capture of that press.
+TEST_F(PlayListTest, AHeldArrowStaysReleasedWhenTheBarReturns) {
+    load({20});
+    window.ui.move(bar().window(), {8, 130});
+    window.ui.press(bar().window(), {8, 130});  // down arrow, held
+    list.ClearItems(0);
+    EXPECT_FALSE(window.ui.release(bar().window(), {8, 130}));
+    for (int i = 0; i < 20; ++i) list.AddItem(0, "again", "u");
+    ASSERT_TRUE(barShown());
+    EXPECT_FALSE(bar().window().hasCapture());
+    window.ui.advance(2000);
+    EXPECT_EQ(list.scrollTop(), 0);
+    press({50, 40});
+    EXPECT_EQ(events, (std::vector<std::string>{"MouseDown 1 0,0"}));
+}
+
+TEST_F(PlayListTest, AHeldThumbStaysReleasedWhenTheBarReturns) {
+    load({20});
+    const Rect thumb = bar().thumbRect();
+    window.ui.press(bar().window(), {8, thumb.top + 1});
+    list.ClearItems(0);
+    for (int i = 0; i < 20; ++i) list.AddItem(0, "again", "u");
+    ASSERT_TRUE(barShown());
+    window.ui.move(bar().window(), {8, thumb.top + 60});  // no button held
+    EXPECT_EQ(list.scrollTop(), 0);
+    EXPECT_EQ(bar().Value(), 0);
+}
+
 TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
     load({3});
     press({50, 40});                                   // select entry 0

@@ -35,5 +35,16 @@ TEST(PropertyBagTest, FontRoundTrips) {
     EXPECT_TRUE(bag.values().empty());
 }
 
+TEST(PropertyBagTest, FontSizeThatIsNoWholeNumberOfPointsReadsAsTheDefault) {
+    platform::Font fallback;
+    fallback.size = 11;
+    for (const char* stored : {"inf", "1e300", "nan", "0", "-3"}) {
+        PropertyBag bag;
+        bag.write("Font.Name", "Tahoma", "");
+        bag.write("Font.Size", stored, "");
+        EXPECT_EQ(bag.readFont("Font", fallback).size, 11.0) << stored;
+    }
+}
+
 }  // namespace
 }  // namespace fluvane::controls
