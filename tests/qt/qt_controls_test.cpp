@@ -48,8 +48,9 @@ TEST_F(QtControlsTest, MouseEventsCarryVisualBasicValues) {
     form->events.mouseDown = [&](const MouseEvent&) { log.push_back("form down"); };
     QWidget* widget = static_cast<QtLabel&>(label).widget();
 
+    // Only the left button clicks, as on the simulated platform.
     QTest::mouseClick(widget, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(7, 9));
-    EXPECT_EQ(log, (std::vector<std::string>{"down", "up", "click"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
     EXPECT_EQ(down.button, button::Right);
     EXPECT_EQ(down.shift, shift::Shift | shift::Ctrl);
     EXPECT_EQ(down.x, 7);

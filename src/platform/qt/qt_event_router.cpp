@@ -51,22 +51,33 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto& mouse = static_cast<QMouseEvent&>(*event);
-            pressed_ = true;
-            doubleClicked_ = false;
+            if (mouse.button() == Qt::LeftButton) {
+                pressed_ = true;
+                doubleClicked_ = false;
+            }
             raise<const platform::MouseEvent&>(events_.mouseDown, mouseEvent(mouse, mouse.button()));
             break;
         }
-        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonDblClick: {
+            // Clicks and double clicks are the left button's; another button's
+            // second press is just a press.
+            auto& mouse = static_cast<QMouseEvent&>(*event);
+            if (mouse.button() != Qt::LeftButton) {
+                raise<const platform::MouseEvent&>(events_.mouseDown, mouseEvent(mouse, mouse.button()));
+                break;
+            }
             pressed_ = true;
             doubleClicked_ = true;
             raise(events_.doubleClick);
             break;
+        }
         case QEvent::MouseButtonRelease: {
             auto& mouse = static_cast<QMouseEvent&>(*event);
             // A handler may take the press elsewhere; only a release inside clicks.
-            const bool clicks = pressed_ && !doubleClicked_ &&
+            const bool left = mouse.button() == Qt::LeftButton;
+            const bool clicks = left && pressed_ && !doubleClicked_ &&
                                 widget->rect().contains(mouse.position().toPoint());
-            pressed_ = mouse.buttons() != Qt::NoButton && pressed_;
+            if (left) pressed_ = false;
             const QPointer<QtEventRouter> self(this);
             raise<const platform::MouseEvent&>(events_.mouseUp, mouseEvent(mouse, mouse.button()));
             // The handler may have destroyed the control.
