@@ -49,6 +49,21 @@ TEST_F(QtCanvasTest, CopyMovesExactlyTheSourceRectangle) {
     }
 }
 
+TEST_F(QtCanvasTest, ABufferCopiedOntoItselfMovesWhatItHeldBefore) {
+    target.canvas().copy(numberedPicture(4, 1), {0, 0, 4, 1}, {0, 0});
+    target.canvas().copy(target, {0, 0, 3, 1}, {1, 0});
+    EXPECT_EQ(pixel(target, 0, 0), source(0, 0));
+    EXPECT_EQ(pixel(target, 1, 0), source(0, 0));
+    EXPECT_EQ(pixel(target, 2, 0), source(1, 0));
+    EXPECT_EQ(pixel(target, 3, 0), source(2, 0));
+
+    target.canvas().stretch(target, {1, 0, 3, 1}, {2, 0, 6, 1});
+    EXPECT_EQ(pixel(target, 2, 0), source(0, 0));
+    EXPECT_EQ(pixel(target, 3, 0), source(0, 0));
+    EXPECT_EQ(pixel(target, 4, 0), source(1, 0));
+    EXPECT_EQ(pixel(target, 5, 0), source(1, 0));
+}
+
 TEST_F(QtCanvasTest, SourceOutsideThePictureCopiesNothing) {
     const QtPicture picture = numberedPicture(2, 2);
     target.canvas().copy(picture, {-1, 0, 3, 1}, {0, 0});

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -153,6 +154,55 @@ TEST_F(QtFormTest, MaximiseTakesTheBoundsAProcedureAnswers) {
     EXPECT_EQ(resizes, 2);
 }
 
+TEST_F(QtFormTest, RestoringReportsTheNormalStateAndComesBackToTheNormalPlace) {
+    showAt(Rect::fromSize(40, 50, 300, 200));
+    std::vector<WindowState> statesOnResize;
+    form->events.resize = [&] { statesOnResize.push_back(form->windowState()); };
+    form->setWindowState(WindowState::Maximized);
+    form->setWindowState(WindowState::Normal);
+    EXPECT_EQ(statesOnResize, (std::vector{WindowState::Maximized, WindowState::Normal}));
+    EXPECT_EQ(form->geometry(), Rect::fromSize(40, 50, 300, 200));
+
+    // Maximised from the minimised state, it still knows where it was.
+    form->setGeometry(Rect::fromSize(60, 70, 320, 210));
+    form->setWindowState(WindowState::Minimized);
+    form->setWindowState(WindowState::Maximized);
+    EXPECT_EQ(form->windowState(), WindowState::Maximized);
+    form->setWindowState(WindowState::Normal);
+    EXPECT_EQ(form->geometry(), Rect::fromSize(60, 70, 320, 210));
+}
+
+TEST_F(QtFormTest, AClosedFormStaysClosedAndGetsNoMessages) {
+    int unloads = 0;
+    std::vector<std::uint32_t> seen;
+    form->formEvents.unload = [&] { ++unloads; };
+    WindowProcedure previous;
+    previous = form->replaceProcedure(
+        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+            seen.push_back(message);
+            return previous(message, wParam, lParam);
+        });
+    showAt(Rect::fromSize(10, 10, 200, 100));
+    form->close();
+    form->close();
+    form->sendMessage(msg::SysCommand, syscmd::Maximize, 0);
+    form->show();
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(seen, std::vector<std::uint32_t>{msg::Destroy});
+    EXPECT_EQ(form->windowState(), WindowState::Normal);
+    EXPECT_FALSE(form->visible());
+}
+
+TEST_F(QtFormTest, ClosingAFormEndsTheCaptureOfItsControls) {
+    Surface& child = form->addSurface();
+    child.setGeometry(Rect::fromSize(0, 0, 50, 50));
+    showAt(Rect::fromSize(10, 10, 200, 100));
+    child.setCapture();
+    ASSERT_TRUE(child.hasCapture());
+    form->close();
+    EXPECT_FALSE(child.hasCapture());
+}
+
 TEST_F(QtFormTest, DragMoveRunsAMoveLoopWhoseRectanglesProceduresRewrite) {
     showAt(Rect::fromSize(100, 100, 300, 200));
     std::vector<std::uint32_t> seen;
@@ -190,6 +240,39 @@ TEST_F(QtFormTest, DragMoveRunsAMoveLoopWhoseRectanglesProceduresRewrite) {
     const std::vector<std::uint32_t> expected{msg::SysCommand, msg::EnterSizeMove, msg::Moving,
                                               msg::Moving, msg::ExitSizeMove};
     EXPECT_EQ(seen, expected);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(QtFormTest, SizeCommandRunsASizeLoopWhoseRectanglesProceduresRewrite) {
+    showAt(Rect::fromSize(100, 100, 300, 200));
+    std::vector<std::uint32_t> seen;
+    std::vector<std::uintptr_t> edges;
+    WindowProcedure previous;
+    previous = form->replaceProcedure(
+        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+            seen.push_back(message);
+            if (message == msg::Sizing) {
+                edges.push_back(wParam);
+                auto* proposed = reinterpret_cast<Rect*>(lParam);
+                proposed->right = std::max(proposed->right, proposed->left + 250);  // a minimum width
+                return 1;
+            }
+            return previous(message, wParam, lParam);
+        });
+    QWindow& window = *widget().windowHandle();
+    const auto local = [&](QPoint screen) { return screen - widget().geometry().topLeft(); };
+    QCursor::setPos(399, 299);
+    QTest::mousePress(&window, Qt::LeftButton, {}, local({399, 299}));
+    form->sendMessage(msg::SysCommand, syscmd::Size | sizing::BottomRight, 0);
+    QTest::mouseMove(&window, local({419, 309}));
+    EXPECT_EQ(form->geometry(), Rect::fromSize(100, 100, 320, 210));
+    QTest::mouseMove(&window, local({299, 309}));  // proposes a width of 200
+    EXPECT_EQ(form->geometry(), Rect::fromSize(100, 100, 250, 210));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, local({299, 309}));
+    const std::vector<std::uint32_t> expected{msg::SysCommand, msg::EnterSizeMove, msg::Sizing,
+                                              msg::Sizing, msg::ExitSizeMove};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(edges, (std::vector<std::uintptr_t>{sizing::BottomRight, sizing::BottomRight}));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_browser.h"
 
 #include "platform/qt/qt_document_script.h"
+#include "platform/qt/qt_raise.h"
 #include "platform/qt/qt_readable_url.h"
 #include "platform/qt/qt_web_context.h"
 #include "platform/qt/qt_web_page.h"
@@ -62,7 +63,7 @@ bool QtBrowserPane::allowNavigation(const QUrl& url, bool mainFrame) {
     const auto alive = lifetime();
     const QString text = urlText(url);
     bool cancel = false;
-    if (browserEvents.beforeNavigate2) browserEvents.beforeNavigate2(toStdString(text), cancel);
+    raiseEvent(browserEvents.beforeNavigate2, toStdString(text), cancel);
     if (alive.expired()) return false;
     if (cancel) {
         constexpr qsizetype kRemembered = 16;
@@ -71,21 +72,17 @@ bool QtBrowserPane::allowNavigation(const QUrl& url, bool mainFrame) {
         return false;
     }
     cancelled_.removeAll(text);
-    if (mainFrame && browserEvents.downloadBegin) browserEvents.downloadBegin();
+    if (mainFrame) raiseEvent(browserEvents.downloadBegin);
     return !alive.expired();
 }
 
 void QtBrowserPane::openNewWindow(QWebEngineNewWindowRequest& request) {
     const auto alive = lifetime();
     bool cancel = false;
-    if (browserEvents.newWindow2) browserEvents.newWindow2(cancel);
+    raiseEvent(browserEvents.newWindow2, cancel);
     if (alive.expired() || cancel) return;
     bool processed = false;
-    if (browserEvents.newWindow) {
-        browserEvents.newWindow(
-            toStdString(urlText(request.requestedUrl())),
-            processed);
-    }
+    raiseEvent(browserEvents.newWindow, toStdString(urlText(request.requestedUrl())), processed);
     if (alive.expired() || processed) return;
     request.openIn(&context_.openWindow(page_->silent()));
 }
@@ -107,7 +104,7 @@ void QtBrowserPane::loadFinished() {
             auto parsed = parseDocument(result.toString());
             document_ = parsed ? std::move(parsed)
                                : platform::Document{toStdString(page_->title()), {}};
-            if (browserEvents.downloadComplete) browserEvents.downloadComplete();
+            raiseEvent(browserEvents.downloadComplete);
         });
 }
 

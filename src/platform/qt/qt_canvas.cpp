@@ -37,12 +37,14 @@ void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect sourc
                           platform::Point destination, const QRgb* key) {
     const QImage* image = imageOf(picture);
     if (!image) return;
+    // A shallow copy: a buffer copied onto itself reads what it held before.
+    const QImage pixels = *image;
     const platform::Rect inside{std::max(source.left, 0), std::max(source.top, 0),
-                                std::min(source.right, image->width()),
-                                std::min(source.bottom, image->height())};
+                                std::min(source.right, pixels.width()),
+                                std::min(source.bottom, pixels.height())};
     for (int sy = inside.top; sy < inside.bottom; ++sy) {
         for (int sx = inside.left; sx < inside.right; ++sx) {
-            const QRgb rgb = pixelAt(*image, sx, sy);
+            const QRgb rgb = pixelAt(pixels, sx, sy);
             if (key && rgb == *key) continue;
             setPixel(destination.x + sx - source.left, destination.y + sy - source.top, rgb);
         }
@@ -67,14 +69,15 @@ void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source,
     const long long sw = source.width(), sh = source.height();
     const long long dw = destination.width(), dh = destination.height();
     if (!image || sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
+    const QImage pixels = *image;  // as in copyPixels
     for (long long dy = 0; dy < dh; ++dy) {
         const int sy = source.top + static_cast<int>(dy * sh / dh);
-        if (sy < 0 || sy >= image->height()) continue;
+        if (sy < 0 || sy >= pixels.height()) continue;
         for (long long dx = 0; dx < dw; ++dx) {
             const int sx = source.left + static_cast<int>(dx * sw / dw);
-            if (sx < 0 || sx >= image->width()) continue;
+            if (sx < 0 || sx >= pixels.width()) continue;
             setPixel(destination.left + static_cast<int>(dx), destination.top + static_cast<int>(dy),
-                     pixelAt(*image, sx, sy));
+                     pixelAt(pixels, sx, sy));
         }
     }
     changed_();

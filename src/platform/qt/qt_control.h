@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_event_router.h"
+#include "platform/qt/qt_raise.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -33,8 +34,11 @@ public:
 
     platform::Rect geometry() const override { return fromQRect(widget_->geometry()); }
     void setGeometry(platform::Rect geometry) override {
+        // A shown widget reports its resize at once, and the handler may
+        // destroy this control.
+        const auto alive = lifetime();
         widget_->setGeometry(toQRect(geometry));
-        reportResize();
+        if (!alive.expired()) reportResize();
     }
     bool visible() const override { return !widget_->isHidden(); }
     void setVisible(bool visible) override { widget_->setVisible(visible); }
@@ -50,15 +54,15 @@ public:
 
     QWidget* widget() const { return widget_; }
 
-protected:
     // Guards code that runs after a handler which may destroy this control.
     std::weak_ptr<void> lifetime() const { return lifetime_; }
 
+protected:
     // Raises `resize` once per size the control takes, however it got there.
     void reportResize() {
         if (!widget_ || widget_->size() == reportedSize_) return;
         reportedSize_ = widget_->size();
-        if (this->events.resize) this->events.resize();
+        raiseEvent(this->events.resize);
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_event_router.h"
 
+#include "platform/qt/qt_raise.h"
+
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWheelEvent>
@@ -32,11 +34,6 @@ platform::MouseEvent mouseEvent(const QSinglePointEvent& event, Qt::MouseButtons
     return {buttonMask(buttons), shiftMask(event.modifiers()), at.x(), at.y()};
 }
 
-template <class... Args>
-void raise(const std::function<void(Args...)>& handler, Args... args) {
-    if (handler) handler(args...);
-}
-
 }  // namespace
 
 QtEventRouter::QtEventRouter(QWidget& widget, platform::ControlEvents& events,
@@ -55,7 +52,7 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
                 pressed_ = true;
                 doubleClicked_ = false;
             }
-            raise<const platform::MouseEvent&>(events_.mouseDown, mouseEvent(mouse, mouse.button()));
+            raiseEvent(events_.mouseDown, mouseEvent(mouse, mouse.button()));
             break;
         }
         case QEvent::MouseButtonDblClick: {
@@ -63,12 +60,12 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
             // second press is just a press.
             auto& mouse = static_cast<QMouseEvent&>(*event);
             if (mouse.button() != Qt::LeftButton) {
-                raise<const platform::MouseEvent&>(events_.mouseDown, mouseEvent(mouse, mouse.button()));
+                raiseEvent(events_.mouseDown, mouseEvent(mouse, mouse.button()));
                 break;
             }
             pressed_ = true;
             doubleClicked_ = true;
-            raise(events_.doubleClick);
+            raiseEvent(events_.doubleClick);
             break;
         }
         case QEvent::MouseButtonRelease: {
@@ -79,24 +76,24 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
                                 widget->rect().contains(mouse.position().toPoint());
             if (left) pressed_ = false;
             const QPointer<QtEventRouter> self(this);
-            raise<const platform::MouseEvent&>(events_.mouseUp, mouseEvent(mouse, mouse.button()));
+            raiseEvent(events_.mouseUp, mouseEvent(mouse, mouse.button()));
             // The handler may have destroyed the control.
-            if (clicks && self) raise(events_.click);
+            if (clicks && self) raiseEvent(events_.click);
             break;
         }
         case QEvent::MouseMove: {
             auto& mouse = static_cast<QMouseEvent&>(*event);
-            raise<const platform::MouseEvent&>(events_.mouseMove, mouseEvent(mouse, mouse.buttons()));
+            raiseEvent(events_.mouseMove, mouseEvent(mouse, mouse.buttons()));
             break;
         }
         case QEvent::Wheel: {
             auto& wheel = static_cast<QWheelEvent&>(*event);
-            raise<int, const platform::MouseEvent&>(events_.mouseWheel, wheel.angleDelta().y(),
+            raiseEvent(events_.mouseWheel, wheel.angleDelta().y(),
                                                     mouseEvent(wheel, wheel.buttons()));
             break;
         }
         case QEvent::Leave:
-            raise(events_.mouseLeave);
+            raiseEvent(events_.mouseLeave);
             return false;
         case QEvent::Resize:
             resized_();

@@ -3,6 +3,7 @@
 #include "platform/qt/qt_form_widget.h"
 #include "platform/qt/qt_move_loop.h"
 #include "platform/qt/qt_open_forms.h"
+#include "platform/qt/qt_raise.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -23,6 +24,8 @@ platform::WindowHandle nextHandle() {
 }
 
 constexpr std::uintptr_t kCommandMask = 0xFFF0;
+// A size command carries the edge being dragged in its low bits.
+constexpr std::uintptr_t kEdgeMask = 0x000F;
 
 }  // namespace
 
@@ -96,7 +99,9 @@ void QtForm::setAlpha(int alpha) {
 
 void QtForm::setWindowState(platform::WindowState state) {
     using platform::WindowState;
-    if (state == state_) return;
+    if (closed_ || state == state_) return;
+    // Whatever the way out of the normal state, restoring comes back here.
+    if (state_ == WindowState::Normal) normalGeometry_ = form().geometry();
     switch (state) {
         case WindowState::Minimized:
             stateBeforeMinimize_ = state_;
@@ -106,19 +111,21 @@ void QtForm::setWindowState(platform::WindowState state) {
         case WindowState::Maximized:
             maximize();
             break;
-        case WindowState::Normal:
-            if (state_ == WindowState::Minimized) form().showNormal();
-            if (state_ == WindowState::Maximized || stateBeforeMinimize_ == WindowState::Maximized) {
-                setGeometry(fromQRect(normalGeometry_));
-            }
+        case WindowState::Normal: {
+            const bool minimized = state_ == WindowState::Minimized;
+            const bool zoomed = state_ == WindowState::Maximized ||
+                                (minimized && stateBeforeMinimize_ == WindowState::Maximized);
+            // The resize handlers read the state the window is going to.
             state_ = WindowState::Normal;
+            if (minimized) form().showNormal();
+            if (zoomed) setGeometry(fromQRect(normalGeometry_));
             break;
+        }
     }
 }
 
 // The procedures decide the maximised place: the default is the work area.
 void QtForm::maximize() {
-    if (state_ == platform::WindowState::Normal) normalGeometry_ = form().geometry();
     if (state_ == platform::WindowState::Minimized) form().showNormal();
     const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
     platform::MinMaxInfo info;
@@ -147,6 +154,7 @@ void QtForm::restore() {
 void QtForm::noticeWindowManagerState() {
     using platform::WindowState;
     if (form().isMinimized() && state_ != WindowState::Minimized) {
+        if (state_ == WindowState::Normal) normalGeometry_ = form().geometry();
         stateBeforeMinimize_ = state_;
         state_ = WindowState::Minimized;
     } else if (!form().isMinimized() && state_ == WindowState::Minimized) {
@@ -166,19 +174,29 @@ void QtForm::setVisible(bool visible) {
     form().setVisible(visible && alpha_ > 0);
 }
 
-void QtForm::show() { setVisible(true); }
+// A destroyed window never comes back.
+void QtForm::show() {
+    if (!closed_) setVisible(true);
+}
 
 void QtForm::hide() { setVisible(false); }
 
 void QtForm::close() {
+    if (closed_) return;
     const auto alive = lifetime();
-    if (formEvents.unload) formEvents.unload();
-    if (alive.expired()) return;
+    raiseEvent(formEvents.unload);
+    // The unload handler may have destroyed or closed the form already.
+    if (alive.expired() || closed_) return;
     sendMessage(platform::msg::Destroy, 0, 0);
-    if (alive.expired()) return;
-    releaseCapture();
+    if (alive.expired() || closed_) return;
+    // Capture held by any control of the window ends with it.
+    if (QWidget* grabber = QWidget::mouseGrabber();
+        grabber && (grabber == &form() || form().isAncestorOf(grabber))) {
+        grabber->releaseMouse();
+    }
     setVisible(false);
-    if (!std::exchange(closed_, true)) openForms_.closed();
+    closed_ = true;
+    openForms_.closed();
 }
 
 platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure procedure) {
@@ -187,6 +205,8 @@ platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure pro
 
 std::intptr_t QtForm::sendMessage(std::uint32_t message, std::uintptr_t wParam,
                                   std::intptr_t lParam) {
+    // A destroyed window gets no messages.
+    if (closed_) return 0;
     // A procedure may replace itself while it runs.
     const platform::WindowProcedure current = procedure_;
     return current ? current(message, wParam, lParam) : 0;
@@ -213,6 +233,9 @@ void QtForm::systemCommand(std::uintptr_t command) {
     }
     switch (command & kCommandMask) {
         case platform::syscmd::Move: moveLoop_->start(); break;
+        case platform::syscmd::Size:
+            if (command & kEdgeMask) moveLoop_->start(command & kEdgeMask);
+            break;
         case platform::syscmd::Close: close(); break;
         case platform::syscmd::Minimize: setWindowState(platform::WindowState::Minimized); break;
         case platform::syscmd::Maximize: setWindowState(platform::WindowState::Maximized); break;

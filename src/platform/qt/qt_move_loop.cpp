@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace fluvane::qtplatform {
@@ -16,9 +17,10 @@ QtMoveLoop::~QtMoveLoop() {
     if (active_ && QWidget::mouseGrabber() == &window_) window_.releaseMouse();
 }
 
-void QtMoveLoop::start() {
+void QtMoveLoop::start(std::uintptr_t edge) {
     if (active_ || QGuiApplication::mouseButtons() == Qt::NoButton) return;
     active_ = true;
+    edge_ = edge;
     startCursor_ = QCursor::pos();
     startGeometry_ = window_.geometry();
     window_.installEventFilter(this);
@@ -44,9 +46,22 @@ bool QtMoveLoop::eventFilter(QObject*, QEvent* event) {
 }
 
 void QtMoveLoop::moveTo(const QPoint& cursor) {
-    platform::Rect proposed = fromQRect(startGeometry_.translated(cursor - startCursor_));
-    send_(platform::msg::Moving, 0, reinterpret_cast<std::intptr_t>(&proposed));
-    window_.setGeometry(toQRect(proposed));
+    using namespace platform::sizing;
+    const QPoint delta = cursor - startCursor_;
+    platform::Rect proposed = fromQRect(startGeometry_);
+    if (edge_ == 0) {
+        proposed = fromQRect(startGeometry_.translated(delta));
+    } else {
+        if (edge_ == Left || edge_ == TopLeft || edge_ == BottomLeft) proposed.left += delta.x();
+        if (edge_ == Right || edge_ == TopRight || edge_ == BottomRight) proposed.right += delta.x();
+        if (edge_ == Top || edge_ == TopLeft || edge_ == TopRight) proposed.top += delta.y();
+        if (edge_ == Bottom || edge_ == BottomLeft || edge_ == BottomRight) proposed.bottom += delta.y();
+    }
+    // The procedures may destroy the window, and this loop with it.
+    const QPointer<QtMoveLoop> self(this);
+    send_(edge_ == 0 ? platform::msg::Moving : platform::msg::Sizing, edge_,
+          reinterpret_cast<std::intptr_t>(&proposed));
+    if (self) window_.setGeometry(toQRect(proposed));
 }
 
 void QtMoveLoop::finish() {

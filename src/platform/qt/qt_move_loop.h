@@ -10,17 +10,19 @@ class QWidget;
 
 namespace fluvane::qtplatform {
 
-// The move loop of a borderless window, run by the platform because the
-// window manager's own loop would tell the window procedures nothing: the
+// The move and size loops of a borderless window, run by the platform because
+// the window manager's own loops would tell the window procedures nothing: the
 // window takes the mouse and, until the button is released, every pointer
-// move proposes a rectangle through Moving that the procedures may rewrite.
+// move proposes a rectangle through Moving (or Sizing, with the edge being
+// dragged) that the procedures may rewrite.
 class QtMoveLoop : public QObject {
 public:
     QtMoveLoop(QWidget& window, platform::WindowProcedure send);
     ~QtMoveLoop() override;
 
-    // Nothing happens unless a mouse button is held.
-    void start();
+    // Nothing happens unless a mouse button is held. `edge`: one of
+    // platform::sizing to resize by that edge, 0 to move.
+    void start(std::uintptr_t edge = 0);
     bool active() const { return active_; }
 
 protected:
@@ -33,6 +35,7 @@ private:
     QWidget& window_;
     platform::WindowProcedure send_;
     bool active_ = false;
+    std::uintptr_t edge_ = 0;
     QPoint startCursor_;
     QRect startGeometry_;
 };

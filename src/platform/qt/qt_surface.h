@@ -20,9 +20,7 @@ public:
           surface_(*widget),
           canvas_(widget->backing(), [widget] { widget->contentChanged(); }),
           children_(*widget, web) {
-        widget->paintNeeded = [this] {
-            if (this->events.paint) this->events.paint();
-        };
+        widget->paintNeeded = [this] { raiseEvent(this->events.paint); };
     }
 
     platform::Canvas& canvas() override {

@@ -29,7 +29,12 @@ QSystemTrayIcon::MessageIcon balloonIcon(int icon) {
 
 bool QtTray::apply(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) {
     const Key key{data.owner, data.id};
-    const auto found = icons_.find(key);
+    auto found = icons_.find(key);
+    // A destroyed form's icon is gone, even if another form took its address.
+    if (found != icons_.end() && found->second.ownerAlive.expired()) {
+        remove(key);
+        found = icons_.end();
+    }
     switch (operation) {
         case platform::NotifyIconOperation::Add:
             return found == icons_.end() && add(data);
@@ -53,9 +58,13 @@ bool QtTray::add(const platform::NotifyIconData& data) {
     auto* icon = new QSystemTrayIcon(owner->widget());
     Entry& entry = icons_[key];
     entry.icon = icon;
-    const auto send = [this, key](std::intptr_t mouseMessage) {
+    entry.ownerAlive = owner->lifetime();
+    const auto send = [this, key, icon](std::intptr_t mouseMessage) {
         const auto found = icons_.find(key);
-        if (found == icons_.end() || found->second.callbackMessage == 0) return;
+        if (found == icons_.end() || found->second.icon != icon ||
+            found->second.ownerAlive.expired() || found->second.callbackMessage == 0) {
+            return;
+        }
         key.first->sendMessage(found->second.callbackMessage, key.second, mouseMessage);
     };
     connect(icon, &QSystemTrayIcon::activated, this,
@@ -65,7 +74,11 @@ bool QtTray::add(const platform::NotifyIconData& data) {
             });
     connect(icon, &QSystemTrayIcon::messageClicked, this,
             [send] { send(platform::traymsg::BalloonClick); });
-    connect(icon, &QObject::destroyed, this, [this, key] { icons_.erase(key); });
+    // Its QPointer is already clear; a newer icon under the key stays.
+    connect(icon, &QObject::destroyed, this, [this, key] {
+        const auto found = icons_.find(key);
+        if (found != icons_.end() && !found->second.icon) icons_.erase(found);
+    });
     update(entry, data);
     icon->show();
     return true;
@@ -84,10 +97,14 @@ void QtTray::update(Entry& entry, const platform::NotifyIconData& data) {
     }
 }
 
+// Later, not at once: the removal may come from the icon's own signal.
 void QtTray::remove(const Key& key) {
     const QPointer<QSystemTrayIcon> icon = icons_.at(key).icon;
     icons_.erase(key);
-    delete icon.data();
+    if (icon) {
+        icon->hide();
+        icon->deleteLater();
+    }
 }
 
 }  // namespace fluvane::qtplatform

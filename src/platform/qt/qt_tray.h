@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <map>
+#include <memory>
 #include <utility>
 
 class QSystemTrayIcon;
@@ -22,6 +23,8 @@ private:
     struct Entry {
         QPointer<QSystemTrayIcon> icon;
         std::uint32_t callbackMessage = 0;
+        // The icon's widget outlives its form for a moment.
+        std::weak_ptr<void> ownerAlive;
     };
     using Key = std::pair<platform::Form*, unsigned>;
 
