@@ -207,8 +207,8 @@ private:
     }
 
     FuzzedDataProvider& input_;
-    fluvane::sim::SimClock clock_;
-    fluvane::sim::SimUi ui_{clock_};
+    fluvane::platform::sim::SimClock clock_;
+    fluvane::platform::sim::SimUi ui_{clock_};
     std::unique_ptr<fluvane::platform::Form> form_;
     fluvane::platform::Surface& surface_;
     SFPlayList list_{surface_, ui_, fluvane::platform::Font{}};

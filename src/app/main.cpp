@@ -46,13 +46,13 @@ int main(int argc, char** argv) {
     prepareBrowserEngine();
     const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
                                            mainwindow::kCommandSchemes.end());
-    qtplatform::QtWebContext::registerSchemes(schemes);
+    platform::qt::QtWebContext::registerSchemes(schemes);
 
     QApplication app(argc, argv);
     // Windows hide rather than close; the logic ends the process itself.
     app.setQuitOnLastWindowClosed(false);
 
-    qtplatform::QtUi ui(schemes);
+    platform::qt::QtUi ui(schemes);
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile(codePage);
     platform::posix::CurlNetwork network;

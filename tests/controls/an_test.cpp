@@ -13,13 +13,13 @@ class SwitchTest : public ::testing::Test {
 protected:
     // The face's source cell as last painted.
     Rect face() {
-        auto& drawable = dynamic_cast<sim::SimDrawable&>(toggle.ButtonMain());
+        auto& drawable = dynamic_cast<platform::sim::SimDrawable&>(toggle.ButtonMain());
         drawable.clearOperations();
         window.ui.processEvents();
         const auto& ops = drawable.operations();
         if (ops.empty()) return {};
-        const auto& copy = std::get<sim::draw::Copy>(ops.back());
-        EXPECT_EQ(copy.picture, sim::PictureOrigin::resource(104));
+        const auto& copy = std::get<platform::sim::draw::Copy>(ops.back());
+        EXPECT_EQ(copy.picture, platform::sim::PictureOrigin::resource(104));
         return copy.source;
     }
     void move(Point p, int buttons = platform::button::None) {

@@ -30,7 +30,7 @@ std::uint32_t bitmapPixel(int id, int x, int y) {
 
 class PlayListScreenshotTest : public ::testing::Test {
 protected:
-    PlayListScreenshotTest() : app(qtplatform::testing::testApplication("offscreen")) {
+    PlayListScreenshotTest() : app(platform::qt::testing::testApplication("offscreen")) {
         form->setGeometry(Rect::fromSize(0, 0, kWidth, kHeight));
         surface.setGeometry(Rect::fromSize(0, 0, kWidth, kHeight));
     }
@@ -41,9 +41,9 @@ protected:
     }
     void takeShot() {
         form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(static_cast<qtplatform::QtForm&>(*form).widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(static_cast<platform::qt::QtForm&>(*form).widget()));
         for (int i = 0; i < 5; ++i) ui.processEvents();
-        shot = static_cast<qtplatform::QtForm&>(*form).widget()->grab().toImage();
+        shot = static_cast<platform::qt::QtForm&>(*form).widget()->grab().toImage();
         ASSERT_EQ(shot.width(), kWidth);
     }
     // The left slice of a row background (columns 0..14, left of every mark)
@@ -55,7 +55,7 @@ protected:
     }
 
     QApplication& app;
-    qtplatform::QtUi ui{{}};
+    platform::qt::QtUi ui{{}};
     std::unique_ptr<platform::Form> form = ui.createForm();
     platform::Surface& surface = form->addSurface();
     SFPlayList list{surface, ui, platform::Font{}};

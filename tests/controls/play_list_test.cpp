@@ -37,7 +37,7 @@ protected:
     }
     SFVScrollBar& bar() { return list.SFVScrollBar1(); }
     bool barShown() { return bar().window().visible(); }
-    std::vector<sim::DrawOp> paint() {
+    std::vector<platform::sim::DrawOp> paint() {
         auto& canvas = canvasOf(list.backBuffer());
         canvas.clearOperations();
         window.surface.invalidate();
@@ -46,7 +46,7 @@ protected:
     }
     std::vector<std::string> textsDrawn() {
         std::vector<std::string> texts;
-        for (const auto& text : opsOfKind<sim::draw::Text>(paint())) texts.push_back(text.utf8);
+        for (const auto& text : opsOfKind<platform::sim::draw::Text>(paint())) texts.push_back(text.utf8);
         return texts;
     }
     void press(Point p) { window.ui.press(window.surface, p); }
@@ -161,7 +161,7 @@ TEST_F(PlayListTest, ClickOnGroupClearsIndicesButKeepsHighlight) {
     EXPECT_EQ(list.SelItemIndex(), -1);
     press({50, 66});  // group 1 again
     const auto ops = paint();
-    const auto copies = opsOfKind<sim::draw::Copy>(ops);
+    const auto copies = opsOfKind<platform::sim::draw::Copy>(ops);
     const bool selectedBackground = std::any_of(copies.begin(), copies.end(), [](const auto& copy) {
         return copy.source.top == 28 && copy.destination == Point{0, 56};
     });
@@ -175,7 +175,7 @@ TEST_F(PlayListTest, AddItemToClosedGroupKeepsHeightAndBar) {
     list.AddItem(0, "more", "u");
     EXPECT_EQ(list.ExpandedItemsHeight(), 9 * 28);
     EXPECT_EQ(bar().Max(), max);
-    EXPECT_TRUE(dynamic_cast<sim::SimNode&>(window.surface).paintPending());
+    EXPECT_TRUE(dynamic_cast<platform::sim::SimNode&>(window.surface).paintPending());
 }
 
 TEST_F(PlayListTest, RemovingEntriesShrinksRangeThenHidesBar) {
@@ -258,14 +258,14 @@ TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
     press({50, 40});                                   // select entry 0
     window.ui.move(window.surface, {50, 60});          // hover entry 1
     const auto ops = paint();
-    const auto marks = opsOfKind<sim::draw::CopyTransparent>(ops);
+    const auto marks = opsOfKind<platform::sim::draw::CopyTransparent>(ops);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].source, (Rect{12, 0, 24, 12}));  // open box
     EXPECT_EQ(marks[0].destination, (Point{15, 8}));
     EXPECT_EQ(marks[1].source, (Rect{24, 5, 28, 12}));  // selected marker
     EXPECT_EQ(marks[1].destination, (Point{15, 38}));
     EXPECT_EQ(marks[1].key, platform::Color::rgb(255, 0, 255));
-    const auto texts = opsOfKind<sim::draw::Text>(ops);
+    const auto texts = opsOfKind<platform::sim::draw::Text>(ops);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].box, (Rect{32, 0, 200, 28}));
     EXPECT_TRUE(texts[0].centred);
@@ -273,13 +273,13 @@ TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
     EXPECT_FALSE(texts[1].centred);
     EXPECT_EQ(texts[1].color, platform::Color::rgb(248, 182, 0));
     EXPECT_EQ(texts[2].color, platform::Color::rgb(150, 150, 150));
-    const auto stretches = opsOfKind<sim::draw::Stretch>(ops);
+    const auto stretches = opsOfKind<platform::sim::draw::Stretch>(ops);
     ASSERT_EQ(stretches.size(), 2u);  // selected entry 0, hovered entry 1
     EXPECT_EQ(stretches[0].source, (Rect{60, 28, 108, 56}));
     EXPECT_EQ(stretches[0].destination, (Rect{60, 28, 140, 56}));
     EXPECT_EQ(stretches[1].source, (Rect{60, 0, 108, 28}));
     EXPECT_EQ(stretches[1].destination, (Rect{60, 56, 140, 84}));
-    const auto fills = opsOfKind<sim::draw::Fill>(ops);
+    const auto fills = opsOfKind<platform::sim::draw::Fill>(ops);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].color, platform::Color::rgb(46, 46, 46));
 }
@@ -287,18 +287,18 @@ TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
 TEST_F(PlayListTest, HoveredGroupShowsDeleteMarkUntilPointerLeaves) {
     load({1});
     window.ui.move(window.surface, {10, 5});
-    auto marks = opsOfKind<sim::draw::CopyTransparent>(paint());
+    auto marks = opsOfKind<platform::sim::draw::CopyTransparent>(paint());
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].source, (Rect{30, 5, 38, 12}));
     EXPECT_EQ(marks[0].destination, (Point{180, 8}));
     window.ui.leave(window.surface);
-    EXPECT_EQ(opsOfKind<sim::draw::CopyTransparent>(paint()).size(), 1u);
+    EXPECT_EQ(opsOfKind<platform::sim::draw::CopyTransparent>(paint()).size(), 1u);
 }
 
 TEST_F(PlayListTest, SystemColoursComeFromThePlatform) {
     window.ui.setSystemColor(5, platform::Color::rgb(1, 2, 3));
     list.setBackColor(0x80000005u);
-    const auto fills = opsOfKind<sim::draw::Fill>(paint());
+    const auto fills = opsOfKind<platform::sim::draw::Fill>(paint());
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].color, platform::Color::rgb(1, 2, 3));
 }
@@ -309,12 +309,12 @@ TEST_F(PlayListTest, FontSizeIsWholePointsHalvesToEven) {
     list.setFont(font);
     EXPECT_EQ(list.FontSize(), 10);
     list.AddNode("g");
-    const auto texts = opsOfKind<sim::draw::Text>(paint());
+    const auto texts = opsOfKind<platform::sim::draw::Text>(paint());
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].font.size, 10.0);
     list.setFontSize(12);
     list.setFontBold(true);
-    const auto again = opsOfKind<sim::draw::Text>(paint());
+    const auto again = opsOfKind<platform::sim::draw::Text>(paint());
     EXPECT_EQ(again[0].font.size, 12.0);
     EXPECT_TRUE(again[0].font.bold);
 }

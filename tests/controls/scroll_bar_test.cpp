@@ -257,15 +257,15 @@ TEST_F(ScrollBarTest, PaintsLooksFromTheSkinInOneCopy) {
     auto& canvas = canvasOf(bar.backBuffer());
     canvas.clearOperations();
     window.ui.processEvents();
-    const auto copies = opsOfKind<sim::draw::Copy>(canvas.operations());
+    const auto copies = opsOfKind<platform::sim::draw::Copy>(canvas.operations());
     ASSERT_FALSE(copies.empty());
-    EXPECT_EQ(copies.front().picture, sim::PictureOrigin::resource(103));
+    EXPECT_EQ(copies.front().picture, platform::sim::PictureOrigin::resource(103));
     EXPECT_EQ(copies.front().source, (Rect{0, 32, 16, 48}));  // up arrow pressed
     EXPECT_EQ(copies.back().source, (Rect{0, 82, 16, 98}));   // down arrow normal
     EXPECT_EQ(copies.back().destination, (Point{0, 184}));
-    const auto& toWindow = dynamic_cast<sim::SimDrawable&>(window.surface).operations();
+    const auto& toWindow = dynamic_cast<platform::sim::SimDrawable&>(window.surface).operations();
     ASSERT_FALSE(toWindow.empty());
-    const auto& last = std::get<sim::draw::Copy>(toWindow.back());
+    const auto& last = std::get<platform::sim::draw::Copy>(toWindow.back());
     EXPECT_EQ(last.source, (Rect{0, 0, 17, 200}));
 }
 
@@ -274,7 +274,7 @@ TEST_F(ScrollBarTest, ThumbFillingTrackIsDrawnAsPlainTrack) {
     auto& canvas = canvasOf(bar.backBuffer());
     canvas.clearOperations();
     window.ui.processEvents();
-    const auto stretches = opsOfKind<sim::draw::Stretch>(canvas.operations());
+    const auto stretches = opsOfKind<platform::sim::draw::Stretch>(canvas.operations());
     ASSERT_EQ(stretches.size(), 1u);
     EXPECT_EQ(stretches[0].source, (Rect{0, 48, 16, 50}));
     EXPECT_EQ(stretches[0].destination, (Rect{0, 16, 16, 184}));
@@ -286,11 +286,11 @@ TEST_F(ScrollBarTest, HoverLookAppearsAndLeaves) {
     canvas.clearOperations();
     moveTo({8, 8});
     window.ui.processEvents();
-    EXPECT_EQ(opsOfKind<sim::draw::Copy>(canvas.operations()).front().source.top, 16);
+    EXPECT_EQ(opsOfKind<platform::sim::draw::Copy>(canvas.operations()).front().source.top, 16);
     canvas.clearOperations();
     window.ui.leave(window.surface);
     window.ui.processEvents();
-    EXPECT_EQ(opsOfKind<sim::draw::Copy>(canvas.operations()).front().source.top, 0);
+    EXPECT_EQ(opsOfKind<platform::sim::draw::Copy>(canvas.operations()).front().source.top, 0);
 }
 
 TEST_F(ScrollBarTest, StoredPropertiesAreTakenUnclamped) {

@@ -18,8 +18,8 @@ public:
         surface.setGeometry(geometry);
     }
 
-    sim::SimClock clock;
-    sim::SimUi ui{clock};
+    platform::sim::SimClock clock;
+    platform::sim::SimUi ui{clock};
 
 private:
     std::unique_ptr<platform::Form> form_;
@@ -29,12 +29,12 @@ public:
 };
 
 // The recording canvas of a control's off-screen buffer.
-inline sim::SimCanvas& canvasOf(platform::Buffer* buffer) {
-    return dynamic_cast<sim::SimBuffer&>(*buffer).simCanvas();
+inline platform::sim::SimCanvas& canvasOf(platform::Buffer* buffer) {
+    return dynamic_cast<platform::sim::SimBuffer&>(*buffer).simCanvas();
 }
 
 template <class Op>
-std::vector<Op> opsOfKind(const std::vector<sim::DrawOp>& ops) {
+std::vector<Op> opsOfKind(const std::vector<platform::sim::DrawOp>& ops) {
     std::vector<Op> found;
     for (const auto& op : ops)
         if (const Op* match = std::get_if<Op>(&op)) found.push_back(*match);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 class BrowserTest : public SimTest {
@@ -87,4 +87,4 @@ TEST_F(BrowserTest, NewWindowEventsReportTheHandlersAnswer) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 class CanvasTest : public SimTest {
@@ -156,4 +156,4 @@ TEST_F(CanvasTest, PicturesLoadOnlyFromReadableImages) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

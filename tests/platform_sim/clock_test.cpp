@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 using Ticks = std::vector<std::pair<std::string, std::int64_t>>;
@@ -146,4 +146,4 @@ TEST_F(ClockTest, TimerDestroyedByItsOwnTickIsSafe) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 namespace msg = platform::msg;
@@ -195,4 +195,4 @@ TEST_F(FormTest, ResizeDragSendsSizingWithTheDraggedEdge) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

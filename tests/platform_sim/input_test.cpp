@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 using platform::MouseEvent;
@@ -93,4 +93,4 @@ TEST_F(InputTest, FormsTakeInputByHandle) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

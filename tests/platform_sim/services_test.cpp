@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 namespace {
 
 using platform::MessageBoxButtons;
@@ -140,4 +140,4 @@ TEST_F(ServicesTest, PlatformAggregateCarriesTheUrlsAndServices) {
 }
 
 }  // namespace
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-namespace fluvane::sim::testing {
+namespace fluvane::platform::sim::testing {
 
 // Profile and code page are the posix library's business; these tests never
 // reach them.
@@ -60,4 +60,4 @@ protected:
     std::unique_ptr<SimPlatform> sim;
 };
 
-}  // namespace fluvane::sim::testing
+}  // namespace fluvane::platform::sim::testing

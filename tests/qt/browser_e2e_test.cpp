@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 namespace {
 
 using namespace platform;
@@ -309,4 +309,4 @@ TEST_F(BrowserPaneTest, FaultyPortalAnswersLeaveThePaneSilent) {
 }
 
 }  // namespace
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

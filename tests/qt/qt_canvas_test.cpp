@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 namespace {
 
 using platform::Color;
@@ -137,4 +137,4 @@ TEST_F(QtCanvasTest, TextStaysInsideItsBox) {
 }
 
 }  // namespace
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 namespace {
 
 using namespace platform;
@@ -160,4 +160,4 @@ TEST_F(QtControlsTest, ScreenMetricsAgree) {
 }
 
 }  // namespace
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 namespace {
 
 using namespace platform;
@@ -277,4 +277,4 @@ TEST_F(QtFormTest, SizeCommandRunsASizeLoopWhoseRectanglesProceduresRewrite) {
 }
 
 }  // namespace
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 namespace {
 
 using namespace platform;
@@ -133,4 +133,4 @@ TEST_F(QtLifetimeTest, AnIconDeletedFromItsOwnCallbackGoesOnceTheCallbackReturns
 }
 
 }  // namespace
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace fluvane::qtplatform::testing {
+namespace fluvane::platform::qt::testing {
 
 namespace {
 
@@ -53,4 +53,4 @@ QApplication& testApplication(const char* platformPlugin) {
     return *application;
 }
 
-}  // namespace fluvane::qtplatform::testing
+}  // namespace fluvane::platform::qt::testing

@@ -19,7 +19,7 @@ protected:
 
     std::string describe(Form1& form) {
         const auto pages = [](platform::BrowserPane& pane) {
-            return std::to_string(sim::as<sim::SimBrowser>(pane).navigations().size());
+            return std::to_string(platform::sim::as<platform::sim::SimBrowser>(pane).navigations().size());
         };
         const auto on = [](const std::unique_ptr<platform::Timer>& timer) { return timer->enabled() ? "1" : "0"; };
         return std::string("silent=") + (form.ListWeb->silent() ? "1" : "0") + " pages=" + pages(*form.ListWeb) +
@@ -57,7 +57,7 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsSixteenStepsInOrder) {
               "silent=1 pages=1/1 dizhi=http://portal.test caption=澜映影视 T4=1 T6=1 library=0 "
               "label=当前版本:1.0版 downloads=1 gun=1");
     EXPECT_EQ(sim.network().downloads(), Calls{"http://portal.test/zel/link.txt"});
-    EXPECT_EQ(dynamic_cast<sim::SimTimer&>(*form.gun).dueAt(), sim.now() + 1000)
+    EXPECT_EQ(dynamic_cast<platform::sim::SimTimer&>(*form.gun).dueAt(), sim.now() + 1000)
         << "the notice rotation starts after the notice list arrived";
     EXPECT_EQ(services.maxSize, (platform::Size{1366, 768 - 40}));
 }
@@ -79,8 +79,8 @@ TEST_F(Form1Test, LoadingKeepsServerValuesAndSettingsAsTexts) {
     EXPECT_EQ(form.settings.shipinku, "False");
 
     const std::string loadingPage = "file://" + (appDir() / "zelskin" / "html" / "Loading.html").string();
-    EXPECT_EQ(sim::as<sim::SimBrowser>(*form.ListWeb).navigations(), Calls{loadingPage});
-    EXPECT_EQ(sim::as<sim::SimBrowser>(*form.W2).navigations(), Calls{loadingPage});
+    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*form.ListWeb).navigations(), Calls{loadingPage});
+    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*form.W2).navigations(), Calls{loadingPage});
 }
 
 TEST_F(Form1Test, TheWindowIsCentredWithTheLibraryBelowTheTitleStrip) {
@@ -92,19 +92,19 @@ TEST_F(Form1Test, TheWindowIsCentredWithTheLibraryBelowTheTitleStrip) {
     EXPECT_EQ(form.Picture1->geometry(), platform::Rect::fromSize(0, 45, 980, 616));
     EXPECT_EQ(form.ListWeb->geometry(), platform::Rect::fromSize(0, 0, 980, 616));
     EXPECT_EQ(form.Picture2->geometry(), platform::Rect::fromSize(0, 45, 980, 616));
-    EXPECT_GT(sim::as<sim::SimSurface>(*form.Picture1).zOrder(), sim::as<sim::SimSurface>(*form.Picture2).zOrder());
+    EXPECT_GT(platform::sim::as<platform::sim::SimSurface>(*form.Picture1).zOrder(), platform::sim::as<platform::sim::SimSurface>(*form.Picture2).zOrder());
     EXPECT_FALSE(form.W2->visible());
     EXPECT_FALSE(form.W3->visible());
     EXPECT_FALSE(form.vip->visible());
     EXPECT_FALSE(form.Button2[4]->visible());
-    EXPECT_TRUE(sim::as<sim::SimForm>(form.form()).shown());
+    EXPECT_TRUE(platform::sim::as<platform::sim::SimForm>(form.form()).shown());
 }
 
 TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
     Form1 form(platform, services);
     form.Form_Load();
-    auto& library = sim::as<sim::SimBrowser>(*form.ListWeb);
-    auto& buffering = sim::as<sim::SimBrowser>(*form.qvod);
+    auto& library = platform::sim::as<platform::sim::SimBrowser>(*form.ListWeb);
+    auto& buffering = platform::sim::as<platform::sim::SimBrowser>(*form.qvod);
 
     sim.advance(2999);
     EXPECT_EQ(library.navigations().size(), 1u);

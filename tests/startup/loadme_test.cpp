@@ -17,14 +17,14 @@ protected:
     LoadmeTest() { writeGbk("zelhe.db", serverConfig("1.0")); }
 
     bool mainWindowShown() {
-        return start->mainWindowLoaded() && sim::as<sim::SimForm>(start->Form1().form()).shown();
+        return start->mainWindowLoaded() && platform::sim::as<platform::sim::SimForm>(start->Form1().form()).shown();
     }
     Calls downloads() { return sim.network().downloads(); }
     long configDownloads() {
         const Calls all = downloads();
         return std::count(all.begin(), all.end(), "http://portal.test/zel/zel.txt");
     }
-    sim::SimBrowser& browser(platform::BrowserPane* pane) { return sim::as<sim::SimBrowser>(*pane); }
+    platform::sim::SimBrowser& browser(platform::BrowserPane* pane) { return platform::sim::as<platform::sim::SimBrowser>(*pane); }
     void advanceTo(std::int64_t time) { sim.advance(time - sim.now()); }
 
     RecordingServices services;
@@ -115,7 +115,7 @@ TEST_F(LoadmeTest, OfflineTheHiddenMainWindowShowsTheBalloonAndTheProcessEnds) {
 
     EXPECT_TRUE(sim.application().ended());
     ASSERT_TRUE(start->mainWindowLoaded());
-    EXPECT_FALSE(sim::as<sim::SimForm>(start->Form1().form()).shown());
+    EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(start->Form1().form()).shown());
     EXPECT_EQ(services.calls.front().substr(0, 12), "ShowTrayIcon");
     EXPECT_EQ(services.calls.back(), "ShowBalloon");
     EXPECT_EQ(services.balloon, "网络没有连接/请连接网络重试/1/10000");

@@ -85,7 +85,7 @@ protected:
     TempApplicationDirectory dir;
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile{codePage};
-    sim::SimPlatform sim{profile, codePage, dir.app(), kPortal, kCheckUrl};
+    platform::sim::SimPlatform sim{profile, codePage, dir.app(), kPortal, kCheckUrl};
     platform::Platform platform = sim.platform();
 };
 

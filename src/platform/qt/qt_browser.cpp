@@ -11,7 +11,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
     : QtControl(new QWebEngineView(&parent), false),
@@ -108,4 +108,4 @@ void QtBrowserPane::loadFinished() {
         });
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -13,7 +13,7 @@ class QWebEngineLoadingInfo;
 class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtWebContext;
 class QtWebPage;
@@ -48,4 +48,4 @@ private:
     QStringList cancelled_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

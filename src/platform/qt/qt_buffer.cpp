@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtBuffer::QtBuffer(platform::Size size)
     : image_(std::max(size.width, 0), std::max(size.height, 0), QImage::Format_RGB32),
@@ -12,4 +12,4 @@ QtBuffer::QtBuffer(platform::Size size)
 
 platform::Size QtBuffer::size() const { return {image_.width(), image_.height()}; }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // An off-screen picture that can be drawn on and copied from.
 class QtBuffer : public platform::Buffer, public QtImageSource {
@@ -21,4 +21,4 @@ private:
     QtCanvas canvas_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

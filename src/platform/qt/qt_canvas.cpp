@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -132,4 +132,4 @@ void QtCanvas::text(const std::string& utf8, platform::Rect box, bool centreVert
     changed_();
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Draws into a Format_RGB32 image that its owner keeps. Copies work on pixels
 // directly, so they are exact: no blending, no smoothing, the source's alpha ignored.
@@ -40,4 +40,4 @@ private:
     platform::Color textColor_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -6,7 +6,7 @@
 #include "platform/qt/qt_line.h"
 #include "platform/qt/qt_surface.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtChildren::QtChildren(QWidget& parent, QtWebContext& web) : parent_(parent), web_(web) {}
 
@@ -32,4 +32,4 @@ platform::BrowserPane& QtChildren::addBrowser() {
     return keep(std::make_unique<QtBrowserPane>(parent_, web_));
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtWebContext;
 
@@ -34,4 +34,4 @@ private:
     std::vector<std::unique_ptr<platform::Control>> controls_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // What every control does through its widget. The widget goes with the
 // control; it is deleted later so that a handler may destroy a control while
@@ -72,4 +72,4 @@ private:
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QFont toQFont(const platform::Font& font) {
     QFont result(toQString(font.name));
@@ -30,4 +30,4 @@ Qt::CursorShape toCursorShape(platform::Cursor cursor) {
     return Qt::ArrowCursor;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

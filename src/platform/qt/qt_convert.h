@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 inline QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -40,4 +40,4 @@ inline platform::Point fromQPoint(const QPoint& point) { return {point.x(), poin
 QFont toQFont(const platform::Font& font);
 Qt::CursorShape toCursorShape(platform::Cursor cursor);
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

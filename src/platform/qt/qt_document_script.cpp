@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<platform::Document> parseDocument(const QString& json) {
     return document;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

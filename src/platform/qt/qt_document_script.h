@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Script that evaluates to the page's document as JSON: {title, links:[{href, innerText}]}.
 QString documentSnapshotScript();
@@ -20,4 +20,4 @@ QWebEngineScript documentReportingScript(const QString& prefix);
 // The document in the JSON the scripts above produce; nothing if malformed.
 std::optional<platform::Document> parseDocument(const QString& json);
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

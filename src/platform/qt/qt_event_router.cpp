@@ -9,7 +9,7 @@
 
 #include <utility>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -105,4 +105,4 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

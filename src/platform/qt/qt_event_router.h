@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Turns a widget's mouse and resize events into a control's events, the way
 // the logic expects them: click after a press and release on the same control,
@@ -27,4 +27,4 @@ private:
     bool doubleClicked_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -14,7 +14,7 @@
 
 #include <utility>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -244,4 +244,4 @@ void QtForm::systemCommand(std::uintptr_t command) {
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -3,7 +3,7 @@
 #include "platform/form.h"
 #include "platform/qt/qt_surface.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class FormWidget;
 class QtMoveLoop;
@@ -61,4 +61,4 @@ private:
     bool shownTransparent_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 
 #include <QCloseEvent>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 FormWidget::FormWidget() : SurfaceWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
 
@@ -28,4 +28,4 @@ void FormWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // The top-level widget of a form: frameless, children at absolute positions.
 class FormWidget : public SurfaceWidget {
@@ -24,4 +24,4 @@ private:
     bool painted_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtImage::QtImage(QWidget& parent) : QtControl(new QLabel(&parent), true) {
     label().setGeometry(0, 0, 0, 0);
@@ -26,4 +26,4 @@ void QtImage::setPicture(std::shared_ptr<platform::Picture> picture, bool stretc
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -5,7 +5,7 @@
 
 class QLabel;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtImage : public QtControl<platform::Image> {
 public:
@@ -20,4 +20,4 @@ private:
     std::shared_ptr<platform::Picture> picture_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtLabel::QtLabel(QWidget& parent) : QtControl(new QLabel(&parent), true) {
     label().setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -37,4 +37,4 @@ void QtLabel::setBackColor(platform::Color color, bool transparent) {
 
 void QtLabel::setFont(const platform::Font& font) { label().setFont(toQFont(font)); }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

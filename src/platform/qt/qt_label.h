@@ -5,7 +5,7 @@
 
 class QLabel;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtLabel : public QtControl<platform::Label> {
 public:
@@ -21,4 +21,4 @@ private:
     QLabel& label() const;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class LineWidget : public QWidget {
 public:
@@ -43,4 +43,4 @@ void QtLine::setColor(platform::Color color) {
     line().update();
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -3,7 +3,7 @@
 #include "platform/controls.h"
 #include "platform/qt/qt_control.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class LineWidget;
 
@@ -19,4 +19,4 @@ private:
     LineWidget& line() const;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtMoveLoop::QtMoveLoop(QWidget& window, platform::WindowProcedure send)
     : QObject(&window), window_(window), send_(std::move(send)) {}
@@ -72,4 +72,4 @@ void QtMoveLoop::finish() {
     send_(platform::msg::ExitSizeMove, 0, 0);
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // The move and size loops of a borderless window, run by the platform because
 // the window manager's own loops would tell the window procedures nothing: the
@@ -40,4 +40,4 @@ private:
     QRect startGeometry_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

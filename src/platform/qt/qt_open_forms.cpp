@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 void QtOpenForms::closed() {
     if (--open_ == 0) QCoreApplication::quit();
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // A program ends when the last of its forms has been closed, as programs of
 // the system's original platform do: hidden forms still count as open.
@@ -15,4 +15,4 @@ private:
     int open_ = 0;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

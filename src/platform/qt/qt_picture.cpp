@@ -1,6 +1,6 @@
 #include "platform/qt/qt_picture.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtPicture::QtPicture(const QImage& image)
     : image_(image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
@@ -13,4 +13,4 @@ const QImage* imageOf(const platform::Picture& picture) {
     return source ? &source->image() : nullptr;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

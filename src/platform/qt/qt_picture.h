@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Pixels in Format_RGB32 or Format_ARGB32: the canvas reads them directly.
 class QtImageSource {
@@ -26,4 +26,4 @@ private:
 // The pixels of a picture made by this platform; null for any other picture.
 const QImage* imageOf(const platform::Picture& picture);
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

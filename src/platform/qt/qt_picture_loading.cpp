@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -49,4 +49,4 @@ QImage resourceImage(int id) {
     return image;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // An image file, its format told by its content; null if unreadable.
 QImage readPictureFile(const std::filesystem::path& file);
@@ -14,4 +14,4 @@ QImage readIconFile(const std::filesystem::path& file, int side);
 // A bitmap compiled into the program; null if the number is unknown.
 QImage resourceImage(int id);
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Calls an event handler through a copy: a handler may replace itself, or
 // destroy the control that holds it, while it runs.
@@ -14,4 +14,4 @@ void raiseEvent(const std::function<void(Params...)>& handler, Args&&... args) {
     copy(std::forward<Args>(args)...);
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -52,4 +52,4 @@ QString urlText(const QUrl& url) {
     return readableUrl(source.match(url.errorString()).captured(1));
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

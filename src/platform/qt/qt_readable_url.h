@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // The engine percent-encodes non-ASCII characters of URLs; pages and the logic
 // write them as text ("dddisk://星河渡口@@@/tcab/"). Decodes escapes that form
@@ -15,4 +15,4 @@ QString readableUrl(const QString& encoded);
 // over as invalid QUrls: their text then survives only in QUrl's error report.
 QString urlText(const QUrl& url);
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

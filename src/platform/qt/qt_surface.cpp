@@ -1,6 +1,6 @@
 #include "platform/qt/qt_surface.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtSurface::QtSurface(QWidget& parent, QtWebContext& web)
     : QtSurfaceBase(new SurfaceWidget(&parent), web) {
@@ -8,4 +8,4 @@ QtSurface::QtSurface(QWidget& parent, QtWebContext& web)
     surface().show();
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

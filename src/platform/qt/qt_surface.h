@@ -7,7 +7,7 @@
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_surface_widget.h"
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtWebContext;
 
@@ -68,4 +68,4 @@ public:
     QtSurface(QWidget& parent, QtWebContext& web);
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

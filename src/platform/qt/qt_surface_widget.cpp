@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 SurfaceWidget::SurfaceWidget(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), backColor_(palette().color(QPalette::Button)) {
@@ -63,4 +63,4 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, backing_);
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

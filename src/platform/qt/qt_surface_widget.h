@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // A widget with a persistent backing store the size of the widget. Drawing
 // goes into the store; painting the widget copies it. `paintNeeded` runs from
@@ -39,4 +39,4 @@ private:
     bool painting_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -57,4 +57,4 @@ platform::Color systemColor(const QPalette& palette, int index) {
     return fromQColor(palette.color(kRoles[index]->group, kRoles[index]->role));
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

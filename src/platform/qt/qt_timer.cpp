@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtTimer::QtTimer() {
     timer_.setTimerType(Qt::PreciseTimer);
@@ -34,4 +34,4 @@ void QtTimer::restart() {
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Qt's timers already deliver a tick that fell due during a blocking call
 // once afterwards.
@@ -25,4 +25,4 @@ private:
     bool enabled_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

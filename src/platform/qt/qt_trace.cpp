@@ -9,7 +9,7 @@
 #include <optional>
 #include <unistd.h>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -50,4 +50,4 @@ void traceFirstPaint(const QString& caption) {
     std::fprintf(stderr, "first paint: %s %.0f ms\n", caption.toUtf8().constData(), ms);
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -107,4 +107,4 @@ void QtTray::remove(const Key& key) {
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

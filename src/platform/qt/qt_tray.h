@@ -11,7 +11,7 @@
 
 class QSystemTrayIcon;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 // Notification-area icons by owner and id. Their mouse messages reach the
 // owner's window procedure as the record's callback message.
@@ -35,4 +35,4 @@ private:
     std::map<Key, Entry> icons_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

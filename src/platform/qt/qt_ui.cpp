@@ -18,7 +18,7 @@
 #include <QScreen>
 #include <QThread>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -59,7 +59,7 @@ std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
 }
 
 platform::Color QtUi::systemColor(int index) const {
-    return qtplatform::systemColor(QApplication::palette(), index);
+    return platform::qt::systemColor(QApplication::palette(), index);
 }
 
 platform::Size QtUi::screenSize() const {
@@ -136,4 +136,4 @@ void QtUi::sleep(int milliseconds) {
     if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

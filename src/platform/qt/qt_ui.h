@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtTray;
 class QtWebContext;
@@ -51,4 +51,4 @@ private:
     std::unique_ptr<QtTray> tray_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -13,7 +13,7 @@
 #include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 namespace {
 
@@ -73,4 +73,4 @@ QtWebPage& QtWebContext::openWindow(bool silent) {
     return *page;
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

@@ -12,7 +12,7 @@
 class QWebEngineProfile;
 class QWebEngineView;
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtWebPage;
 
@@ -40,4 +40,4 @@ private:
     QList<QPointer<QWebEngineView>> windows_;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

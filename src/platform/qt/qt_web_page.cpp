@@ -4,7 +4,7 @@
 
 #include <QWebEngineProfile>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 QtWebPage::QtWebPage(QtWebContext& context, QObject* parent)
     : QWebEnginePage(&context.profile(), parent), context_(context) {}
@@ -37,4 +37,4 @@ void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QS
     }
 }
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

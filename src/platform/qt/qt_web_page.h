@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace fluvane::qtplatform {
+namespace fluvane::platform::qt {
 
 class QtWebContext;
 
@@ -36,4 +36,4 @@ private:
     bool silent_ = false;
 };
 
-}  // namespace fluvane::qtplatform
+}  // namespace fluvane::platform::qt

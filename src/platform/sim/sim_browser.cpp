@@ -2,7 +2,7 @@
 
 #include "platform/sim/sim_ui.h"
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 void SimBrowser::navigate(const std::string& url) {
     navigations_.push_back(url);
@@ -33,4 +33,4 @@ bool SimBrowser::raiseNewWindow2() {
     return cancel;
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

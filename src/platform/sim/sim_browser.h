@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 enum class BrowserCall { Refresh, GoBack, GoForward };
 
@@ -53,4 +53,4 @@ private:
     bool silent_ = false;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

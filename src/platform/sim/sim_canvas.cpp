@@ -1,6 +1,6 @@
 #include "platform/sim/sim_canvas.h"
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 PictureOrigin originOf(const platform::Picture& picture) {
     if (auto* known = dynamic_cast<const Originated*>(&picture)) return known->origin();
@@ -30,4 +30,4 @@ void SimCanvas::text(const std::string& utf8, Rect box, bool centreVertically) {
     operations_.push_back(draw::Text{utf8, box, centreVertically, font_, textColor_});
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

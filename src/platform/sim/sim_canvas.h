@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 using platform::Color;
 using platform::Point;
@@ -142,4 +142,4 @@ private:
     SimCanvas canvas_;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 void SimClock::advance(std::int64_t milliseconds, const std::function<void()>& betweenTicks) {
     const std::int64_t target = now_ + std::max<std::int64_t>(milliseconds, 0);
@@ -67,4 +67,4 @@ void SimTimer::restartWait() {
     waitOrder_ = clock_.nextWait_++;
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 class SimTimer;
 
@@ -68,4 +68,4 @@ private:
     std::uint64_t waitOrder_ = 0;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

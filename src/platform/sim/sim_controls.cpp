@@ -3,7 +3,7 @@
 #include "platform/sim/sim_browser.h"
 #include "platform/sim/sim_ui.h"
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 SimNode::SimNode(SimUi& ui, SimNode* parent, Kind kind)
     : ui_(ui), parent_(parent), kind_(kind), zOrder_(++ui.lastZ_) {}
@@ -119,4 +119,4 @@ platform::BrowserPane& SimSurfaceBase<Api>::addBrowser() {
 template class SimSurfaceBase<platform::Surface>;
 template class SimSurfaceBase<platform::Form>;
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 class SimUi;
 
@@ -204,4 +204,4 @@ public:
 extern template class SimSurfaceBase<platform::Surface>;
 extern template class SimSurfaceBase<platform::Form>;
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

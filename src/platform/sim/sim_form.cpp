@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 using platform::WindowState;
 namespace msg = platform::msg;
@@ -133,4 +133,4 @@ void SimForm::simulateResizeDrag(std::uintptr_t edge, int dx, int dy) {
     sendMessage(msg::ExitSizeMove, 0, 0);
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

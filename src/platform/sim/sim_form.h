@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 // A top-level window. Its original procedure does what the window manager
 // would: SysCommand Close closes the form, Minimize/Maximize/Restore change
@@ -82,4 +82,4 @@ private:
     Point nextDrag_;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

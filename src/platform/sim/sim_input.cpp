@@ -1,6 +1,6 @@
 #include "platform/sim/sim_ui.h"
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 namespace {
 SimNode& nodeOf(platform::Control& control) { return dynamic_cast<SimNode&>(control); }
@@ -68,4 +68,4 @@ bool SimUi::leave(platform::Control& control) {
     return true;
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -1,6 +1,6 @@
 #include "platform/sim/sim_platform.h"
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
                          const std::filesystem::path& applicationDirectory, std::string portalUrl,
@@ -19,4 +19,4 @@ platform::Platform SimPlatform::platform() {
     return {ui_, profile_, codePage_, network_, processes_, shell_, application_, portalUrl_, checkUrl_};
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

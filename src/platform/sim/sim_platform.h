@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 // The deterministic platform of the logic tests. Everything the logic makes
 // through it (forms, timers, buffers) must be gone before it is.
@@ -55,4 +55,4 @@ private:
     SimShell shell_;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

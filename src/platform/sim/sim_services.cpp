@@ -4,7 +4,7 @@
 #include <cctype>
 #include <fstream>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 namespace {
 
@@ -99,4 +99,4 @@ void SimApplication::endProcess(int exitCode) {
     exitCode_ = exitCode;
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

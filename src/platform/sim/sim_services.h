@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 // Downloads are served from a table: a URL not in it fails at once; one in it
 // takes its virtual duration (a blocking call) and then succeeds or fails. A
@@ -132,4 +132,4 @@ private:
     int exitCode_ = 0;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 namespace {
 
@@ -193,4 +193,4 @@ void SimUi::runPaints() {
     for (std::size_t i = 0; i < forms_.size(); ++i) paintTree(*forms_[i]);
 }
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::sim {
+namespace fluvane::platform::sim {
 
 class SimForm;
 
@@ -171,4 +171,4 @@ private:
     bool trayAvailable_ = true;
 };
 
-}  // namespace fluvane::sim
+}  // namespace fluvane::platform::sim
