@@ -10,7 +10,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_web_context.h"
-#include "startup/client.h"
+#include "client/client.h"
 
 #include <QApplication>
 
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
 
     platform::Platform platform{ui,         profile, codePage, network,  processes,
                                 shell,      application, portalUrl, checkUrl};
-    startup::Client client(platform);
+    client::Client client(platform);
     client.start();
     return app.exec();
 }

@@ -1,11 +1,13 @@
 #include "startup/arguments.h"
 
-#include "startup_fixture.h"
+#include "support/app_fixture.h"
 
-namespace fluvane::startup::testing {
+namespace fluvane::startup {
+
+using namespace testsupport;
 namespace {
 
-using ArgumentsTest = StartupTest;
+using ArgumentsTest = AppTest;
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
@@ -64,4 +66,4 @@ TEST_F(ArgumentsTest, TextGbkCannotHoldBecomesQuestionMarksAndNulIsDropped) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::startup

@@ -1,13 +1,15 @@
 #include "startup/config_files.h"
 
-#include "startup_fixture.h"
+#include "support/app_fixture.h"
 
 #include <unistd.h>
 
-namespace fluvane::startup::testing {
+namespace fluvane::startup {
+
+using namespace testsupport;
 namespace {
 
-using ConfigFilesTest = StartupTest;
+using ConfigFilesTest = AppTest;
 
 TEST_F(ConfigFilesTest, ServerValuesAreCutTo255BytesAndLookedUpByGbkNames) {
     const std::string longValue(300, 'v');
@@ -97,4 +99,4 @@ TEST_F(ConfigFilesTest, AReadOnlyApplicationDirectoryKeepsTheOldSetting) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::startup

@@ -1,13 +1,15 @@
 #include "startup/process_utils.h"
 
-#include "startup_fixture.h"
+#include "support/app_fixture.h"
 
 #include <vector>
 
-namespace fluvane::startup::testing {
+namespace fluvane::startup {
+
+using namespace testsupport;
 namespace {
 
-using ProcessUtilsTest = StartupTest;
+using ProcessUtilsTest = AppTest;
 using Names = std::vector<std::string>;
 
 TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameEvenAfterEndingTheClient) {
@@ -70,4 +72,4 @@ TEST_F(ProcessUtilsTest, PagesOpenUnchangedAndOnlyWebLinksReachTheShell) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::startup

@@ -1,12 +1,14 @@
 #include "startup/process_utils.h"
 
 #include "platform/posix/posix_processes.h"
-#include "startup_fixture.h"
+#include "support/app_fixture.h"
 
 #include <chrono>
 #include <thread>
 
-namespace fluvane::startup::testing {
+namespace fluvane::startup {
+
+using namespace testsupport;
 namespace {
 
 using namespace std::chrono_literals;
@@ -52,4 +54,4 @@ TEST_F(RealProcessTest, APrefixOfTheImageNameDoesNotMatch) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::startup

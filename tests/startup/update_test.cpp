@@ -1,14 +1,16 @@
 #include "startup/update.h"
 
 #include "startup/config_files.h"
-#include "startup_fixture.h"
+#include "support/app_fixture.h"
 
-namespace fluvane::startup::testing {
+namespace fluvane::startup {
+
+using namespace testsupport;
 namespace {
 
 using platform::MessageBoxResult;
 
-class UpdateTest : public StartupTest {
+class UpdateTest : public AppTest {
 protected:
     void installUpdater() { writeBytes(appDir() / "update", "#!/bin/sh\n"); }
     std::size_t offers() { return sim.ui().messageBoxes().size(); }
@@ -116,4 +118,4 @@ TEST_F(UpdateTest, AFailedDownloadLeavesTheServerConfigurationUntouched) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::startup

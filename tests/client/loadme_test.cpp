@@ -1,18 +1,20 @@
-#include "startup/loadme.h"
+#include "client/loadme.h"
 
-#include "startup/client.h"
+#include "client/client.h"
 
 #include "startup/arguments.h"
 #include "startup/config_files.h"
-#include "recording_services.h"
-#include "startup_fixture.h"
+#include "support/recording_services.h"
+#include "support/app_fixture.h"
 
-namespace fluvane::startup::testing {
+namespace fluvane::client {
+
+using namespace testsupport;
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class LoadmeTest : public StartupTest {
+class LoadmeTest : public AppTest {
 protected:
     LoadmeTest() { writeGbk("zelhe.db", serverConfig("1.0")); }
 
@@ -67,7 +69,7 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
     EXPECT_FALSE(services.sideWindow);
-    EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
+    EXPECT_EQ(startup::ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
 
     advanceTo(1100 + 3000);
     EXPECT_EQ(browser(start->Form1().ListWeb).navigations().back(), "http://portal.test/tcab/");
@@ -125,7 +127,7 @@ TEST_F(LoadmeTest, OfflineTheHiddenMainWindowShowsTheBalloonAndTheProcessEnds) {
 TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
     writeSettings("True", "1.0");
     const std::string page = "http://portal.test/tcab/show/?id=7";
-    sim.application().setArguments({EncodeArguments(codePage, "神探 第2集#@@" + page)});
+    sim.application().setArguments({startup::EncodeArguments(codePage, "神探 第2集#@@" + page)});
     start->Form_Load();
 
     ASSERT_TRUE(mainWindowShown());
@@ -142,7 +144,7 @@ TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
 }
 
 TEST_F(LoadmeTest, AShortcutArgumentWithoutSeparatorEndsTheProgram) {
-    sim.application().setArguments({EncodeArguments(codePage, "http://portal.test/tcab/")});
+    sim.application().setArguments({startup::EncodeArguments(codePage, "http://portal.test/tcab/")});
     start->Form_Load();
 
     EXPECT_TRUE(sim.application().ended());
@@ -202,4 +204,4 @@ TEST_F(LoadmeTest, AnUnreadableUpdateSettingMeansNoUpdateCheck) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::client

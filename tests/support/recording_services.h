@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace fluvane::startup::testing {
+namespace fluvane::testsupport {
 
 // Records each call of the main window's outside operations, with what the
 // test wants to know about the window at that moment.
@@ -66,4 +66,4 @@ private:
     }
 };
 
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::testsupport

@@ -14,7 +14,7 @@
 #include <string>
 #include <unistd.h>
 
-namespace fluvane::startup::testing {
+namespace fluvane::testsupport {
 
 inline constexpr const char* kPortal = "http://portal.test";
 inline constexpr const char* kCheckUrl = "http://check.test/";
@@ -56,7 +56,7 @@ inline void writeBytes(const std::filesystem::path& file, std::string_view bytes
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-class StartupTest : public ::testing::Test {
+class AppTest : public ::testing::Test {
 protected:
     std::filesystem::path appDir() const { return dir.app(); }
     // Files on disk are GBK; tests write their text in UTF-8.
@@ -89,4 +89,4 @@ protected:
     platform::Platform platform = sim.platform();
 };
 
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::testsupport

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-namespace fluvane::startup {
+namespace fluvane::client {
 
 // The start-up window: never visible. It ends a second instance, checks the
 // network, starts from a desktop shortcut or fetches the server configuration
@@ -48,4 +48,4 @@ private:
     bool unloaded_ = false;
 };
 
-}  // namespace fluvane::startup
+}  // namespace fluvane::client

@@ -8,7 +8,7 @@ namespace fluvane::mainwindow {
 class MainWindowServices;
 }
 
-namespace fluvane::startup {
+namespace fluvane::client {
 
 class loadme;
 
@@ -30,4 +30,4 @@ private:
     std::unique_ptr<loadme> loadme_;
 };
 
-}  // namespace fluvane::startup
+}  // namespace fluvane::client

@@ -1,4 +1,4 @@
-#include "startup/loadme.h"
+#include "client/loadme.h"
 
 #include "startup/arguments.h"
 #include "startup/config_files.h"
@@ -6,7 +6,15 @@
 
 #include <vector>
 
-namespace fluvane::startup {
+namespace fluvane::client {
+
+using startup::CheckForUpdate;
+using startup::DecodeArguments;
+using startup::FetchServerConfig;
+using startup::ParseBoolean;
+using startup::ReadConfig;
+using startup::ReadServerConfig;
+using startup::UpdateDecision;
 
 namespace {
 
@@ -132,4 +140,4 @@ void loadme::unload() {
     unloaded_ = true;
 }
 
-}  // namespace fluvane::startup
+}  // namespace fluvane::client

@@ -1,9 +1,9 @@
-#include "startup/client.h"
+#include "client/client.h"
 
 #include "mainwindow/main_window_services.h"
-#include "startup/loadme.h"
+#include "client/loadme.h"
 
-namespace fluvane::startup {
+namespace fluvane::client {
 
 Client::Client(platform::Platform& platform)
     : platform_(platform), services_(std::make_unique<mainwindow::MainWindowServices>()) {}
@@ -15,4 +15,4 @@ void Client::start() {
     loadme_->Form_Load();
 }
 
-}  // namespace fluvane::startup
+}  // namespace fluvane::client

@@ -1,15 +1,17 @@
 #include "mainwindow/form1.h"
 
-#include "recording_services.h"
-#include "startup_fixture.h"
+#include "support/recording_services.h"
+#include "support/app_fixture.h"
 
-namespace fluvane::startup::testing {
+namespace fluvane::mainwindow {
+
+using namespace testsupport;
 namespace {
 
 using mainwindow::Form1;
 using Calls = std::vector<std::string>;
 
-class Form1Test : public StartupTest {
+class Form1Test : public AppTest {
 protected:
     Form1Test() {
         writeSettings("False", "1.0", "False");
@@ -139,4 +141,4 @@ TEST_F(Form1Test, SwitchesThatAreNotExactlyOneStayOff) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::mainwindow

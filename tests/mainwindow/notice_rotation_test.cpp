@@ -1,17 +1,19 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/notice_list.h"
 
-#include "recording_services.h"
-#include "startup_fixture.h"
+#include "support/recording_services.h"
+#include "support/app_fixture.h"
 
 #include <set>
 
-namespace fluvane::startup::testing {
+namespace fluvane::mainwindow {
+
+using namespace testsupport;
 namespace {
 
 using mainwindow::Form1;
 
-class NoticeRotationTest : public StartupTest {
+class NoticeRotationTest : public AppTest {
 protected:
     NoticeRotationTest() {
         writeSettings("False", "1.0");
@@ -119,4 +121,4 @@ TEST_F(NoticeRotationTest, OddListsKeepTheRotationGoing) {
 }
 
 }  // namespace
-}  // namespace fluvane::startup::testing
+}  // namespace fluvane::mainwindow

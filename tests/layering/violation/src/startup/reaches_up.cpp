@@ -1,0 +1,2 @@
+// A deliberate violation: the start-up helpers may not reach the main window.
+#include "mainwindow/form1.h"
