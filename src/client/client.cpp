@@ -1,18 +1,9 @@
 #include "client/client.h"
 
-#include "mainwindow/main_window_services.h"
-#include "client/loadme.h"
-
 namespace fluvane::client {
 
-Client::Client(platform::Platform& platform)
-    : platform_(platform), services_(std::make_unique<mainwindow::MainWindowServices>()) {}
+Client::Client(platform::Platform& platform) : forms_(platform), loadme_(platform, forms_) {}
 
-Client::~Client() = default;
-
-void Client::start() {
-    loadme_ = std::make_unique<loadme>(platform_, *services_);
-    loadme_->Form_Load();
-}
+void Client::start() { loadme_.Form_Load(); }
 
 }  // namespace fluvane::client

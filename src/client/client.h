@@ -1,33 +1,30 @@
 #pragma once
 
+#include "client/form_registry.h"
+#include "client/loadme.h"
 #include "platform/platform.h"
 
 #include <memory>
 
-namespace fluvane::mainwindow {
-class MainWindowServices;
-}
-
 namespace fluvane::client {
 
-class loadme;
-
-// The whole client on one platform: owns the start-up window, which hands
-// over to the main window. The platform's event loop drives everything after
-// start().
+// The whole client on one platform: every window, starting with the start-up
+// window, which hands over to the main window. The platform's event loop
+// drives everything after start().
 class Client {
 public:
     explicit Client(platform::Platform& platform);
-    ~Client();
     Client(const Client&) = delete;
     Client& operator=(const Client&) = delete;
 
     void start();
 
+    FormRegistry& forms() { return forms_; }
+    loadme& startWindow() { return loadme_; }
+
 private:
-    platform::Platform& platform_;
-    std::unique_ptr<mainwindow::MainWindowServices> services_;
-    std::unique_ptr<loadme> loadme_;
+    FormRegistry forms_;
+    loadme loadme_;
 };
 
 }  // namespace fluvane::client

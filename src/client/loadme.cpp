@@ -19,8 +19,6 @@ using startup::UpdateDecision;
 namespace {
 
 constexpr std::string_view kShortcutSeparator = "#@@";
-constexpr int kInformationIcon = 1;
-constexpr int kBalloonTimeoutMs = 10000;
 
 std::vector<std::string> splitAll(const std::string& text, std::string_view separator) {
     std::vector<std::string> parts;
@@ -45,8 +43,7 @@ std::string commandLine(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-loadme::loadme(platform::Platform& platform, mainwindow::MainWindowServices& services)
-    : platform_(platform), services_(services) {}
+loadme::loadme(platform::Platform& platform, FormRegistry& forms) : platform_(platform), forms_(forms) {}
 
 void loadme::Form_Load() {
     if (platform_.processes.anotherInstanceRunning()) {
@@ -67,8 +64,7 @@ void loadme::Form_Load() {
 
     const std::string& checkUrl = platform_.checkUrl.empty() ? platform_.portalUrl : platform_.checkUrl;
     if (!platform_.network.checkConnection(checkUrl)) {
-        services_.ShowBalloon(Form1(), "网络没有连接", "请连接网络重试", kInformationIcon,
-                              kBalloonTimeoutMs);
+        forms_.Form1();
         platform_.application.endProcess(0);
         return;
     }
@@ -89,7 +85,7 @@ void loadme::startFromShortcut(const std::string& decoded) {
         platform_.application.endProcess(0);
         return;
     }
-    mainwindow::Form1& main = Form1();
+    mainwindow::Form1& main = forms_.Form1();
     main.T4->setEnabled(false);
     main.show();
     main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
@@ -116,21 +112,9 @@ void loadme::TmrLoad_Timer() {
 }
 
 void loadme::handOver() {
-    mainwindow::Form1& main = Form1();
+    mainwindow::Form1& main = forms_.Form1();
     main.show();
-    if (Text3 == "1") {
-        const platform::Rect place = main.form().geometry();
-        services_.ShowSideWindow(main, {place.right, place.top});
-    }
     unload();
-}
-
-mainwindow::Form1& loadme::Form1() {
-    if (!form1_) {
-        form1_ = std::make_unique<mainwindow::Form1>(platform_, services_);
-        form1_->Form_Load();
-    }
-    return *form1_;
 }
 
 void loadme::unload() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "mainwindow/form1.h"
-#include "mainwindow/main_window_services.h"
+#include "client/form_registry.h"
 #include "platform/platform.h"
 
 #include <memory>
@@ -12,10 +11,9 @@ namespace fluvane::client {
 // The start-up window: never visible. It ends a second instance, checks the
 // network, starts from a desktop shortcut or fetches the server configuration
 // and offers an update, then hands over to the main window and unloads itself.
-// The object outlives its window because it owns the main window.
 class loadme {
 public:
-    loadme(platform::Platform& platform, mainwindow::MainWindowServices& services);
+    loadme(platform::Platform& platform, FormRegistry& forms);
     loadme(const loadme&) = delete;
     loadme& operator=(const loadme&) = delete;
 
@@ -23,18 +21,16 @@ public:
     void nolink_Timer();
     void TmrLoad_Timer();
 
-    // The main window, created and loaded on first use.
-    mainwindow::Form1& Form1();
-    bool mainWindowLoaded() const { return form1_ != nullptr; }
     // True once the start-up window has been unloaded.
     bool unloaded() const { return unloaded_; }
 
-    std::string Text1;  // local version
-    std::string Text2;  // server version
-    std::string Text3;  // side-window switch
-    std::string updateFlag;
+    std::string Text1;       // local version
+    std::string Text2;       // server version
+    std::string Text3;       // side-window switch, "1" on
+    std::string updateFlag;  // offer updates at start-up
 
-    std::unique_ptr<platform::Timer> nolink, TmrLoad;
+    std::unique_ptr<platform::Timer> nolink;   // fetches the server configuration, once
+    std::unique_ptr<platform::Timer> TmrLoad;  // offers the update and hands over, once
 
 private:
     void startFromShortcut(const std::string& decoded);
@@ -42,9 +38,8 @@ private:
     void unload();
 
     platform::Platform& platform_;
-    mainwindow::MainWindowServices& services_;
+    FormRegistry& forms_;
     std::unique_ptr<platform::Form> form_;
-    std::unique_ptr<mainwindow::Form1> form1_;
     bool unloaded_ = false;
 };
 

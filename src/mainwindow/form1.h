@@ -1,11 +1,10 @@
 #pragma once
 
-#include "mainwindow/main_window_services.h"
+#include "mainwindow/form1_design.h"
+#include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 
-#include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -13,29 +12,26 @@ namespace fluvane::mainwindow {
 
 // The four "form" keys of the local settings file, kept as read at start-up.
 struct StartupSettings {
-    std::string form;
-    std::string run;
-    std::string renwulan;
-    std::string shipinku;
+    std::string form;      // close only hides the window
+    std::string run;       // start with the desktop session
+    std::string renwulan;  // minimise to the taskbar rather than hide
+    std::string shipinku;  // open on the library view
 };
 
-// The main window. Other windows read its panes, labels and fields directly.
-class Form1 {
+// The main window: the hub the other windows read and call. Its behaviour is
+// split by concern over the form1_*.cpp files.
+class Form1 : public Form1Design {
 public:
-    static constexpr int kDesignWidth = 980;
-    static constexpr int kDesignHeight = 661;
     static constexpr int kTitleHeight = 45;
 
-    Form1(platform::Platform& platform, MainWindowServices& services);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Form1(platform::Platform& platform, SecondaryWindows& windows);
 
-    platform::Form& form() { return *form_; }
-
+    // Load and layout (form1.cpp, form1_layout.cpp).
     void Form_Load();
     void Form_Resize();
     void show();
 
+    // Timers and the notice line (form1_timers.cpp).
     void T4_Timer();
     void T6_Timer();
     void hit2_Timer();
@@ -43,55 +39,33 @@ public:
     void gun2_Timer();
     void Label2_Click();
 
-    // The server configuration values, as texts.
-    std::string dizhi, ad, L1, l2, tuichu, huangchong, da, hit1;
+    // Server configuration values, as texts (hidden labels of the window).
+    std::string dizhi;       // portal base URL for every page
+    std::string ad;          // pop-up advertisement switch, "1" on
+    std::string L1;          // seconds to the first pop-up
+    std::string l2;          // seconds between later pop-ups
+    std::string tuichu;      // exit advertisement switch
+    std::string huangchong;  // buffering countdown switch
+    std::string da;          // buffering countdown, seconds
+    std::string hit1;        // recommendation window switch
     StartupSettings settings;
-    std::string noticeLink;
+    std::string noticeLink;  // the link of the notice on show
 
-    platform::Line *Line1, *Line2, *Line3, *Line4;
-    platform::Image *Image1, *Image4, *Image5, *Image6, *Image7, *Image8, *Image9, *Image10;
-    platform::Image *cai, *zb, *tv, *logo;
-    std::map<int, platform::Label*> Button1;  // indices 0-4 and 7
-    std::array<platform::Label*, 5> Button2;
-
-    platform::Surface* Picture1;
-    platform::BrowserPane *ListWeb, *W2;
-
-    platform::Surface* Picture2;
-    platform::Surface* bj;
-    platform::Image* bjimg;
-    platform::Surface* Picture6;
-    platform::Image* Image15;
-    platform::Surface* Picture7;
-    platform::Image* Image16;
-    platform::Surface* SFPlayList1;
-    platform::Surface* listad1;
-    platform::Surface *vip, *vip3;
-    platform::Label *Label5, *tip;
-    platform::BrowserPane* qvod;
-    platform::Surface* Picture5;
-    platform::Image* Image14;
-    platform::Surface* Picture9;
-    platform::Label* Label2;
-    platform::Surface* Picture8;
-    platform::Image *Image17, *Image2, *Image3, *Image18;
-    platform::Label* Label1;
-    platform::Surface* Picture3;
-    platform::Image* Image11;
-    platform::Surface* Picture4;
-    platform::Image *Image12, *Image13;
-    platform::BrowserPane* W3;
-    platform::BrowserPane* tj;
-
-    std::unique_ptr<platform::Timer> T4, T6, hit2, gun, gun2;
+    std::unique_ptr<platform::Timer> T4;    // first navigation, once
+    std::unique_ptr<platform::Timer> T6;    // pop-up advertisement schedule
+    std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
+    std::unique_ptr<platform::Timer> gun;   // picks the next notice
+    std::unique_ptr<platform::Timer> gun2;  // notice countdown
 
 private:
+    void LoadSkin();
     void paintViewTabs(bool libraryView);
 
     platform::Platform& platform_;
-    MainWindowServices& services_;
-    std::unique_ptr<platform::Form> form_;
+    SecondaryWindows& windows_;
     std::int16_t noticeCountdown_ = 0;
+    std::int32_t popupCounter_ = 0;  // T6 ticks since the last pop-up
+    bool popupShown_ = false;        // the first pop-up has been shown
 };
 
 }  // namespace fluvane::mainwindow

@@ -4,7 +4,6 @@
 
 #include "startup/arguments.h"
 #include "startup/config_files.h"
-#include "support/recording_services.h"
 #include "support/app_fixture.h"
 
 namespace fluvane::client {
@@ -19,7 +18,7 @@ protected:
     LoadmeTest() { writeGbk("zelhe.db", serverConfig("1.0")); }
 
     bool mainWindowShown() {
-        return start->mainWindowLoaded() && platform::sim::as<platform::sim::SimForm>(start->Form1().form()).shown();
+        return mainWindowLoaded() && platform::sim::as<platform::sim::SimForm>(main().form()).shown();
     }
     Calls downloads() { return sim.network().downloads(); }
     long configDownloads() {
@@ -29,8 +28,11 @@ protected:
     platform::sim::SimBrowser& browser(platform::BrowserPane* pane) { return platform::sim::as<platform::sim::SimBrowser>(*pane); }
     void advanceTo(std::int64_t time) { sim.advance(time - sim.now()); }
 
-    RecordingServices services;
-    std::unique_ptr<loadme> start = std::make_unique<loadme>(platform, services);
+    bool mainWindowLoaded() { return client.forms().loadedForm1() != nullptr; }
+    mainwindow::Form1& main() { return client.forms().Form1(); }
+
+    Client client{platform};
+    loadme* start = &client.startWindow();
 };
 
 TEST_F(LoadmeTest, ASecondInstanceEndsBeforeAnyWindowOrNetworkAccess) {
@@ -41,7 +43,7 @@ TEST_F(LoadmeTest, ASecondInstanceEndsBeforeAnyWindowOrNetworkAccess) {
     EXPECT_TRUE(sim.ui().forms().empty());
     EXPECT_TRUE(sim.network().connectionChecks().empty());
     EXPECT_TRUE(downloads().empty());
-    EXPECT_FALSE(start->mainWindowLoaded());
+    EXPECT_FALSE(mainWindowLoaded());
 }
 
 TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload) {
@@ -52,7 +54,7 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
     ASSERT_EQ(sim.ui().forms().size(), 1u);
     EXPECT_EQ(sim.ui().forms().front()->alpha(), 0);
     EXPECT_EQ(sim.network().connectionChecks(), Calls{kCheckUrl});
-    EXPECT_FALSE(start->mainWindowLoaded());
+    EXPECT_FALSE(mainWindowLoaded());
 
     sim.advance(99);
     EXPECT_TRUE(downloads().empty());
@@ -62,23 +64,21 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
     EXPECT_EQ(start->Text1, "1.0");
 
     advanceTo(1099);
-    EXPECT_FALSE(start->mainWindowLoaded());
+    EXPECT_FALSE(mainWindowLoaded());
     advanceTo(1100);
     EXPECT_TRUE(mainWindowShown());
     EXPECT_TRUE(start->unloaded());
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
-    EXPECT_FALSE(services.sideWindow);
     EXPECT_EQ(startup::ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
 
     advanceTo(1100 + 3000);
-    EXPECT_EQ(browser(start->Form1().ListWeb).navigations().back(), "http://portal.test/tcab/");
+    EXPECT_EQ(browser(main().ListWeb).navigations().back(), "http://portal.test/tcab/");
 }
 
 TEST_F(LoadmeTest, TheClientRunsTheStartUpToTheMainWindow) {
     writeSettings("True", "1.0");
     serveGbk("/zel/zel.txt", serverConfig("1.0"));
-    Client client(platform);
     client.start();
     sim.advance(400 + 3000);
 
@@ -90,24 +90,13 @@ TEST_F(LoadmeTest, TheClientRunsTheStartUpToTheMainWindow) {
     EXPECT_FALSE(sim.application().ended());
 }
 
-TEST_F(LoadmeTest, TheSideWindowOpensBesideTheMainWindowWhenSwitchedOn) {
-    writeSettings("False", "1.0");
-    serveGbk("/zel/zel.txt", serverConfig("1.0", "1"));
-    start->Form_Load();
-    sim.advance(400);
-
-    ASSERT_TRUE(mainWindowShown());
-    const platform::Rect main = start->Form1().form().geometry();
-    EXPECT_EQ(services.sideWindow, (platform::Point{main.right, main.top}));
-}
-
 TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
     writeSettings("True", "1.0");
     start->Form_Load();
     sim.advance(400);
 
     EXPECT_TRUE(mainWindowShown());
-    EXPECT_EQ(start->Form1().dizhi, "http://portal.test");
+    EXPECT_EQ(main().dizhi, "http://portal.test");
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
 
@@ -116,11 +105,8 @@ TEST_F(LoadmeTest, OfflineTheHiddenMainWindowShowsTheBalloonAndTheProcessEnds) {
     start->Form_Load();
 
     EXPECT_TRUE(sim.application().ended());
-    ASSERT_TRUE(start->mainWindowLoaded());
-    EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(start->Form1().form()).shown());
-    EXPECT_EQ(services.calls.front().substr(0, 12), "ShowTrayIcon");
-    EXPECT_EQ(services.calls.back(), "ShowBalloon");
-    EXPECT_EQ(services.balloon, "网络没有连接/请连接网络重试/1/10000");
+    ASSERT_TRUE(mainWindowLoaded());
+    EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(main().form()).shown());
     EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"});
 }
 
@@ -132,15 +118,14 @@ TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
 
     ASSERT_TRUE(mainWindowShown());
     EXPECT_TRUE(start->unloaded());
-    mainwindow::Form1& main = start->Form1();
-    EXPECT_EQ(browser(main.ListWeb).navigations().back(), page);
-    EXPECT_EQ(browser(main.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
+    mainwindow::Form1& window = main();
+    EXPECT_EQ(browser(window.ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(window.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
 
     sim.advance(10000);
-    EXPECT_EQ(browser(main.ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(window.ListWeb).navigations().back(), page);
     EXPECT_EQ(configDownloads(), 0);
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
-    EXPECT_FALSE(services.sideWindow);
 }
 
 TEST_F(LoadmeTest, AShortcutArgumentWithoutSeparatorEndsTheProgram) {
@@ -148,7 +133,7 @@ TEST_F(LoadmeTest, AShortcutArgumentWithoutSeparatorEndsTheProgram) {
     start->Form_Load();
 
     EXPECT_TRUE(sim.application().ended());
-    EXPECT_FALSE(start->mainWindowLoaded());
+    EXPECT_FALSE(mainWindowLoaded());
     sim.advance(1000);
     EXPECT_TRUE(downloads().empty());
 }
@@ -178,7 +163,7 @@ TEST_F(LoadmeTest, AcceptingAnUpdateStartsTheUpdaterAndNeverShowsTheMainWindow) 
     ASSERT_EQ(sim.processes().starts().size(), 1u);
     EXPECT_EQ(sim.processes().starts().front().arguments, Calls{"1.1###shengji###"});
     EXPECT_TRUE(sim.application().ended());
-    EXPECT_FALSE(start->mainWindowLoaded());
+    EXPECT_FALSE(mainWindowLoaded());
 }
 
 TEST_F(LoadmeTest, EqualVersionsStartNothingAtStartUp) {

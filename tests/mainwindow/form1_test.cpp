@@ -1,14 +1,13 @@
 #include "mainwindow/form1.h"
 
-#include "support/recording_services.h"
 #include "support/app_fixture.h"
+#include "support/recording_windows.h"
 
 namespace fluvane::mainwindow {
 
 using namespace testsupport;
 namespace {
 
-using mainwindow::Form1;
 using Calls = std::vector<std::string>;
 
 class Form1Test : public AppTest {
@@ -16,56 +15,13 @@ protected:
     Form1Test() {
         writeSettings("False", "1.0", "False");
         writeGbk("zelhe.db", serverConfig("1.0", "0", "1"));
-        services.describe = [this](Form1& form) { return describe(form); };
     }
 
-    std::string describe(Form1& form) {
-        const auto pages = [](platform::BrowserPane& pane) {
-            return std::to_string(platform::sim::as<platform::sim::SimBrowser>(pane).navigations().size());
-        };
-        const auto on = [](const std::unique_ptr<platform::Timer>& timer) { return timer->enabled() ? "1" : "0"; };
-        return std::string("silent=") + (form.ListWeb->silent() ? "1" : "0") + " pages=" + pages(*form.ListWeb) +
-               "/" + pages(*form.W2) + " dizhi=" + form.dizhi + " caption=" + form.form().caption() +
-               " T4=" + on(form.T4) + " T6=" + on(form.T6) + " library=" + (form.Picture1->visible() ? "1" : "0") +
-               " label=" + form.Label1->caption() +
-               " downloads=" + std::to_string(sim.network().downloads().size()) + " gun=" + on(form.gun);
-    }
-
-    RecordingServices services;
+    RecordingWindows windows;
 };
 
-TEST_F(Form1Test, TheLoadHandlerRunsItsSixteenStepsInOrder) {
-    serveGbk("/zel/link.txt", "通知###http://portal.test/n", 700);
-    Form1 form(platform, services);
-    form.Form_Load();
-
-    const std::string initial =
-        "silent=0 pages=0/0 dizhi= caption= T4=0 T6=0 library=1 label=正在检测新版本 downloads=0 gun=0";
-    const std::string skinned =
-        "silent=0 pages=0/0 dizhi= caption= T4=1 T6=0 library=1 label=正在检测新版本 downloads=0 gun=0";
-    const std::string loadingPages =
-        "silent=1 pages=1/1 dizhi= caption= T4=1 T6=0 library=1 label=正在检测新版本 downloads=0 gun=0";
-    const std::string serverValues =
-        "silent=1 pages=1/1 dizhi=http://portal.test caption=澜映影视 T4=1 T6=0 library=1 "
-        "label=正在检测新版本 downloads=0 gun=0";
-    const std::string viewChosen =
-        "silent=1 pages=1/1 dizhi=http://portal.test caption=澜映影视 T4=1 T6=1 library=0 "
-        "label=正在检测新版本 downloads=0 gun=0";
-    EXPECT_EQ(services.calls, (Calls{"ShowTrayIcon | " + initial, "ConnectNewWindowEvent | " + initial,
-                                     "LoadSkin | " + initial, "LoadPlayList zelplaylist.xml | " + skinned,
-                                     "TaskbarHeight", "MaximiseBounds | " + loadingPages,
-                                     "TaskbarButtonBehaviour | " + serverValues, "AddWindow 0 | " + viewChosen}));
-    EXPECT_EQ(describe(form),
-              "silent=1 pages=1/1 dizhi=http://portal.test caption=澜映影视 T4=1 T6=1 library=0 "
-              "label=当前版本:1.0版 downloads=1 gun=1");
-    EXPECT_EQ(sim.network().downloads(), Calls{"http://portal.test/zel/link.txt"});
-    EXPECT_EQ(dynamic_cast<platform::sim::SimTimer&>(*form.gun).dueAt(), sim.now() + 1000)
-        << "the notice rotation starts after the notice list arrived";
-    EXPECT_EQ(services.maxSize, (platform::Size{1366, 768 - 40}));
-}
-
 TEST_F(Form1Test, LoadingKeepsServerValuesAndSettingsAsTexts) {
-    Form1 form(platform, services);
+    Form1 form(platform, windows);
     form.Form_Load();
 
     EXPECT_EQ(form.ad, "1");
@@ -86,7 +42,7 @@ TEST_F(Form1Test, LoadingKeepsServerValuesAndSettingsAsTexts) {
 }
 
 TEST_F(Form1Test, TheWindowIsCentredWithTheLibraryBelowTheTitleStrip) {
-    Form1 form(platform, services);
+    Form1 form(platform, windows);
     form.Form_Load();
     form.show();
 
@@ -103,7 +59,7 @@ TEST_F(Form1Test, TheWindowIsCentredWithTheLibraryBelowTheTitleStrip) {
 }
 
 TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
-    Form1 form(platform, services);
+    Form1 form(platform, windows);
     form.Form_Load();
     auto& library = platform::sim::as<platform::sim::SimBrowser>(*form.ListWeb);
     auto& buffering = platform::sim::as<platform::sim::SimBrowser>(*form.qvod);
@@ -119,25 +75,36 @@ TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
     EXPECT_EQ(buffering.navigations().size(), 1u);
 }
 
-TEST_F(Form1Test, AdvertisementTimersFollowTheServerSwitches) {
-    writeGbk("zelhe.db", "[弹窗广告设置项]\r\n开关=1\r\n[电影推荐窗口]\r\n开关=1\r\n");
-    Form1 form(platform, services);
+TEST_F(Form1Test, PopUpsComeAfterTheFirstDelayThenAtTheInterval) {
+    writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=1\r\n"
+                         "广告初始时间=60\r\n广告循环时间=300\r\n[电影推荐窗口]\r\n开关=1\r\n");
+    Form1 form(platform, windows);
     form.Form_Load();
-    services.calls.clear();
 
-    sim.advance(12000);
-    EXPECT_EQ(std::count(services.calls.begin(), services.calls.end(), "PopupSchedule"), 12);
-    EXPECT_EQ(std::count(services.calls.begin(), services.calls.end(), "ShowRecommendation"), 1);
+    sim.advance(59'000);
+    EXPECT_EQ(windows.calls, Calls{"recommendation"});
+    sim.advance(1000);
+    EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=2");
+    sim.advance(600'000);
+    EXPECT_EQ(windows.calls, (Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2",
+                                    "popup http://portal.test/tcab/zelad/tan/?id=1",
+                                    "popup http://portal.test/tcab/zelad/tan/?id=1"}));
 }
 
-TEST_F(Form1Test, SwitchesThatAreNotExactlyOneStayOff) {
-    writeGbk("zelhe.db", "[弹窗广告设置项]\r\n开关=01\r\n[电影推荐窗口]\r\n开关=on\r\n");
-    Form1 form(platform, services);
-    form.Form_Load();
-    services.calls.clear();
-
-    sim.advance(12000);
-    EXPECT_TRUE(services.calls.empty());
+TEST_F(Form1Test, SwitchesThatAreNotExactlyOneAndUnusableTimesStayOff) {
+    for (const char* config : {"[弹窗广告设置项]\r\n开关=01\r\n广告初始时间=1\r\n[电影推荐窗口]\r\n开关=on\r\n",
+                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=\r\n",
+                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=0\r\n",
+                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=-5\r\n",
+                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=1.5\r\n",
+                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=abc\r\n"}) {
+        writeGbk("zelhe.db", config);
+        RecordingWindows quiet;
+        Form1 form(platform, quiet);
+        form.Form_Load();
+        sim.advance(12000);
+        EXPECT_TRUE(quiet.calls.empty()) << config;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/notice_list.h"
 
-#include "support/recording_services.h"
+#include "support/recording_windows.h"
 #include "support/app_fixture.h"
 
 #include <set>
@@ -22,12 +22,12 @@ protected:
     void writeNotices(std::string_view utf8) { writeGbk("link.txt", utf8); }
     std::string notice() const { return form->Label2->caption(); }
     void load() {
-        form = std::make_unique<Form1>(platform, services);
+        form = std::make_unique<Form1>(platform, windows);
         form->Form_Load();
         form->show();
     }
 
-    RecordingServices services;
+    RecordingWindows windows;
     std::unique_ptr<Form1> form;
 };
 

@@ -1,0 +1,101 @@
+#include "mainwindow/form1_design.h"
+
+namespace fluvane::mainwindow {
+
+namespace {
+
+constexpr platform::Color kBackground{0x1F1F1F};
+constexpr platform::Color kPlaylistPanel{0x191919};
+constexpr platform::Color kCountdownStrip{0x404040};
+constexpr platform::Color kWhite{0xFFFFFF};
+constexpr platform::Color kGrey{0xC0C0C0};
+constexpr platform::Color kYellow{0x00FFFF};
+constexpr int kWindowFrameColor = 6;
+
+platform::Image& addHolder(platform::Surface& parent) {
+    platform::Image& image = parent.addImage();
+    image.setVisible(false);
+    return image;
+}
+
+platform::Label& addHitArea(platform::Surface& parent) {
+    platform::Label& label = parent.addLabel();
+    label.setBackColor(kBackground, true);
+    return label;
+}
+
+}  // namespace
+
+Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
+    platform::Form& w = *form_;
+    w.setBackColor(kBackground);
+
+    const platform::Color frame = ui.systemColor(kWindowFrameColor);
+    for (platform::Line** line : {&Line1, &Line2, &Line3, &Line4}) {
+        *line = &w.addLine();
+        (*line)->setColor(frame);
+    }
+    for (platform::Image** holder :
+         {&Image1, &Image4, &Image5, &Image6, &Image7, &Image8, &Image9, &Image10, &cai, &zb, &tv, &logo}) {
+        *holder = &addHolder(w);
+    }
+    for (const int index : {0, 1, 2, 3, 4, 7}) Button1[index] = &addHitArea(w);
+    for (platform::Label*& tab : Button2) tab = &addHitArea(w);
+    Button2[4]->setVisible(false);
+
+    Picture1 = &w.addSurface();
+    ListWeb = &Picture1->addBrowser();
+    W2 = &Picture1->addBrowser();
+    W2->setVisible(false);
+
+    Picture2 = &w.addSurface();
+    bj = &Picture2->addSurface();
+    bjimg = &bj->addImage();
+    Picture6 = &Picture2->addSurface();
+    Picture6->setBackColor(kPlaylistPanel);
+    Image15 = &Picture6->addImage();
+    Picture7 = &Picture6->addSurface();
+    Picture7->setToolTip("清除播放记录");
+    Image16 = &addHolder(*Picture7);
+    Image16->setToolTip("删除列表");
+    SFPlayList1 = &Picture6->addSurface();
+    listad1 = &Picture6->addSurface();
+    vip = &Picture2->addSurface();
+    vip->setVisible(false);
+    vip3 = &vip->addSurface();
+    vip3->setBackColor(kCountdownStrip);
+    Label5 = &vip3->addLabel();
+    Label5->setCaption("缓冲倒计时：");
+    Label5->setForeColor(kGrey);
+    tip = &vip3->addLabel();
+    tip->setForeColor(kYellow);
+    qvod = &vip->addBrowser();
+    Picture5 = &Picture2->addSurface();
+    Image14 = &Picture5->addImage();
+    Picture9 = &Picture5->addSurface();
+    Label2 = &Picture9->addLabel();
+    Picture8 = &Picture5->addSurface();
+    Image17 = &addHolder(*Picture8);
+    Image2 = &Picture5->addImage();
+    Image3 = &addHolder(*Picture5);
+    Image18 = &addHolder(*Picture5);
+    Label1 = &Picture5->addLabel();
+    Label1->setForeColor(kWhite);
+    Label1->setCaption("正在检测新版本");
+    Picture3 = &Picture2->addSurface();
+    Image11 = &Picture3->addImage();
+    Picture4 = &Picture3->addSurface();
+    Picture4->setCursor(platform::Cursor::Hand);
+    Image12 = &addHolder(*Picture4);
+    Image13 = &addHolder(*Picture4);
+    W3 = &Picture2->addBrowser();
+    W3->setVisible(false);
+
+    tj = &w.addBrowser();
+    tj->setVisible(false);
+
+    // The library pane lies over the player pane; hiding it reveals the player.
+    Picture1->bringToFront();
+}
+
+}  // namespace fluvane::mainwindow

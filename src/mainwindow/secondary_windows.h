@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace fluvane::mainwindow {
+
+// What the main window asks of the windows above it: each call creates the
+// window on first use, and again after it was unloaded.
+class SecondaryWindows {
+public:
+    virtual ~SecondaryWindows() = default;
+
+    // `tan`: navigates its pane to `url`, then shows it owned by the main window.
+    virtual void ShowPopupAd(const std::string& url) = 0;
+    // `hit`: the recommendation window, owned by the main window.
+    virtual void ShowRecommendation() = 0;
+};
+
+}  // namespace fluvane::mainwindow
