@@ -1,5 +1,6 @@
-# Places the shipped skin files in the application directory. Settings the
-# user may have changed there (Config.ini) are only placed when missing.
+# Places skin files (those shipped in skin/ or those the build draws) in the
+# application directory. Settings the user may have changed there (Config.ini)
+# are only placed when missing.
 # Usage: cmake -DSOURCE=<skin dir> -DDESTINATION=<appdir> -P place_skin.cmake
 file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(file ${files})

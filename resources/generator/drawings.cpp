@@ -1,20 +1,24 @@
 #include "drawings.h"
 
+#include "glyphs.h"
+#include "palette.h"
+
+#include <algorithm>
+
 namespace fluvane::resources::generator {
 
 namespace {
 
-constexpr std::uint32_t kOrange = rgb(248, 150, 20);
 constexpr std::uint32_t kBoxLine = rgb(120, 120, 120);
 constexpr std::uint32_t kBoxFace = rgb(58, 58, 58);
-constexpr std::uint32_t kGlyph = rgb(200, 200, 200);
+constexpr std::uint32_t kBoxGlyph = rgb(200, 200, 200);
 
 // A 12 x 12 square with a plus (closed group) or a minus (open group).
 void groupBox(Image& image, int left, bool open) {
     image.fill(left + 1, 1, 10, 10, kBoxFace);
     image.frame(left + 1, 1, 10, 10, kBoxLine);
-    image.fill(left + 3, 5, 6, 2, kGlyph);
-    if (!open) image.fill(left + 5, 3, 2, 6, kGlyph);
+    image.fill(left + 3, 5, 6, 2, kBoxGlyph);
+    if (!open) image.fill(left + 5, 3, 2, 6, kBoxGlyph);
 }
 
 // A row background: rounded ends in the side slices, even shading in the middle
@@ -76,7 +80,7 @@ Image playlistMarks() {
     groupBox(image, 12, true);
     // Marker: a right-pointing triangle filling x 24-27, y 5-11.
     for (int column = 0; column < 4; ++column)
-        image.fill(24 + column, 5 + column, 1, 7 - 2 * column, kOrange);
+        image.fill(24 + column, 5 + column, 1, 7 - 2 * column, kAccent);
     // Delete mark: a cross filling x 30-37, y 5-11.
     const std::uint32_t grey = rgb(160, 160, 160);
     image.line(30, 5, 36, 11, grey);
@@ -89,14 +93,14 @@ Image playlistMarks() {
 Image playlistBackgrounds() {
     Image image(168, 56, 0);
     image.paste(rowBackground(rgb(68, 68, 68), rgb(56, 56, 56), rgb(80, 80, 80), rgb(90, 90, 90)), 0, 0);
-    image.paste(rowBackground(rgb(78, 66, 44), rgb(64, 54, 38), rgb(120, 96, 50), kOrange), 0, 28);
+    image.paste(rowBackground(rgb(78, 66, 44), rgb(64, 54, 38), rgb(120, 96, 50), kAccent), 0, 28);
     return image;
 }
 
 Image scrollBarStrip() {
     Image image(16, 130, 0);
     const std::uint32_t faces[] = {rgb(60, 60, 60), rgb(84, 84, 84), rgb(40, 40, 40)};
-    const std::uint32_t arrows[] = {rgb(150, 150, 150), rgb(220, 220, 220), kOrange};
+    const std::uint32_t arrows[] = {rgb(150, 150, 150), rgb(220, 220, 220), kAccent};
     for (int look = 0; look < 3; ++look) {
         image.paste(arrowCell(true, faces[look], arrows[look]), 0, 16 * look);
         image.paste(arrowCell(false, faces[look], arrows[look]), 0, 82 + 16 * look);
@@ -113,26 +117,16 @@ Image switchSprite() {
     for (int column = 0; column < 3; ++column)
         for (int row = 0; row < 2; ++row) {
             Image cell = switchCell(row == 0, column == 1 ? 0.25 : 0.0);
-            if (column == 2) cell.frame(0, 0, 33, 19, kOrange);
+            if (column == 2) cell.frame(0, 0, 33, 19, kAccent);
             image.paste(cell, 33 * column, 19 * row);
         }
     return image;
 }
 
-Image programIcon(int size) {
-    // A play triangle in a ring on a dark disc, the portal's orange.
-    const double centre = size / 2.0;
-    Image image(size, size, rgb(255, 255, 255));
-    image.disc(centre, centre, size * 0.5, kOrange);
-    image.disc(centre, centre, size * 0.42, rgb(40, 40, 40));
-    const int top = size * 3 / 10;
-    const int bottom = size - top;
-    const int left = size * 38 / 100;
-    const int length = bottom - top;
-    for (int y = top; y < bottom; ++y) {
-        const int fromMiddle = y - top < length / 2 ? y - top : bottom - 1 - y;
-        image.fill(left, y, fromMiddle + 1, 1, rgb(255, 255, 255));
-    }
+Image programIcon(int size, std::uint32_t background) {
+    Image image(size, size, background);
+    const double margin = std::max(0.5, size / 32.0);
+    brandMark(image, size / 2.0, size / 2.0, size / 2.0 - margin);
     return image;
 }
 

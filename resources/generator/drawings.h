@@ -11,6 +11,7 @@ Image playlistMarks();        // 101: group boxes, selection marker, delete mark
 Image playlistBackgrounds();  // 102: hover row, selected row
 Image scrollBarStrip();       // 103: arrows, track and thumb in all their looks
 Image switchSprite();         // 104: on/off switch faces
-Image programIcon(int size);  // 201..205
+// 201..205 on white; the skin icon on transparency.
+Image programIcon(int size, std::uint32_t background);
 
 }  // namespace fluvane::resources::generator

@@ -1,16 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace fluvane::resources::generator {
 
+// Pixels are 0xAARRGGBB with straight alpha; 0xFF is opaque.
 inline constexpr std::uint32_t rgb(int r, int g, int b) {
-    return static_cast<std::uint32_t>((r << 16) | (g << 8) | b);
+    return 0xFF000000u | static_cast<std::uint32_t>((r << 16) | (g << 8) | b);
 }
+inline constexpr std::uint32_t kTransparent = 0;
 
-// A drawing area with the few primitives the program's pixel art needs.
-// Every primitive clips to the image, so callers can draw near the edges freely.
+// `color` with its alpha scaled by `opacity` (0..1).
+std::uint32_t withOpacity(std::uint32_t color, double opacity);
+
+// `a` mixed with `b`, `weight` (0..1) being the share of `b`; alpha is mixed too.
+std::uint32_t mix(std::uint32_t a, std::uint32_t b, double weight);
+
+class Image;
+
+// Images of one height laid side by side, left to right: a strip of sprite cells.
+Image sideBySide(const std::vector<Image>& cells);
+
+// A drawing area with the primitives the program's art needs. Every primitive
+// clips to the image, so callers can draw near the edges freely. The plain
+// primitives replace pixels; `blend` and `cover` lay colour over what is there.
 class Image {
 public:
     Image(int width, int height, std::uint32_t background);
@@ -31,13 +46,18 @@ public:
     // Copies `source` with its top-left corner at (left, top).
     void paste(const Image& source, int left, int top);
 
+    // Lays `color` over one pixel, its alpha further scaled by `coverage` (0..1).
+    void blend(int x, int y, std::uint32_t color, double coverage = 1.0);
+    // Lays `color` over the pixels of the box whose area lies inside the shape,
+    // each in proportion to the share of it inside (4 x 4 samples a pixel).
+    using Inside = std::function<bool(double x, double y)>;
+    void cover(double left, double top, double right, double bottom, const Inside& inside,
+               std::uint32_t color);
+
 private:
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
 };
-
-// `a` mixed with `b`, `weight` (0..1) being the share of `b`.
-std::uint32_t mix(std::uint32_t a, std::uint32_t b, double weight);
 
 }  // namespace fluvane::resources::generator

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "image.h"
+#include "typeface.h"
+
+#include <string>
+#include <vector>
+
+namespace fluvane::resources::generator {
+
+struct SkinImage {
+    std::string file;  // name in zelskin/skin
+    Image image;
+};
+
+// The sixteen pictures of the main window's skin.
+std::vector<SkinImage> skinImages(const Typeface& typeface);
+
+// The skin's window icon (zelskin/icon.ico) at 16, 24, 32, 48, 64, 128 and 256 pixels.
+std::vector<Image> skinIconImages();
+
+}  // namespace fluvane::resources::generator

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "image.h"
+#include "typeface.h"
+
+#include <vector>
+
+namespace fluvane::resources::generator {
+
+struct StoredPicture {
+    int id;  // resource number, as fluvane_resources.h lists them
+    Image image;
+};
+
+// The pictures the windows carry in their designs rather than in the skin:
+// the main window's playlist panel, splitter and update icon, and the pictures
+// of the side float, settings, about and feedback windows.
+std::vector<StoredPicture> windowPictures(const Typeface& typeface);
+
+}  // namespace fluvane::resources::generator
