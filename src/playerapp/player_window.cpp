@@ -1,0 +1,71 @@
+#include "playerapp/player_window.h"
+
+#include "platform/qt/qt_picture_loading.h"
+#include "playerapp/player_page.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace fluvane::playerapp {
+namespace {
+
+constexpr QSize kDefaultSize(1024, 720);
+
+// The program's icon, drawn into the binary at 64, 48, 32, 24 and 16 pixels.
+QIcon programIcon() {
+    QIcon icon;
+    for (int id = 201; id <= 205; ++id) {
+        const QImage image = platform::qt::resourceImage(id);
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace
+
+PlayerWindow::PlayerWindow(const PlayerArguments& arguments) {
+    const QString title = QString::fromStdString(arguments.fields[0]);
+    setWindowTitle(title);
+    setWindowIcon(programIcon());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (isWebAddress(arguments.url)) {
+        showPage(QUrl(QString::fromStdString(arguments.url)), title.isEmpty());
+    } else {
+        showMessage(QStringLiteral("无法打开此地址"));
+    }
+    const QRect screen = this->screen()->availableGeometry();
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kDefaultSize.boundedTo(screen.size()), screen));
+}
+
+PlayerWindow::~PlayerWindow() {
+    // The page must go before its profile.
+    delete view_;
+}
+
+void PlayerWindow::showPage(const QUrl& url, bool titleFromPage) {
+    profile_ = new QWebEngineProfile(this);
+    view_ = new QWebEngineView(this);
+    view_->setPage(new PlayerPage(profile_, view_));
+    if (titleFromPage) connect(view_, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
+    layout()->addWidget(view_);
+    view_->load(url);
+}
+
+void PlayerWindow::showMessage(const QString& text) {
+    auto* message = new QLabel(text, this);
+    message->setTextFormat(Qt::PlainText);
+    message->setAlignment(Qt::AlignCenter);
+    QFont font = message->font();
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    message->setFont(font);
+    layout()->addWidget(message);
+}
+
+}  // namespace fluvane::playerapp
