@@ -2,22 +2,20 @@
 
 #include <httplib.h>
 #include <signal.h>
-#include <sys/socket.h>
 
 #include <iostream>
 #include <mutex>
 #include <string>
 #include <variant>
 
+#include "guarded_server.hpp"
+#include "guestbook.hpp"
+#include "log_text.hpp"
 #include "options.hpp"
 #include "routes.hpp"
 #include "stop_on_signal.hpp"
 
 namespace {
-
-// Enough for a browser's parallel connections plus several parked /fault/hang
-// requests, which each hold a worker until they give up.
-constexpr std::size_t kWorkerThreads = 64;
 
 std::string url_host(const std::string& bind) {
     if (bind == "0.0.0.0")
@@ -27,17 +25,11 @@ std::string url_host(const std::string& bind) {
     return bind.find(':') != std::string::npos ? "[" + bind + "]" : bind;
 }
 
-// httplib's default also sets SO_REUSEPORT, which would let a second portal
-// silently share a busy port instead of failing to start.
-void reuse_address_only(socket_t sock) {
-    int yes = 1;
-    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-}
-
 void log_request(const httplib::Request& req, const httplib::Response& res) {
     static std::mutex log_mutex;
     const std::lock_guard lock(log_mutex);
-    std::cout << req.method << ' ' << req.target << ' ' << res.status << std::endl;
+    std::cout << portal::escape_for_log(req.method) << ' ' << portal::escape_for_log(req.target) << ' '
+              << res.status << std::endl;
 }
 
 void fill_error_body(const httplib::Request&, httplib::Response& res) {
@@ -50,22 +42,19 @@ void fill_error_body(const httplib::Request&, httplib::Response& res) {
 int run(const portal::Options& options) {
     signal(SIGPIPE, SIG_IGN);
 
-    httplib::Server server;
+    portal::GuardedServer server;
     portal::StopOnSignal stop_on_signal([&server] { server.stop(); });
-    portal::SiteContext site{options.root, {}};
+    portal::SiteContext site{options.root, {}, options.config};
+    portal::Guestbook guestbook;
 
-    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
-    server.set_socket_options(reuse_address_only);
     server.set_logger(log_request);
     server.set_error_handler(fill_error_body);
-    portal::install_fault_routes(server, stop_on_signal.stopping());
+    if (options.test_routes)
+        portal::install_fault_routes(server, stop_on_signal.stopping());
+    portal::install_guestbook_routes(server, site, guestbook);
     portal::install_site_routes(server, site);
 
-    int port = options.port;
-    if (port == 0)
-        port = server.bind_to_any_port(options.bind);
-    else if (!server.bind_to_port(options.bind, port))
-        port = -1;
+    const int port = server.bind_listener(options.bind, options.port);
     if (port <= 0) {
         std::cerr << "fluvane-portal: error: cannot listen on " << options.bind << ':' << options.port
                   << " (address in use or not available)\n";

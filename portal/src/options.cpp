@@ -8,6 +8,8 @@ namespace portal {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 bool parse_port(std::string_view text, int& port) {
     int value = -1;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -17,13 +19,19 @@ bool parse_port(std::string_view text, int& port) {
     return true;
 }
 
+bool takes_value(std::string_view arg) {
+    return arg == "--port" || arg == "--root" || arg == "--bind" || arg == "--config";
+}
+
 }  // namespace
 
 const char* usage_text() {
-    return "usage: fluvane-portal --root DIR [--port P] [--bind ADDRESS]\n"
+    return "usage: fluvane-portal --root DIR [--port P] [--bind ADDRESS] [--config FILE] [--test-routes]\n"
            "  --root DIR       directory of the site to serve (required)\n"
            "  --port P         TCP port; 0 (the default) picks a free one\n"
-           "  --bind ADDRESS   address to listen on (default 127.0.0.1)\n";
+           "  --bind ADDRESS   address to listen on (default 127.0.0.1)\n"
+           "  --config FILE    serve FILE (GBK text) as /zel/zel.txt, read afresh on each request\n"
+           "  --test-routes    also serve the misbehaving /fault/ endpoints (for tests)\n";
 }
 
 ParseResult parse_options(int argc, char** argv) {
@@ -33,7 +41,11 @@ ParseResult parse_options(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h")
             return HelpRequested{};
-        if (arg != "--port" && arg != "--root" && arg != "--bind")
+        if (arg == "--test-routes") {
+            options.test_routes = true;
+            continue;
+        }
+        if (!takes_value(arg))
             return OptionsError{"unknown argument '" + std::string(arg) + "'"};
         if (i + 1 >= argc)
             return OptionsError{std::string(arg) + " needs a value"};
@@ -42,8 +54,10 @@ ParseResult parse_options(int argc, char** argv) {
             if (!parse_port(value, options.port))
                 return OptionsError{"--port: '" + std::string(value) + "' is not a port number (0-65535)"};
         } else if (arg == "--root") {
-            options.root = std::filesystem::path(value);
+            options.root = fs::path(value);
             have_root = true;
+        } else if (arg == "--config") {
+            options.config = fs::path(value);
         } else {
             if (value.empty())
                 return OptionsError{"--bind: empty address"};
@@ -53,11 +67,13 @@ ParseResult parse_options(int argc, char** argv) {
     if (!have_root)
         return OptionsError{"--root DIR is required"};
     std::error_code ec;
-    if (!std::filesystem::is_directory(options.root, ec))
+    if (!fs::is_directory(options.root, ec))
         return OptionsError{"--root: '" + options.root.string() + "' is not a directory"};
-    options.root = std::filesystem::canonical(options.root, ec);
+    options.root = fs::canonical(options.root, ec);
     if (ec)
         return OptionsError{"--root: " + ec.message()};
+    if (!options.config.empty() && !fs::is_regular_file(options.config, ec))
+        return OptionsError{"--config: '" + options.config.string() + "' is not a readable file"};
     return options;
 }
 

@@ -10,6 +10,8 @@ struct Options {
     int port = 0;  // 0: the system picks a free port
     std::filesystem::path root;
     std::string bind = "127.0.0.1";
+    std::filesystem::path config;  // served as /zel/zel.txt instead of the site's; empty: none
+    bool test_routes = false;      // serve the misbehaving /fault/ endpoints
 };
 
 struct HelpRequested {};

@@ -10,14 +10,21 @@ class Server;
 
 namespace portal {
 
+class Guestbook;
+
 struct SiteContext {
     std::filesystem::path root;
-    std::string base_url;  // known only once the port is bound; set before serving
+    std::string base_url;            // known only once the port is bound; set before serving
+    std::filesystem::path config;    // served as /zel/zel.txt when not empty
 };
 
 // Serves the site. GBK text files get "{{PORTAL}}" replaced by the base URL,
 // so the configuration the client downloads points back at this server.
 void install_site_routes(httplib::Server& server, const SiteContext& site);
+
+// The guestbook page /tcab/gbook.asp: the site's page with the messages
+// filled in, and the form's POST that adds one.
+void install_guestbook_routes(httplib::Server& server, const SiteContext& site, Guestbook& guestbook);
 
 // Misbehaving endpoints under /fault/ for testing the client's downloads.
 // Long-running ones give up when `stopping` becomes true.

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 namespace portal {
@@ -33,9 +36,25 @@ bool safe_relative_path(std::string_view relative) {
     return true;
 }
 
-bool is_regular(const fs::path& file) {
+// The real location of `file` when it lies inside `root` (which is itself a
+// real path). A symbolic link in the site may point anywhere, so the check is
+// made on the resolved path, and that path is what gets served.
+std::optional<fs::path> inside_root(const fs::path& root, const fs::path& file) {
     std::error_code ec;
-    return fs::is_regular_file(file, ec);
+    fs::path real = fs::canonical(file, ec);
+    if (ec)
+        return std::nullopt;
+    if (std::mismatch(root.begin(), root.end(), real.begin(), real.end()).first != root.end())
+        return std::nullopt;
+    return real;
+}
+
+std::optional<fs::path> regular_inside(const fs::path& root, const fs::path& file) {
+    auto real = inside_root(root, file);
+    std::error_code ec;
+    if (!real || !fs::is_regular_file(*real, ec))
+        return std::nullopt;
+    return real;
 }
 
 }  // namespace
@@ -50,20 +69,21 @@ Resolution resolve_site_path(const fs::path& root, std::string_view path, std::s
 
     if (path.back() == '/') {
         if (is_number(id)) {
-            const fs::path numbered = target / ("index" + std::string(id) + ".html");
-            if (is_regular(numbered))
-                return ServeFile{numbered};
+            if (auto numbered = regular_inside(root, target / ("index" + std::string(id) + ".html")))
+                return ServeFile{*numbered};
         }
-        const fs::path index = target / "index.html";
-        if (is_regular(index))
-            return ServeFile{index};
+        if (auto index = regular_inside(root, target / "index.html"))
+            return ServeFile{*index};
         return NotFound{};
     }
+    const auto real = inside_root(root, target);
+    if (!real)
+        return NotFound{};
     std::error_code ec;
-    if (fs::is_directory(target, ec))
+    if (fs::is_directory(*real, ec))
         return RedirectTo{std::string(path) + "/"};
-    if (is_regular(target))
-        return ServeFile{target};
+    if (fs::is_regular_file(*real, ec))
+        return ServeFile{*real};
     return NotFound{};
 }
 
@@ -90,6 +110,16 @@ std::string content_type_for(const fs::path& file) {
 
 bool is_gbk_text(const fs::path& file) {
     return file.extension() == ".txt";
+}
+
+std::optional<std::string> read_site_file(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
+    return content;
 }
 
 }  // namespace portal

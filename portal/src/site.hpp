@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,9 +21,11 @@ struct NotFound {};
 using Resolution = std::variant<ServeFile, RedirectTo, NotFound>;
 
 // Maps a decoded request path (and its "id" query value, may be empty) onto
-// a file below root. Directory URLs serve index<id>.html when id is a number
-// and that file exists, index.html otherwise; this is how one directory URL
-// such as /tcab/zelad/tan/ offers several distinct pages.
+// a file below root, which must be a real (canonical) path. Directory URLs
+// serve index<id>.html when id is a number and that file exists, index.html
+// otherwise; this is how one directory URL such as /tcab/zelad/tan/ offers
+// several distinct pages. Symbolic links are followed only while they stay
+// inside root; the file returned is the resolved one.
 Resolution resolve_site_path(const std::filesystem::path& root, std::string_view path,
                              std::string_view id);
 
@@ -31,5 +34,8 @@ Resolution resolve_site_path(const std::filesystem::path& root, std::string_view
 std::string content_type_for(const std::filesystem::path& file);
 
 bool is_gbk_text(const std::filesystem::path& file);
+
+// The whole content of a site file, or nothing when it cannot be read.
+std::optional<std::string> read_site_file(const std::filesystem::path& file);
 
 }  // namespace portal

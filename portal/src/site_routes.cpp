@@ -1,7 +1,5 @@
 #include <httplib.h>
 
-#include <fstream>
-#include <iterator>
 #include <variant>
 
 #include "gbk_text.hpp"
@@ -12,36 +10,42 @@ namespace portal {
 
 namespace {
 
-bool read_file(const std::filesystem::path& file, std::string& content) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
+namespace fs = std::filesystem;
+
+constexpr char kConfigPath[] = "/zel/zel.txt";
 
 std::string query_of(const httplib::Request& req) {
     const auto mark = req.target.find('?');
     return mark == std::string::npos ? std::string() : req.target.substr(mark);
 }
 
-void serve(const SiteContext& site, const httplib::Request& req, httplib::Response& res) {
-    const Resolution resolution =
-        resolve_site_path(site.root, req.path, req.get_param_value("id"));
-
-    if (const auto* redirect = std::get_if<RedirectTo>(&resolution)) {
-        res.set_redirect(redirect->location + query_of(req), 301);
-        return;
-    }
-    const auto* serve_file = std::get_if<ServeFile>(&resolution);
-    std::string body;
-    if (serve_file == nullptr || !read_file(serve_file->file, body)) {
+// Sends `file`, typed by `name` (the file's site name, which for the
+// configuration override differs from the file's own).
+void send_file(const SiteContext& site, const fs::path& file, const fs::path& name,
+               httplib::Response& res) {
+    std::optional<std::string> body = read_site_file(file);
+    if (!body) {
         res.status = 404;
         return;
     }
-    if (is_gbk_text(serve_file->file))
-        body = replace_in_gbk(body, "{{PORTAL}}", site.base_url);
-    res.set_content(std::move(body), content_type_for(serve_file->file).c_str());
+    if (is_gbk_text(name))
+        *body = replace_in_gbk(*body, "{{PORTAL}}", site.base_url);
+    res.set_content(std::move(*body), content_type_for(name).c_str());
+}
+
+void serve(const SiteContext& site, const httplib::Request& req, httplib::Response& res) {
+    if (!site.config.empty() && req.path == kConfigPath) {
+        send_file(site, site.config, kConfigPath, res);
+        return;
+    }
+    const Resolution resolution =
+        resolve_site_path(site.root, req.path, req.get_param_value("id"));
+    if (const auto* redirect = std::get_if<RedirectTo>(&resolution))
+        res.set_redirect(redirect->location + query_of(req), 301);
+    else if (const auto* found = std::get_if<ServeFile>(&resolution))
+        send_file(site, found->file, found->file, res);
+    else
+        res.status = 404;
 }
 
 }  // namespace

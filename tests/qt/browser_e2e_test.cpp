@@ -38,7 +38,7 @@ class Portal {
 public:
     Portal() {
         process_.setProgram(QStringLiteral(FLUVANE_PORTAL_BINARY));
-        process_.setArguments({"--port", "0", "--root", QStringLiteral(FLUVANE_PORTAL_SITE)});
+        process_.setArguments({"--port", "0", "--root", QStringLiteral(FLUVANE_PORTAL_SITE), "--test-routes"});
         process_.start();
         const QRegularExpression listening(QStringLiteral("listening on ([0-9.]+):([0-9]+)"));
         QByteArray output;
