@@ -1,7 +1,9 @@
 #!/bin/bash
-# Smoke test of the demo portal: starts PORTAL_BINARY on a free port, checks
-# every path the client requests and every command link target of the pages,
-# then stops the server it started.
+# Smoke test of the demo portal: starts PORTAL_BINARY twice on free ports (on
+# the site as shipped, and with --test-routes and --config on a copy of the
+# site that holds symbolic links), checks every path the client requests,
+# every command link target of the pages, the guestbook and the server's
+# limits, then stops the servers it started.
 # Usage: tools/smoke.sh PORTAL_BINARY
 set -u
 
@@ -14,36 +16,45 @@ site=$(cd "$(dirname "$0")/../site" && pwd)
 work=$(mktemp -d)
 passed=0
 failed=0
-pid=
+pids=()
+helpers=()
 
 finish() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
+    for helper in "${helpers[@]}"; do kill "$helper" 2>/dev/null; done
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap finish EXIT
 
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+check() {  # check DESCRIPTION COMMAND...: passes when the command succeeds
+    local what=$1
+    shift
+    if "$@"; then pass; else fail "$what"; fi
+}
 
-"$binary" --port 0 --root "$site" --bind 127.0.0.1 > "$work/log" 2>&1 &
-pid=$!
-port=
-for _ in $(seq 1 50); do
-    port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$work/log")
-    [ -n "$port" ] && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ -z "$port" ]; then
-    echo "FAIL: the portal did not start:"
-    cat "$work/log"
-    echo "0 passed, 1 failed"
-    exit 1
-fi
-base="http://127.0.0.1:$port"
+start_portal() {  # start_portal LOG ARGS...: sets pid and base
+    local log=$1
+    shift
+    "$binary" --port 0 --bind 127.0.0.1 "$@" > "$log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    local port=
+    for _ in $(seq 1 50); do
+        port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$log")
+        [ -n "$port" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -z "$port" ]; then
+        echo "FAIL: the portal did not start:"
+        cat "$log"
+        echo "$passed passed, $((failed + 1)) failed"
+        exit 1
+    fi
+    base="http://127.0.0.1:$port"
+}
 
 status_of() { curl -s --path-as-is -o "$work/body" -w '%{http_code}' --max-time 5 "$base$1"; }
 
@@ -53,7 +64,18 @@ expect() {  # expect STATUS PATH
     if [ "$got" = "$1" ]; then pass; else fail "$2: status $got, expected $1"; fi
 }
 
-# Every path the client requests.
+count_in() {  # count_in PATH PATTERN: how many times PATTERN occurs in the page
+    curl -s --max-time 5 "$base$1" | grep -oE "$2" | wc -l
+}
+
+lacks() { ! LC_ALL=C grep -qF "$2" "$1"; }  # lacks FILE TEXT
+
+peak_rss_kib() { sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$1/status"; }
+
+start_portal "$work/log" --root "$site"
+main_pid=$pid
+
+# --- Every path the client requests -----------------------------------------
 for path in /zel/zel.txt /zel/link.txt /tcab/ /tcab/zelad/zelloading.html \
     "/tcab/zelad/tan/?id=1" "/tcab/zelad/tan/?id=2" /tcab/tj/ /tcab/tv/ \
     "/tcab/zelad/tui/?id=1" /tcab/zelad/listad.html /tcab/zelad/l/ \
@@ -73,34 +95,171 @@ else fail "zel.txt lacks the GBK section name"; fi
 if LC_ALL=C grep -qF "=$base"$'\r' "$work/body"; then pass; else fail "zel.txt does not name $base"; fi
 if iconv -f GBK -t UTF-8 "$work/body" > /dev/null 2>&1; then pass; else fail "zel.txt is not valid GBK"; fi
 
+# --- Library pages: long episode lists, titles, a page with mixed schemes ----
+while read -r page scheme minimum title; do
+    got=$(count_in "$page" "href=\"$scheme://")
+    if [ "$got" -ge "$minimum" ]; then pass; else fail "$page: $got $scheme links, expected $minimum or more"; fi
+    if curl -s --max-time 5 "$base$page" | grep -qF "<title>$title</title>"; then pass
+    else fail "$page: title is not $title"; fi
+done <<'EOF'
+/tcab/ flvplay 20 星河渡口 第一季
+/tcab/series/yanyu/ tudouplay 20 烟雨长歌
+/tcab/series/tiegui/ qiyiplay 20 铁轨尽头
+/tcab/series/zhifeiji/ flvplay 20 纸飞机的夏天
+EOF
+check "the mixed page has two flvplay links" test "$(count_in /tcab/series/weiguang/ 'href="flvplay://')" -eq 2
+check "the mixed page has one youkuplay link" test "$(count_in /tcab/series/weiguang/ 'href="youkuplay://')" -eq 1
+for page in /tcab/tj/ /tcab/tv/; do
+    got=$(count_in "$page" 'href="[^"#]*#[^"#]*###[^"#]*###[^"#]*" target="_blank"')
+    if [ "$got" -ge 8 ]; then pass; else fail "$page: $got new-window links with name###kind###id"; fi
+done
+while read -r page needed; do
+    for pattern in $needed; do
+        got=$(count_in "$page" "$pattern")
+        if [ "$got" -ge 1 ]; then pass; else fail "$page lacks $pattern"; fi
+    done
+done <<'EOF'
+/tcab/zelad/tan/?id=1 href="close://tan" href="CLOSE://TAN" target="_blank"
+/tcab/zelad/tan/?id=2 href="close://tan" target="_blank"
+/tcab/zelad/tui/?id=1 href="close://tui" target="_blank"
+/tcab/zelad/listad.html href="close://listad" target="_blank"
+/tcab/zelad/l/ target="_blank"
+/tcab/hit.asp?id=999 href="appplay:// href="appopen:// href="appclose:// target="_blank"
+EOF
+
 # Command links of the pages lead to served pages once mapped onto the base
 # URL the way the client maps them (play links are lower-cased first).
-pages="/tcab/ /tcab/series/yanyu/ /tcab/series/tiegui/ /tcab/series/zhifeiji/ /tcab/hit.asp?id=999"
-: > "$work/targets"
+pages="/tcab/ /tcab/series/yanyu/ /tcab/series/tiegui/ /tcab/series/zhifeiji/ /tcab/series/weiguang/ /tcab/hit.asp?id=999"
 for page in $pages; do
     curl -s --max-time 5 "$base$page" |
         grep -oE 'href="(flvplay|tudouplay|qiyiplay|youkuplay|appplay|appopen)://[^"]*"' |
-        sed -E 's/^href="[a-z]+:\/\/(.*)"$/\1/; s/&amp;/\&/g' >> "$work/targets"
-done
+        sed -E 's/^href="[a-z]+:\/\/(.*)"$/\1/; s/&amp;/\&/g'
+done > "$work/targets"
 for page in /tcab/tj/ /tcab/tv/; do
-    curl -s --max-time 5 "$base$page" | grep -oE 'href="[^"]*#[^"]*"' |
-        sed -E 's/^href="([^#]*)#.*$/\1/' >> "$work/targets"
-done
-count=$(wc -l < "$work/targets")
-if [ "$count" -ge 40 ]; then pass; else fail "only $count command link targets found"; fi
-while read -r target; do
-    expect 200 "$(printf '%s' "$target" | tr 'A-Z' 'a-z')"
-done < "$work/targets"
+    curl -s --max-time 5 "$base$page" | grep -oE 'href="[^"]*#[^"]*"' | sed -E 's/^href="([^#]*)#.*$/\1/'
+done >> "$work/targets"
+count=$(sort -u "$work/targets" | wc -l)
+if [ "$count" -ge 150 ]; then pass; else fail "only $count distinct command link targets found"; fi
+sort -u "$work/targets" | tr 'A-Z' 'a-z' |
+    sed "s|^\(.*\)\$|url = \"$base\\1\"\\noutput = \"/dev/null\"|" > "$work/curl-targets"
+bad=$(curl -s --max-time 20 -K "$work/curl-targets" -w '%{http_code} %{url_effective}\n' | grep -v '^200 ')
+if [ -z "$bad" ]; then pass; else fail "command link targets not served: $bad"; fi
 
-# Path rules and faults.
+# --- Path rules; the test routes are off without --test-routes ---------------
 expect 404 /tcab/../zel/zel.txt
 expect 404 //etc/passwd
 expect 404 /%2Fetc/passwd
 expect 404 //tmp
 expect 404 /no/such/page.html
 expect 301 /tcab
+for path in /fault/500 /fault/garbage /fault/endless /fault/hang; do
+    expect 404 "$path"
+done
+
+# --- Guestbook -----------------------------------------------------------------
+post() {  # post TITLE TEXT [KIND]: prints the status
+    curl -s -o "$work/body" -w '%{http_code}' --max-time 5 --data-urlencode "kind=${3:-求片}" \
+        --data-urlencode "title=$1" --data-urlencode "text=$2" "$base/tcab/gbook.asp"
+}
+check "a message is taken with a redirect" test "$(post '<b>星河渡口 第二季</b>' '什么时候上线？')" = 303
+status_of /tcab/gbook.asp > /dev/null
+check "the message is shown, escaped" grep -qF '&lt;b&gt;星河渡口 第二季&lt;/b&gt;' "$work/body"
+check "the message's markup is not passed through" lacks "$work/body" '<b>星河渡口'
+check "a message without a title is refused" test "$(post '  ' '正文')" = 400
+check "a message of an unknown kind is refused" test "$(post 标题 正文 其他)" = 400
+check "an over-long message is refused" test "$(post 标题 "$(printf '长%.0s' $(seq 301))")" = 413
+curl -s --max-time 20 --data-urlencode "kind=求片" --data-urlencode "title=求片" \
+    $(printf "$base/tcab/gbook.asp %.0s" $(seq 105)) > /dev/null
+check "the guestbook keeps the newest 100 messages" test "$(count_in /tcab/gbook.asp '<li>')" -eq 100
+
+# --- Request limits ---------------------------------------------------------------
+truncate -s 100M "$work/upload"
+upload() {  # upload NAME CURL-OPTIONS...: a 100 MiB POST is refused unread
+    local name=$1 code sent
+    shift
+    read -r code sent < <(curl -s -o /dev/null --max-time 10 -w '%{http_code} %{size_upload}' \
+        -X POST -T "$work/upload" "$@" "$base/tcab/gbook.asp")
+    case $code in 413 | 400) pass ;; *) fail "100 MiB upload ($name): status $code" ;; esac
+    if [ "${sent%.*}" -lt $((50 * 1024 * 1024)) ]; then pass
+    else fail "100 MiB upload ($name): the server read $sent bytes"; fi
+}
+rss_before=$(peak_rss_kib "$main_pid")
+upload "announced"
+upload "announced, no Expect" -H Expect:
+upload "chunked" -H 'Transfer-Encoding: chunked'
+upload "chunked, no Expect" -H 'Transfer-Encoding: chunked' -H Expect:
+rss_growth=$(($(peak_rss_kib "$main_pid") - rss_before))
+if [ "$rss_growth" -lt 8192 ]; then pass; else fail "the uploads grew the server's memory by $rss_growth KiB"; fi
+huge_header=$(head -c 100000 /dev/zero | tr '\0' a)
+check "a 100 kB header is refused" test "$(curl -s -o /dev/null -w '%{http_code}' --max-time 5 \
+    -H "X-Filler: $huge_header" "$base/tcab/")" = 400
+expect 200 /tcab/
+
+# Control bytes of a request reach the log escaped.
+exec {raw}<>"/dev/tcp/127.0.0.1/${base##*:}"
+printf 'GET /x\001y\033[31m HTTP/1.0\r\n\r\n' >&"$raw"
+timeout 5 cat <&"$raw" > /dev/null
+exec {raw}>&-
+check "control bytes are escaped in the log" grep -qF 'GET /x\x01y\x1B[31m 404' "$work/log"
+check "no raw control byte reaches the log" lacks "$work/log" $'\x01'
+check "no raw escape byte reaches the log" lacks "$work/log" $'\x1b'
+
+# Connections that send their headers a byte a second hold no worker that a
+# normal request needs, and are cut off once their time to arrive is over.
+slow=()
+for _ in $(seq 80); do
+    exec {fd}<>"/dev/tcp/127.0.0.1/${base##*:}"
+    slow+=("$fd")
+    printf 'GET /tcab/ HTTP/1.1\r\nHost: slow\r\n' >&"$fd"
+done
+(
+    trap '' PIPE
+    for _ in $(seq 10); do
+        for fd in "${slow[@]}"; do printf 'X' >&"$fd" 2>/dev/null; done
+        sleep 1
+    done
+) &
+helpers+=($!)
+sleep 1.5
+check "a request is answered at once beside 80 slow connections" \
+    test "$(curl -s -o /dev/null -w '%{http_code}' --max-time 1 "$base/tcab/")" = 200
+sleep 5
+cut=0
+for fd in "${slow[@]}"; do
+    read -r -t 1 -u "$fd" _
+    [ $? -le 128 ] && cut=$((cut + 1))
+    exec {fd}>&-
+done
+check "slow connections are cut off ($cut of 80)" test "$cut" -eq 80
+kill "${helpers[-1]}" 2>/dev/null
+
+# --- A copy of the site: symbolic links, test routes, configuration override --
+cp -r "$site" "$work/site"
+echo secret > "$work/secret.txt"
+ln -s "$work/secret.txt" "$work/site/tcab/secret.txt"
+ln -s "$work" "$work/site/tcab/outside"
+ln -s ../index.asp "$work/site/tcab/home.asp"
+printf '[澜映软件配置]\r\n域名=javascript:alert(1)\r\n名称={{PORTAL}}\r\n' | iconv -f UTF-8 -t GBK > "$work/zel.txt"
+start_portal "$work/log2" --root "$work/site" --test-routes --config "$work/zel.txt"
+expect 404 /tcab/secret.txt
+expect 404 /tcab/outside
+expect 404 /tcab/outside/
+expect 404 /tcab/outside/secret.txt
+expect 200 /tcab/home.asp
 expect 500 /fault/500
 expect 200 /fault/garbage
+status_of /zel/zel.txt > /dev/null
+printf '[澜映软件配置]\r\n域名=javascript:alert(1)\r\n名称=%s\r\n' "$base" | iconv -f UTF-8 -t GBK > "$work/expected"
+check "--config is served as zel.txt" cmp -s "$work/body" "$work/expected"
+printf '[澜映软件配置]\r\n域名=file:///etc/\r\n' | iconv -f UTF-8 -t GBK > "$work/zel.txt"
+status_of /zel/zel.txt > /dev/null
+check "--config is read afresh" cmp -s "$work/body" "$work/zel.txt"
+
+# --- Stopping -------------------------------------------------------------------
+kill -TERM "$main_pid"
+wait "$main_pid"
+check "SIGTERM stops the server with status 0" test $? -eq 0
+check "the stopped server says so" test "$(tail -n 1 "$work/log")" = stopped
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

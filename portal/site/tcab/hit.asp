@@ -34,6 +34,7 @@
     <a href="appopen:///tcab/series/tiegui/">铁轨尽头</a>
     <a href="appplay:///tcab/play/?s=tiegui&amp;ep=1">试看第1集</a>
     <a href="appclose://hit">不感兴趣</a>
+    <a href="/tcab/news.html" target="_blank">更多推荐</a>
   </div>
 </div>
 </body>

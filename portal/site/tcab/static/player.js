@@ -2,10 +2,11 @@
 // what plays; the previous/next links step through the series' episodes.
 (function () {
   var series = {
-    xinghe: { name: "星河渡口 第一季", episodes: 6 },
-    yanyu: { name: "烟雨长歌", episodes: 5 },
-    tiegui: { name: "铁轨尽头", episodes: 6 },
-    zhifeiji: { name: "纸飞机的夏天", episodes: 8 }
+    xinghe: { name: "星河渡口 第一季", episodes: 30 },
+    yanyu: { name: "烟雨长歌", episodes: 24 },
+    tiegui: { name: "铁轨尽头", episodes: 36 },
+    zhifeiji: { name: "纸飞机的夏天", episodes: 40 },
+    weiguang: { name: "微光短片集", episodes: 2 }
   };
   var params = new URLSearchParams(location.search);
   var show = series[params.get("s")] || { name: "澜映片库", episodes: 1 };
