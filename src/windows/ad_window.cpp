@@ -1,0 +1,66 @@
+#include "windows/ad_window.h"
+
+#include "mainwindow/command_url.h"
+#include "windows/twips.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace fluvane::windows {
+
+namespace {
+
+// The strips are 2 twips, less than a pixel: they take the one pixel a window can show.
+constexpr int kStripPixels = 1;
+
+std::string_view trimmed(std::string_view text) {
+    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::optional<double> AdvertisementExtent(std::string_view text, int screenPixels) {
+    const std::string_view number = trimmed(text);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        !std::isfinite(value) || value <= 0) {
+        return std::nullopt;
+    }
+    return std::min(value, static_cast<double>(screenPixels));
+}
+
+void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel) {
+    const platform::Size screen = ui.screenSize();
+    platform::Rect frame = window.form().geometry();
+    platform::Rect page = window.w->geometry();
+    if (const auto width = AdvertisementExtent(window.L1->caption(), screen.width)) {
+        frame.right = frame.left + TwipsToPixels(*width * widthTwipsPerPixel);
+        page.right = page.left + TwipsToPixels(*width * kTwipsPerPixel);
+    }
+    if (const auto height = AdvertisementExtent(window.l2->caption(), screen.height)) {
+        frame.bottom = frame.top + TwipsToPixels(*height * kAdHeightTwipsPerPixel);
+        page.bottom = page.top + TwipsToPixels(*height * kTwipsPerPixel);
+    }
+    window.form().setGeometry(frame);
+    window.w->setGeometry(page);
+}
+
+void LayOutFrameStrips(AdWindowDesign& window) {
+    const platform::Rect frame = window.form().geometry();
+    const int width = frame.width();
+    const int height = frame.height();
+    window.P1->setGeometry(platform::Rect::fromSize(0, 0, kStripPixels, height));
+    window.P2->setGeometry(platform::Rect::fromSize(0, 0, width, kStripPixels));
+    window.P3->setGeometry(platform::Rect::fromSize(width - kStripPixels, 0, kStripPixels, height));
+    window.P4->setGeometry(platform::Rect::fromSize(0, height - kStripPixels, width, kStripPixels));
+}
+
+bool IsCloseCommand(std::string_view url) { return mainwindow::IsCommandUrl(url, "close://"); }
+
+}  // namespace fluvane::windows

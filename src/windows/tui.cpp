@@ -1,0 +1,81 @@
+#include "windows/tui.h"
+
+#include "startup/config_files.h"
+#include "startup/process_utils.h"
+#include "windows/ad_window.h"
+#include "windows/page_urls.h"
+#include "windows/window_placement.h"
+
+namespace fluvane::windows {
+
+namespace {
+
+constexpr double kWidthTwipsPerPixel = 14.3;
+constexpr const char* kSiblingPlayer = "orvelkan.exe";
+
+}  // namespace
+
+tui::tui(platform::Platform& platform)
+    : tuiDesign(platform.ui), T1(platform.ui.createTimer()), platform_(platform) {
+    T1->setInterval(kTimerInterval);
+    T1->tick = [this] { T1_Timer(); };
+    form_->events.resize = [this] { Form_Resize(); };
+    form_->formEvents.unload = [this] { Form_Unload(); };
+    w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, bool& cancel) {
+        w_BeforeNavigate2(url, cancel);
+    };
+    w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
+    Form_Resize();
+}
+
+void tui::Form_Load() {
+    dizhi->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "域名"));
+    L1->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告宽"));
+    l2->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告高"));
+    SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
+    CentreOnScreen(*form_, platform_.ui);
+    if (const auto page = PortalPage(dizhi->caption(), "/tcab/zelad/tui/?id=1")) w->navigate(*page);
+    T1->setEnabled(true);
+}
+
+void tui::Form_Resize() { LayOutFrameStrips(*this); }
+
+// The wait starts again from the close, however long the window showed.
+void tui::Form_Unload() {
+    closed_ = true;
+    T1->setEnabled(false);
+    T1->setEnabled(true);
+}
+
+void tui::show() { form_->show(); }
+
+void tui::w_DownloadBegin() { w->setSilent(true); }
+
+void tui::w_BeforeNavigate2(const std::string& url, bool& cancel) {
+    if (!IsCloseCommand(url)) return;
+    cancel = true;
+    form_->close();
+}
+
+void tui::w_NewWindow2(bool&) { form_->close(); }
+
+void tui::T1_Timer() {
+    T1->setEnabled(false);
+    KillVodSoft(kSiblingPlayer);
+    if (closed_) EndClient();
+}
+
+void tui::KillVodSoft(const std::string& imageName) {
+    startup::KillProcessByName(platform_.processes, imageName);
+}
+
+// The terminations of the exit without an advertisement; "fluvane.exe" among
+// them ends this process. Ending it here as well keeps the end certain when
+// the executable runs under another name.
+void tui::EndClient() {
+    startup::KillAllPlayers(platform_.processes);
+    platform_.application.endProcess(0);
+}
+
+}  // namespace fluvane::windows

@@ -1,0 +1,22 @@
+#include "windows/window_placement.h"
+
+namespace fluvane::windows {
+
+void CentreOn(platform::Form& form, platform::Rect area) {
+    const platform::Rect window = form.geometry();
+    form.setGeometry(platform::Rect::fromSize(area.left + (area.width() - window.width()) / 2,
+                                              area.top + (area.height() - window.height()) / 2,
+                                              window.width(), window.height()));
+}
+
+void CentreOnScreen(platform::Form& form, platform::Ui& ui) {
+    const platform::Size screen = ui.screenSize();
+    CentreOn(form, platform::Rect::fromSize(0, 0, screen.width, screen.height));
+}
+
+void StartWindowDrag(platform::Form& form) {
+    form.releaseCapture();
+    form.sendMessage(platform::msg::SysCommand, platform::syscmd::DragMove, 0);
+}
+
+}  // namespace fluvane::windows
