@@ -2,15 +2,55 @@
 
 namespace fluvane::client {
 
-FormRegistry::FormRegistry(platform::Platform& platform)
-    : platform_(platform), form1_([this] {
-          auto form = std::make_unique<mainwindow::Form1>(platform_, *this);
-          form->Form_Load();
-          return form;
-      }) {}
+namespace {
 
-void FormRegistry::ShowPopupAd(const std::string&) {}
+// A new window after its load step.
+template <class Window>
+std::unique_ptr<Window> loaded(std::unique_ptr<Window> window) {
+    window->Form_Load();
+    return window;
+}
+
+}  // namespace
+
+FormRegistry::FormRegistry(platform::Platform& platform)
+    : platform_(platform),
+      form1_([this] { return loaded(std::make_unique<mainwindow::Form1>(platform_, *this)); }),
+      tan_([this] { return loaded(std::make_unique<windows::tan>(platform_)); }),
+      tui_([this] { return loaded(std::make_unique<windows::tui>(platform_)); }),
+      yijian_([this] { return loaded(std::make_unique<windows::yijian>(platform_, Form1().dizhi)); }),
+      frmAppTip_([this] { return std::make_unique<windows::FrmAppTip>(platform_); }),
+      shezhitip_([this] {
+          return loaded(std::make_unique<windows::shezhitip>(
+              platform_, [this](const std::string& text) { ShowTip(text); }));
+      }),
+      shezhigy_([this] { return std::make_unique<windows::shezhigy>(platform_); }) {}
+
+platform::Form* FormRegistry::mainForm() {
+    mainwindow::Form1* main = loadedForm1();
+    return main ? &main->form() : nullptr;
+}
+
+void FormRegistry::ShowPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }
 
 void FormRegistry::ShowRecommendation() {}
+
+void FormRegistry::ShowExitAd() { tui_.get().show(); }
+
+void FormRegistry::ClosePopupAd() { tan_.unload(); }
+
+void FormRegistry::ShowFeedback() { yijian_.get().Show(Form1().form()); }
+
+void FormRegistry::ShowTip(const std::string& text) { frmAppTip_.get().ShowTip(text); }
+
+void FormRegistry::ShowSettings() {
+    shezhitip_.get().Show(mainForm());
+    shezhigy_.unload();
+}
+
+void FormRegistry::ShowAbout() {
+    shezhigy_.get().Show(mainForm());
+    shezhitip_.unload();
+}
 
 }  // namespace fluvane::client

@@ -4,6 +4,14 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
+#include "windows/frm_app_tip.h"
+#include "windows/shezhigy.h"
+#include "windows/shezhitip.h"
+#include "windows/tan.h"
+#include "windows/tui.h"
+#include "windows/yijian.h"
+
+#include <string>
 
 namespace fluvane::client {
 
@@ -17,12 +25,41 @@ public:
     mainwindow::Form1& Form1() { return form1_.get(); }
     mainwindow::Form1* loadedForm1() { return form1_.loaded(); }
 
+    // `tan` loads (sizing and placing itself) before it navigates to `url`.
     void ShowPopupAd(const std::string& url) override;
     void ShowRecommendation() override;
 
+    // The exit sequence: `tui` takes over, with no owner, while the main window closes.
+    void ShowExitAd();
+    // Unloads `tan` if it is loaded.
+    void ClosePopupAd();
+    // `yijian`, owned by the main window and centred on it, with the main window's portal address.
+    void ShowFeedback();
+    // `FrmAppTip`: `text` for three seconds.
+    void ShowTip(const std::string& text);
+    // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
+    void ShowSettings();
+    void ShowAbout();
+
+    FormSlot<windows::tan>& tan() { return tan_; }
+    FormSlot<windows::tui>& tui() { return tui_; }
+    FormSlot<windows::yijian>& yijian() { return yijian_; }
+    FormSlot<windows::FrmAppTip>& FrmAppTip() { return frmAppTip_; }
+    FormSlot<windows::shezhitip>& shezhitip() { return shezhitip_; }
+    FormSlot<windows::shezhigy>& shezhigy() { return shezhigy_; }
+
 private:
+    // The main window's form if it is loaded: the owner of the windows it opens.
+    platform::Form* mainForm();
+
     platform::Platform& platform_;
     FormSlot<mainwindow::Form1> form1_;
+    FormSlot<windows::tan> tan_;
+    FormSlot<windows::tui> tui_;
+    FormSlot<windows::yijian> yijian_;
+    FormSlot<windows::FrmAppTip> frmAppTip_;
+    FormSlot<windows::shezhitip> shezhitip_;
+    FormSlot<windows::shezhigy> shezhigy_;
 };
 
 }  // namespace fluvane::client

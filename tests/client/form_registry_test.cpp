@@ -1,0 +1,96 @@
+#include "client/form_registry.h"
+
+#include "support/app_fixture.h"
+
+namespace fluvane::client {
+
+using namespace testsupport;
+namespace {
+
+using platform::sim::as;
+using platform::sim::SimBrowser;
+using platform::sim::SimForm;
+using Calls = std::vector<std::string>;
+
+class FormRegistryTest : public AppTest {
+protected:
+    FormRegistryTest() {
+        writeSettings("False", "1.0");
+        writeGbk("zelhe.db", serverConfig("1.0"));
+        forms.Form1().show();
+    }
+
+    SimForm& simForm(platform::Form& form) { return as<SimForm>(form); }
+    platform::Form* mainForm() { return &forms.Form1().form(); }
+
+    FormRegistry forms{platform};
+};
+
+TEST_F(FormRegistryTest, APopUpLoadsBeforeItNavigatesAndComesBackAfterItsPageClosedIt) {
+    forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=2");
+    windows::tan* first = forms.tan().loaded();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(simForm(first->form()).owner(), mainForm());
+    EXPECT_TRUE(simForm(first->form()).shown());
+    EXPECT_EQ(as<SimBrowser>(*first->w).locationUrl(), "http://portal.test/tcab/zelad/tan/?id=2");
+    const platform::WindowHandle firstHandle = first->form().handle();
+
+    as<SimBrowser>(*first->w).raiseBeforeNavigate("close://");
+    EXPECT_EQ(forms.tan().loaded(), nullptr);
+
+    forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=1");
+    ASSERT_NE(forms.tan().loaded(), nullptr);
+    EXPECT_NE(forms.tan().loaded()->form().handle(), firstHandle);
+    EXPECT_TRUE(simForm(forms.tan().loaded()->form()).shown());
+
+    forms.ClosePopupAd();
+    EXPECT_EQ(forms.tan().loaded(), nullptr);
+}
+
+TEST_F(FormRegistryTest, TheExitAdvertisementShowsWithoutOwnerAndNavigatesItself) {
+    forms.ShowExitAd();
+    windows::tui* exit = forms.tui().loaded();
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(simForm(exit->form()).owner(), nullptr);
+    EXPECT_TRUE(simForm(exit->form()).shown());
+    EXPECT_EQ(as<SimBrowser>(*exit->w).navigations(), Calls{"http://portal.test/tcab/zelad/tui/?id=1"});
+}
+
+TEST_F(FormRegistryTest, FeedbackIsOwnedByTheMainWindowCentredOnItWithItsPortalAddress) {
+    forms.ShowFeedback();
+    windows::yijian* feedback = forms.yijian().loaded();
+    ASSERT_NE(feedback, nullptr);
+    EXPECT_EQ(simForm(feedback->form()).owner(), mainForm());
+    const platform::Rect main = mainForm()->geometry();
+    EXPECT_EQ(feedback->form().geometry(),
+              platform::Rect::fromSize(main.left + 233, main.top + 179, 513, 302));
+    sim.advance(6000);
+    EXPECT_EQ(as<SimBrowser>(*feedback->WebBrowser1).locationUrl(), "http://portal.test/tcab/gbook.asp");
+}
+
+TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
+    forms.ShowAbout();
+    ASSERT_NE(forms.shezhigy().loaded(), nullptr);
+    EXPECT_EQ(simForm(forms.shezhigy().loaded()->form()).owner(), mainForm());
+
+    forms.ShowSettings();
+    EXPECT_EQ(forms.shezhigy().loaded(), nullptr);
+    windows::shezhitip* settings = forms.shezhitip().loaded();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(simForm(settings->form()).owner(), mainForm());
+
+    forms.ShowAbout();
+    EXPECT_EQ(forms.shezhitip().loaded(), nullptr);
+    forms.ShowSettings();
+
+    sim.ui().click(*forms.shezhitip().loaded()->Image2, {50, 40});
+    EXPECT_EQ(forms.shezhitip().loaded(), nullptr);
+    windows::FrmAppTip* tip = forms.FrmAppTip().loaded();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->Label1->caption(), "设置成功 下次启动生效");
+    EXPECT_TRUE(simForm(tip->form()).shown());
+    EXPECT_EQ(simForm(tip->form()).owner(), nullptr);
+}
+
+}  // namespace
+}  // namespace fluvane::client
