@@ -30,13 +30,13 @@ public:
     void ShowRecommendation() override;
 
     // The exit sequence: `tui` takes over, with no owner, while the main window closes.
-    void ShowExitAd();
+    void ShowExitAd() override;
     // Unloads `tan` if it is loaded.
-    void ClosePopupAd();
+    void ClosePopupAd() override;
     // `yijian`, owned by the main window and centred on it, with the main window's portal address.
-    void ShowFeedback();
+    void ShowFeedback() override;
     // `FrmAppTip`: `text` for three seconds.
-    void ShowTip(const std::string& text);
+    void ShowTip(const std::string& text) override;
     // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
     void ShowSettings();
     void ShowAbout();

@@ -14,6 +14,14 @@ public:
     virtual void ShowPopupAd(const std::string& url) = 0;
     // `hit`: the recommendation window, owned by the main window.
     virtual void ShowRecommendation() = 0;
+    // `tui`: the exit advertisement takes over, with no owner, while the main window closes.
+    virtual void ShowExitAd() = 0;
+    // Unloads `tan` if it is loaded.
+    virtual void ClosePopupAd() = 0;
+    // `yijian`: the feedback window, owned by the main window.
+    virtual void ShowFeedback() = 0;
+    // `FrmAppTip`: shows `text`, then hides itself.
+    virtual void ShowTip(const std::string& text) = 0;
 };
 
 }  // namespace fluvane::mainwindow

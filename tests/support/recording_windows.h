@@ -12,6 +12,10 @@ class RecordingWindows : public mainwindow::SecondaryWindows {
 public:
     void ShowPopupAd(const std::string& url) override { calls.push_back("popup " + url); }
     void ShowRecommendation() override { calls.push_back("recommendation"); }
+    void ShowExitAd() override { calls.push_back("exit ad"); }
+    void ClosePopupAd() override { calls.push_back("close popup"); }
+    void ShowFeedback() override { calls.push_back("feedback"); }
+    void ShowTip(const std::string& text) override { calls.push_back("tip " + text); }
 
     std::vector<std::string> calls;
 };
