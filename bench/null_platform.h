@@ -127,6 +127,7 @@ public:
     }
     int popupMenu(platform::Form&, const std::vector<platform::MenuItem>&, platform::Point) override { return 0; }
     bool notifyIcon(platform::NotifyIconOperation, const platform::NotifyIconData&) override { return false; }
+    bool trayAvailable() const override { return false; }
     void processEvents() override {}
     void sleep(int) override {}
 };

@@ -67,6 +67,8 @@ public:
     // Blocks until the menu closes; the chosen item's id, or 0.
     virtual int popupMenu(Form& owner, const std::vector<MenuItem>& items, Point screen) = 0;
     virtual bool notifyIcon(NotifyIconOperation operation, const NotifyIconData& data) = 0;
+    // Whether the desktop has a notification area to hold such an icon now.
+    virtual bool trayAvailable() const = 0;
 
     // Runs the events already pending, then returns.
     virtual void processEvents() = 0;

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QThread>
 
 namespace fluvane::platform::qt {
@@ -129,6 +130,8 @@ bool QtUi::notifyIcon(platform::NotifyIconOperation operation,
                       const platform::NotifyIconData& data) {
     return tray_->apply(operation, data);
 }
+
+bool QtUi::trayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void QtUi::processEvents() { QCoreApplication::processEvents(); }
 

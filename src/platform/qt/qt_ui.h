@@ -41,6 +41,7 @@ public:
                   platform::Point screen) override;
     bool notifyIcon(platform::NotifyIconOperation operation,
                     const platform::NotifyIconData& data) override;
+    bool trayAvailable() const override;
 
     void processEvents() override;
     void sleep(int milliseconds) override;

@@ -78,6 +78,7 @@ public:
     int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
                   Point screen) override;
     bool notifyIcon(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) override;
+    bool trayAvailable() const override { return trayAvailable_; }
     // Pending paints, then timers already due (each once), then the paints they caused.
     void processEvents() override;
     void sleep(int milliseconds) override { clock_.block(milliseconds); }
