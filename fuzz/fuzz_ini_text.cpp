@@ -1,5 +1,6 @@
-// The INI text functions on arbitrary GBK bytes: reads never split a
-// character, an edit reads back and leaves every other line as it was.
+// The INI text functions on arbitrary bytes, read as GBK or as UTF-8: reads
+// never split a character, an edit reads back and leaves every other line as
+// it was.
 #include "fuzz_check.h"
 #include "platform/posix/ini_text.h"
 
@@ -30,8 +31,9 @@ bool hasBreak(std::string_view text) { return text.find_first_of("\r\n") != std:
 
 // Whether the closing ']' after the section name would be read as the trail
 // byte of the name's last character.
-bool swallowsBracket(std::string_view section)
+bool swallowsBracket(std::string_view section, ini::Encoding encoding)
 {
+    if (encoding == ini::Encoding::Utf8) return false;
     const std::string header = std::string(trim(section)) + "]";
     std::size_t at = 0;
     while (at + 1 < header.size()) at += ini::characterLength(header, at);
@@ -47,9 +49,9 @@ std::string_view unquoted(std::string_view value)
     return value;
 }
 
-void checkFound(std::string_view text, std::string_view section, std::string_view key)
+void checkFound(std::string_view text, std::string_view section, std::string_view key, ini::Encoding encoding)
 {
-    const auto found = ini::findValue(text, section, key);
+    const auto found = ini::findValue(text, section, key, encoding);
     if (!found) return;
     check(found->data() >= text.data() && found->data() + found->size() <= text.data() + text.size(),
           "findValue points into the text");
@@ -72,18 +74,19 @@ void checkCopyOut(std::string_view value, std::size_t bufferSize)
         check(out.size() + ini::characterLength(source, out.size()) > limit, "copyOut keeps all that fits");
 }
 
-void checkEdit(std::string_view text, std::string_view section, std::string_view key, std::string_view value)
+void checkEdit(std::string_view text, std::string_view section, std::string_view key, std::string_view value,
+               ini::Encoding encoding)
 {
-    const auto edited = ini::withValue(text, section, key, value);
+    const auto edited = ini::withValue(text, section, key, value, encoding);
     if (!edited) {
         const std::string_view name = trim(key);
         const bool refusable = hasBreak(section) || hasBreak(key) || hasBreak(value) ||
                                name.find('=') != std::string_view::npos || (!name.empty() && name.front() == '[') ||
-                               swallowsBracket(section);
+                               swallowsBracket(section, encoding);
         check(refusable, "withValue refuses only names and values that cannot be stored");
         return;
     }
-    const auto readBack = ini::findValue(*edited, section, key);
+    const auto readBack = ini::findValue(*edited, section, key, encoding);
     check(readBack.has_value(), "the edited key is found");
     check(*readBack == trim(value), "the edited key reads the value written");
 
@@ -95,7 +98,7 @@ void checkEdit(std::string_view text, std::string_view section, std::string_view
     std::size_t suffix = 0;
     while (suffix < shorter - prefix && text[text.size() - 1 - suffix] == after[after.size() - 1 - suffix]) ++suffix;
     const std::string_view replaced = text.substr(prefix, text.size() - prefix - suffix);
-    check(replaced.find('\n') == std::string_view::npos, "withValue keeps every line but the edited one");
+    check(!hasBreak(replaced), "withValue keeps every line but the edited one");
 }
 
 }  // namespace
@@ -104,14 +107,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const auto bufferSize = input.ConsumeIntegralInRange<std::size_t>(0, 300);
+    const auto encoding = input.ConsumeBool() ? ini::Encoding::Utf8 : ini::Encoding::Gbk;
     const std::string section = input.ConsumeRandomLengthString(64);
     const std::string key = input.ConsumeRandomLengthString(64);
     const std::string value = input.ConsumeRandomLengthString(256);
     const std::string text = input.ConsumeRemainingBytesAsString();
 
-    checkFound(text, section, key);
+    checkFound(text, section, key, encoding);
     checkCopyOut(value, bufferSize);
-    if (const auto found = ini::findValue(text, section, key)) checkCopyOut(*found, bufferSize);
-    checkEdit(text, section, key, value);
+    if (const auto found = ini::findValue(text, section, key, encoding)) checkCopyOut(*found, bufferSize);
+    checkEdit(text, section, key, value, encoding);
     return 0;
 }

@@ -18,6 +18,7 @@ namespace fluvane::test {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using platform::posix::PosixCodePage;
 using platform::posix::PosixProfile;
 
@@ -100,6 +101,30 @@ TEST(IniText, ASectionEndingInALeadByteIsRefused)
     const auto edited = ini::withValue("", "\xB0\xE6\xC3\xC3", "k", "v");
     ASSERT_TRUE(edited.has_value());
     EXPECT_EQ(ini::findValue(*edited, "\xB0\xE6\xC3\xC3", "k"), "v");
+}
+
+// UTF-16 that does not decode cleanly would not be written back as it was,
+// so such a file is read (bad units as U+FFFD) but never rewritten.
+TEST_F(ProfileTest, AUtf16FileWithBadUnitsIsReadButNotRewritten)
+{
+    const std::string text = "\xFF\xFE[\0s\0]\0\n\0k\0=\0v\0\n\0"s;
+    for (const std::string& bad : {text + "\x00\xD8"s, text + "x"}) {
+        writeBytes(file, bad);
+        EXPECT_EQ(read("s", "k"), "v");
+        EXPECT_FALSE(profile.write("s", "k", "w", file));
+        EXPECT_EQ(readBytes(file), bad);
+    }
+}
+
+// As through the ANSI functions: what code page 936 cannot hold is '?'.
+TEST_F(ProfileTest, AUtf16FileStaysUtf16AndCharactersGbkCannotHoldAreQuestionMarks)
+{
+    writeBytes(file, "\xFF\xFE");
+    ASSERT_TRUE(profile.write("s", "k", "x\U0001F600", file));
+    EXPECT_EQ(readBytes(file), "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0x\0?\0\r\0\n\0"s);
+    // U+1F600, a surrogate pair.
+    writeBytes(file, "\xFF\xFE[\0s\0]\0\n\0k\0=\0\x3D\xD8\x00\xDE"s);
+    EXPECT_EQ(read("s", "k"), "?");
 }
 
 TEST_F(ProfileTest, GarbageFilesReadWithoutHarmAndStayWritable)

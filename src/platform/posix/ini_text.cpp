@@ -18,13 +18,18 @@ std::string_view trim(std::string_view text)
 
 char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+std::size_t lengthAt(std::string_view text, std::size_t at, Encoding encoding)
+{
+    return encoding == Encoding::Gbk ? characterLength(text, at) : 1;
+}
+
 // Letter case is ignored for ASCII letters only; double-byte characters
 // compare byte for byte.
-bool sameName(std::string_view a, std::string_view b)
+bool sameName(std::string_view a, std::string_view b, Encoding encoding)
 {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size();) {
-        const std::size_t length = characterLength(a, i);
+        const std::size_t length = lengthAt(a, i, encoding);
         if (length == 1) {
             if (foldAscii(a[i]) != foldAscii(b[i])) return false;
         } else if (a.compare(i, length, b, i, length) != 0) {
@@ -39,7 +44,7 @@ struct Line {
     std::size_t begin = 0;    // first byte after leading blanks
     std::size_t end = 0;      // past the last byte before trailing blanks
     std::size_t next = 0;     // first byte of the following line
-    bool terminated = false;  // ends with '\n'
+    bool terminated = false;  // ends with a line break
 };
 
 class Lines {
@@ -49,9 +54,11 @@ public:
     bool next(Line& line)
     {
         if (pos_ >= text_.size()) return false;
-        const std::size_t newline = text_.find('\n', pos_);
-        line.terminated = newline != std::string_view::npos;
-        line.next = line.terminated ? newline + 1 : text_.size();
+        const std::size_t lineBreak = text_.find_first_of("\r\n", pos_);
+        line.terminated = lineBreak != std::string_view::npos;
+        line.next = !line.terminated ? text_.size()
+                    : text_.substr(lineBreak, 2) == "\r\n" ? lineBreak + 2
+                                                             : lineBreak + 1;
         line.begin = pos_;
         line.end = line.next;
         while (line.begin < line.end && isBlank(text_[line.begin])) ++line.begin;
@@ -66,11 +73,11 @@ private:
 };
 
 // The name of a section header line ("[ name ]" up to its last ']'), or nullopt.
-std::optional<std::string_view> sectionName(std::string_view content)
+std::optional<std::string_view> sectionName(std::string_view content, Encoding encoding)
 {
     if (content.empty() || content.front() != '[') return std::nullopt;
     std::size_t close = 0;
-    for (std::size_t i = 1; i < content.size(); i += characterLength(content, i)) {
+    for (std::size_t i = 1; i < content.size(); i += lengthAt(content, i, encoding)) {
         if (content[i] == ']') close = i;
     }
     if (close == 0) return std::nullopt;
@@ -96,7 +103,7 @@ struct Location {
     Line lastLineOfSection;  // the header when the section holds nothing else
 };
 
-Location locate(std::string_view text, std::string_view section, std::string_view key)
+Location locate(std::string_view text, std::string_view section, std::string_view key, Encoding encoding)
 {
     section = trim(section);
     key = trim(key);
@@ -107,10 +114,10 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
     while (lines.next(line)) {
         if (line.begin == line.end) continue;
         const std::string_view content = text.substr(line.begin, line.end - line.begin);
-        if (const auto name = sectionName(content)) {
+        if (const auto name = sectionName(content, encoding)) {
             // Only the first section of a name counts; later duplicates are never searched.
             if (found.sectionFound) break;
-            inSection = sameName(*name, section);
+            inSection = sameName(*name, section, encoding);
             if (inSection) {
                 found.sectionFound = true;
                 found.lastLineOfSection = line;
@@ -119,7 +126,7 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
         }
         if (!inSection) continue;
         found.lastLineOfSection = line;
-        if (sameName(parseEntry(content).name, key)) {
+        if (sameName(parseEntry(content).name, key, encoding)) {
             found.keyLine = line;
             break;
         }
@@ -129,12 +136,12 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
 
 std::string_view lineEnding(std::string_view text)
 {
-    const std::size_t newline = text.find('\n');
-    if (newline != std::string_view::npos && (newline == 0 || text[newline - 1] != '\r')) return "\n";
-    return "\r\n";
+    const std::size_t lineBreak = text.find_first_of("\r\n");
+    if (lineBreak == std::string_view::npos || text.substr(lineBreak, 2) == "\r\n") return "\r\n";
+    return text.substr(lineBreak, 1);
 }
 
-bool storable(std::string_view section, std::string_view key, std::string_view value)
+bool storable(std::string_view section, std::string_view key, std::string_view value, Encoding encoding)
 {
     const auto hasBreak = [](std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value)) return false;
@@ -143,7 +150,7 @@ bool storable(std::string_view section, std::string_view key, std::string_view v
     // A section ending in a lead byte would take the closing ']' as its trail byte.
     section = trim(section);
     const std::string header = "[" + std::string(section) + "]";
-    return sectionName(header) == section;
+    return sectionName(header, encoding) == section;
 }
 
 }  // namespace
@@ -157,9 +164,9 @@ std::size_t characterLength(std::string_view text, std::size_t at)
 }
 
 std::optional<std::string_view> findValue(std::string_view text, std::string_view section,
-                                          std::string_view key)
+                                          std::string_view key, Encoding encoding)
 {
-    const Location found = locate(text, section, key);
+    const Location found = locate(text, section, key, encoding);
     if (!found.keyLine) return std::nullopt;
     const Line& line = *found.keyLine;
     return parseEntry(text.substr(line.begin, line.end - line.begin)).value;
@@ -182,11 +189,11 @@ std::string copyOut(std::string_view value, std::size_t bufferSize)
 }
 
 std::optional<std::string> withValue(std::string_view text, std::string_view section,
-                                     std::string_view key, std::string_view value)
+                                     std::string_view key, std::string_view value, Encoding encoding)
 {
-    if (!storable(section, key, value)) return std::nullopt;
+    if (!storable(section, key, value, encoding)) return std::nullopt;
     while (!value.empty() && isBlank(value.front())) value.remove_prefix(1);
-    const Location found = locate(text, section, key);
+    const Location found = locate(text, section, key, encoding);
     const std::string_view eol = lineEnding(text);
     std::string result(text);
     if (found.keyLine) {
@@ -203,7 +210,7 @@ std::optional<std::string> withValue(std::string_view text, std::string_view sec
         result.insert(last.next, last.terminated ? entry : std::string(eol) + entry);
         return result;
     }
-    if (!result.empty() && result.back() != '\n') result += eol;
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r') result += eol;
     result += "[" + std::string(trim(section)) + "]" + std::string(eol) + entry;
     return result;
 }

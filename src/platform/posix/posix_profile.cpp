@@ -2,6 +2,7 @@
 
 #include "platform/posix/ini_text.h"
 #include "platform/posix/pending_file.h"
+#include "platform/posix/profile_encoding.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,12 +39,19 @@ Load loadFile(const std::filesystem::path& file, std::string& text)
 std::string PosixProfile::read(std::string_view section, std::string_view key, std::string_view fallback,
                                std::size_t bufferSize, const std::filesystem::path& file)
 {
-    std::string text;
-    std::optional<std::string_view> value;
-    if (loadFile(file, text) == Load::Ok) {
-        value = ini::findValue(text, codePage_.toGbk(section), codePage_.toGbk(key));
+    std::string bytes;
+    if (loadFile(file, bytes) == Load::Ok) {
+        const DecodedFile decoded = decodeProfileFile(bytes);
+        std::optional<std::string> value;
+        if (decoded.encoding == FileEncoding::Ansi) {
+            const auto found = ini::findValue(decoded.text, codePage_.toGbk(section), codePage_.toGbk(key));
+            if (found) value = std::string(*found);
+        } else if (const auto found = ini::findValue(decoded.text, asAnsiWould(section), asAnsiWould(key),
+                                                     ini::Encoding::Utf8)) {
+            value = codePage_.toGbk(*found);
+        }
+        if (value) return codePage_.fromGbk(ini::copyOut(*value, bufferSize));
     }
-    if (value) return codePage_.fromGbk(ini::copyOut(*value, bufferSize));
     // Windows drops the fallback's trailing spaces before handing it out.
     std::string gbkFallback = codePage_.toGbk(fallback);
     gbkFallback.erase(gbkFallback.find_last_not_of(' ') + 1);
@@ -53,15 +61,26 @@ std::string PosixProfile::read(std::string_view section, std::string_view key, s
 bool PosixProfile::write(std::string_view section, std::string_view key, std::string_view value,
                          const std::filesystem::path& file)
 {
-    std::string text;
-    const Load load = loadFile(file, text);
+    std::string bytes;
+    const Load load = loadFile(file, bytes);
     if (load == Load::Failed) return false;
     // A rename would replace a read-only file; Windows refuses to write one.
     if (load == Load::Ok && ::access(file.c_str(), W_OK) != 0) return false;
-    const auto edited = ini::withValue(text, codePage_.toGbk(section), codePage_.toGbk(key), codePage_.toGbk(value));
+    const DecodedFile decoded = decodeProfileFile(bytes);
+    if (!decoded.exact) return false;
+    const auto edited =
+        decoded.encoding == FileEncoding::Ansi
+            ? ini::withValue(decoded.text, codePage_.toGbk(section), codePage_.toGbk(key), codePage_.toGbk(value))
+            : ini::withValue(decoded.text, asAnsiWould(section), asAnsiWould(key), asAnsiWould(value),
+                             ini::Encoding::Utf8);
     if (!edited) return false;
-    if (load == Load::Ok && *edited == text) return true;
-    return replaceFile(file, *edited);
+    if (load == Load::Ok && *edited == decoded.text) return true;
+    return replaceFile(file, encodeProfileFile(decoded.encoding, *edited));
+}
+
+std::string PosixProfile::asAnsiWould(std::string_view text) const
+{
+    return codePage_.fromGbk(codePage_.toGbk(text));
 }
 
 }  // namespace fluvane::platform::posix

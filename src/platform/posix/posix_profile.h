@@ -4,9 +4,11 @@
 
 namespace fluvane::platform::posix {
 
-// The Windows profile functions over GBK files (rules in ini_text.h). Every
-// call opens the file afresh; a write replaces the file whole through a
-// temporary beside it, so a failed write leaves it untouched.
+// The Windows profile functions over GBK files (rules in ini_text.h), or
+// UTF-8 and UTF-16 files with a byte-order mark, which stay in their encoding
+// (profile_encoding.h). Every call opens the file afresh; a write replaces the
+// file whole through a temporary beside it, so a failed write leaves it
+// untouched.
 class PosixProfile final : public Profile {
 public:
     explicit PosixProfile(const CodePage& codePage) : codePage_(codePage) {}
@@ -17,6 +19,10 @@ public:
                const std::filesystem::path& file) override;
 
 private:
+    // The text as the ANSI functions hand it to a Unicode file: through code
+    // page 936, so what GBK cannot hold is '?' there as in an ANSI file.
+    std::string asAnsiWould(std::string_view text) const;
+
     const CodePage& codePage_;
 };
 
