@@ -32,11 +32,20 @@ public:
     virtual std::string fromGbk(std::string_view gbk) const = 0;
 };
 
+// Whether an HTTP answer of this status is the file asked for: 2xx with
+// content (204 and 205 have none, 206 is only a part). A redirect that could
+// not be followed, an error page or an empty answer never replaces a file.
+inline bool answerCarriesFile(long status)
+{
+    return status >= 200 && status < 300 && status != 204 && status != 205 && status != 206;
+}
+
 class Network {
 public:
     virtual ~Network() = default;
     virtual bool checkConnection(const std::string& url) = 0;
-    // Blocks until done or timed out. On failure the file is left as it was.
+    // Blocks until done or timed out. Only an answer that carries the file
+    // (answerCarriesFile) replaces it; on failure the file is left as it was.
     virtual bool downloadToFile(const std::string& url, const std::filesystem::path& file) = 0;
 };
 

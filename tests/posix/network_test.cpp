@@ -8,6 +8,7 @@
 
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <thread>
@@ -45,6 +46,11 @@ protected:
             });
         });
         server.Get("/redirect", [](const httplib::Request&, httplib::Response& res) { res.set_redirect("/ok"); });
+        server.Get("/empty", [](const httplib::Request&, httplib::Response& res) { res.status = 204; });
+        server.Get("/nowhere", [](const httplib::Request&, httplib::Response& res) {
+            res.status = 302;
+            res.set_content("moved", "text/plain");
+        });
         // Bound and listening here already; connections queue until the thread accepts them.
         port = server.bind_to_any_port("127.0.0.1");
         thread = std::thread([this] { server.listen_after_bind(); });
@@ -99,13 +105,32 @@ TEST_F(NetworkTest, ASuccessfulDownloadReplacesTheFile)
 TEST_F(NetworkTest, FailedDownloadsLeaveTheOldFileAndNoLitter)
 {
     SilentListener silent;
-    for (const std::string& failing : {url("/missing"), url("/broken"), url("/endless"), silent.url(),
+    for (const std::string& failing : {url("/missing"), url("/broken"), url("/empty"), url("/nowhere"),
+                                       url("/endless"), silent.url(),
                                        std::string("http://127.0.0.1:1/"), std::string("file:///etc/passwd")}) {
         SCOPED_TRACE(failing);
         EXPECT_FALSE(network.downloadToFile(failing, file));
         EXPECT_EQ(readBytes(file), "old content");
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+}
+
+// A crash mid-download leaves its temporary behind; the next download of the
+// same file clears it, and keeps those of a writer that still runs.
+TEST_F(NetworkTest, ADownloadRemovesTemporariesLeftByADeadWriter)
+{
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const std::string stale = ".zelhe.db." + std::to_string(dead) + ".0.tmp";
+    const std::string live = ".zelhe.db." + std::to_string(getppid()) + ".0.tmp";
+    for (const std::string& name : {stale, live, std::string(".link.txt.") + std::to_string(dead) + ".0.tmp"}) {
+        writeBytes(dir / name, "partial");
+    }
+    EXPECT_TRUE(network.downloadToFile(url("/ok"), file));
+    EXPECT_FALSE(std::filesystem::exists(dir / stale));
+    EXPECT_TRUE(std::filesystem::exists(dir / live));
+    EXPECT_TRUE(std::filesystem::exists(dir / (".link.txt." + std::to_string(dead) + ".0.tmp")));
 }
 
 TEST_F(NetworkTest, AnEndlessBodyStopsAtTheSizeLimit)

@@ -24,7 +24,7 @@ public:
 
     // Any HTTP answer, whatever its status, means connected.
     bool checkConnection(const std::string& url) override;
-    // Status 400 and above is a failure too.
+    // Only a 2xx answer with content replaces the file; redirects are followed.
     bool downloadToFile(const std::string& url, const std::filesystem::path& file) override;
 
 private:

@@ -12,6 +12,10 @@ namespace fluvane::platform::posix {
 // A file written beside its target and moved over it only when complete, so a
 // failure at any point leaves the target exactly as it was. A replaced file
 // keeps its permissions; a new one gets `mode` (or 0666 less the umask).
+//
+// The temporary is a hidden file named after the target and this process;
+// temporaries of the same target left by a process that died while writing
+// (a crash mid-download) are removed when the target is written again.
 class PendingFile {
 public:
     explicit PendingFile(std::filesystem::path target, std::optional<mode_t> mode = std::nullopt);
@@ -21,7 +25,8 @@ public:
 
     bool ok() const { return fd_ >= 0; }
     bool write(const char* data, std::size_t size);
-    // Flushes to disk and renames over the target; false leaves no trace.
+    // Flushes to disk, renames over the target and flushes the folder, so the
+    // new file survives a power cut; false leaves no trace.
     bool commit();
 
 private:

@@ -49,7 +49,7 @@ bool SimNetwork::downloadToFile(const std::string& url, const std::filesystem::p
     if (found == responses_.end()) return false;
     const Response response = found->second;
     clock_.block(response.durationMs);
-    return !response.fails && writeReplacing(file, response.body);
+    return !response.fails && platform::answerCarriesFile(response.status) && writeReplacing(file, response.body);
 }
 
 SimProcesses::SimProcesses(SimApplication& application) : application_(application) {

@@ -13,13 +13,15 @@ namespace fluvane::platform::sim {
 
 // Downloads are served from a table: a URL not in it fails at once; one in it
 // takes its virtual duration (a blocking call) and then succeeds or fails. A
-// success replaces the file in one step; a failure leaves it as it was.
+// success (an answer that carries the file) replaces the file in one step; a
+// failure leaves it as it was.
 class SimNetwork final : public platform::Network {
 public:
     struct Response {
         std::string body;
         int durationMs = 0;
-        bool fails = false;
+        bool fails = false;  // the transfer breaks off
+        int status = 200;    // the HTTP status of the answer
     };
 
     explicit SimNetwork(SimClock& clock) : clock_(clock) {}
