@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::WindowStyle;
-using platform::posix::imageNameMatches;
+using platform::imageNameMatches;
 using platform::posix::PosixProcesses;
 
 std::string uniqueName(std::string_view prefix)
@@ -59,14 +59,24 @@ protected:
     PosixProcesses processes;
 };
 
-TEST(ImageNames, ExeNamesMatchTheBareExecutableInAnyCase)
+TEST(ImageNames, TheWholeNameMatchesInAnyCaseAndExeNamesAlsoTheBareExecutable)
 {
-    EXPECT_TRUE(imageNameMatches("fluvaneapp.exe", "fluvaneapp"));
-    EXPECT_TRUE(imageNameMatches("FluvaneApp.EXE", "fluvaneapp.exe"));
-    EXPECT_TRUE(imageNameMatches("QvodPlayer.exe", "qvodplayer"));
-    EXPECT_FALSE(imageNameMatches("fluvane.exe", "fluvaneapp"));
-    EXPECT_FALSE(imageNameMatches("fluvaneapp", "fluvaneapp.exe"));
-    EXPECT_FALSE(imageNameMatches("app.exe", "fluvaneapp"));
+    struct Case {
+        const char* wanted;
+        const char* image;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"fluvaneapp.exe", "fluvaneapp", true},   {"FluvaneApp.EXE", "fluvaneapp.exe", true},
+        {"QvodPlayer.exe", "qvodplayer", true},   {"fluvane.exe", "fluvaneapp", false},
+        {"fluvaneapp", "fluvaneapp.exe", false},  {"app.exe", "fluvaneapp", false},
+        {"fluvaneapp.exe", "app", false},         {"fluvaneapp.exe", "p", false},
+        {"fluvaneapp.exe", "fluvane", false},     {"fluvaneapp.exe", "", false},
+        {".exe", "", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(imageNameMatches(c.wanted, c.image), c.matches) << c.wanted << " / " << c.image;
+    }
 }
 
 TEST_F(ProcessesTest, StartedProgramsAreListedUnderTheirNameAndEndedByIt)
@@ -92,6 +102,22 @@ TEST_F(ProcessesTest, ArgumentsArriveAsTheyAreWithoutAShell)
     const fs::path out = dir / "a b;$(id)`id`'\"*&|";
     ASSERT_TRUE(processes.start("/bin/cp", {"--", "/dev/null", out.string()}, WindowStyle::NormalFocus));
     EXPECT_TRUE(eventually([&] { return fs::exists(out); }));
+}
+
+TEST_F(ProcessesTest, StartedProgramsDoNotInheritTheBrowserSandboxSwitch)
+{
+    const fs::path script = dir / "env.sh";
+    writeBytes(script, "#!/bin/sh\nenv > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
+    fs::permissions(script, fs::perms::owner_all);
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    setenv("FLUVANE_TEST_KEPT", "yes", 1);
+    ASSERT_TRUE(processes.start(script, {}, WindowStyle::Hidden));
+    unsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    unsetenv("FLUVANE_TEST_KEPT");
+    ASSERT_TRUE(eventually([&] { return fs::exists(dir / "env.sh.out"); }));
+    const std::string environment = readBytes(dir / "env.sh.out");
+    EXPECT_NE(environment.find("FLUVANE_TEST_KEPT=yes"), std::string::npos);
+    EXPECT_EQ(environment.find("QTWEBENGINE_DISABLE_SANDBOX"), std::string::npos);
 }
 
 TEST_F(ProcessesTest, AMissingProgramFailsToStart)
@@ -141,9 +167,35 @@ TEST_F(ProcessesTest, ASecondInstanceSeesTheFirstUntilItEnds)
     EXPECT_FALSE(first->anotherInstanceRunning());
     EXPECT_FALSE(first->anotherInstanceRunning());
     EXPECT_TRUE(second.anotherInstanceRunning());
+    EXPECT_TRUE(fs::exists(dir / (name + ".lock")));
     first.reset();
     EXPECT_FALSE(second.anotherInstanceRunning());
     unsetenv("XDG_RUNTIME_DIR");
+}
+
+// Without a runtime folder of its own the lock goes to a private folder in the
+// user's cache, never to a folder others can write to.
+TEST_F(ProcessesTest, WithoutAPrivateRuntimeFolderTheLockLivesInThePrivateCache)
+{
+    const fs::path shared = dir / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all);
+    setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
+    for (const char* runtime : {static_cast<const char*>(nullptr), "", "relative", shared.c_str()}) {
+        SCOPED_TRACE(runtime ? runtime : "unset");
+        if (runtime) setenv("XDG_RUNTIME_DIR", runtime, 1);
+        else unsetenv("XDG_RUNTIME_DIR");
+        const std::string name = uniqueName("fluvlock_");
+        PosixProcesses first(name);
+        PosixProcesses second(name);
+        EXPECT_FALSE(first.anotherInstanceRunning());
+        EXPECT_TRUE(second.anotherInstanceRunning());
+        EXPECT_TRUE(fs::exists(dir / "cache/fluvane" / (name + ".lock")));
+        EXPECT_EQ(fs::status(dir / "cache/fluvane").permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_empty(shared));
+    }
+    unsetenv("XDG_RUNTIME_DIR");
+    unsetenv("XDG_CACHE_HOME");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/posix/posix_processes.h"
 
 #include "platform/posix/spawn.h"
+#include "platform/posix/xdg_dirs.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,13 +20,6 @@ namespace fluvane::platform::posix {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
-    return out;
-}
 
 std::string firstLine(const fs::path& file, char separator)
 {
@@ -58,23 +52,31 @@ std::int64_t pidOf(const fs::directory_entry& entry)
     return std::strtoll(name.c_str(), nullptr, 10);
 }
 
+// A real folder of this user that nobody else may write to, so no one else
+// can hold, remove or plant the lock in it.
+bool privateFolder(const fs::path& dir)
+{
+    struct stat info {};
+    return ::lstat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// $XDG_RUNTIME_DIR, else a 0700 folder of the user's own in the cache; never
+// a shared temporary folder. Empty when neither can be had.
 fs::path lockDirectory()
 {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) return runtime;
-    const fs::path dir = "/tmp/fluvane-" + std::to_string(getuid());
+    if (const fs::path runtime = xdg::environment("XDG_RUNTIME_DIR"); runtime.is_absolute() && privateFolder(runtime)) {
+        return runtime;
+    }
+    const fs::path cache = xdg::cacheHome();
+    std::error_code error;
+    fs::create_directories(cache, error);
+    const fs::path dir = cache / "fluvane";
     ::mkdir(dir.c_str(), 0700);
-    return dir;
+    return privateFolder(dir) ? dir : fs::path();
 }
 
 }  // namespace
-
-bool imageNameMatches(std::string_view wanted, std::string_view imageName)
-{
-    const std::string name = lowered(wanted);
-    const std::string image = lowered(imageName);
-    if (image == name) return true;
-    return name.ends_with(".exe") && image == std::string_view(name).substr(0, name.size() - 4);
-}
 
 PosixProcesses::PosixProcesses(std::string instanceName, std::chrono::milliseconds selfEndDelay)
     : instanceName_(std::move(instanceName)), selfEndDelay_(selfEndDelay)
@@ -108,7 +110,7 @@ void PosixProcesses::terminateByImageName(const std::string& imageName)
     for (const ProcessInfo& process : list()) {
         struct stat owner {};
         const std::string dir = "/proc/" + std::to_string(process.pid);
-        if (!imageNameMatches(imageName, process.imageName) || ::stat(dir.c_str(), &owner) != 0 ||
+        if (!platform::imageNameMatches(imageName, process.imageName) || ::stat(dir.c_str(), &owner) != 0 ||
             owner.st_uid != geteuid()) {
             continue;
         }
@@ -130,9 +132,7 @@ bool PosixProcesses::anotherInstanceRunning()
 {
     if (lockFd_ >= 0) return false;
     const fs::path dir = lockDirectory();
-    struct stat info {};
-    // A folder someone else planted in /tmp must not decide for us.
-    if (::lstat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()) return false;
+    if (dir.empty()) return false;
     const fs::path lock = dir / (instanceName_ + ".lock");
     const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return false;

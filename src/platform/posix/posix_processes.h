@@ -7,7 +7,7 @@
 namespace fluvane::platform::posix {
 
 // Processes of this machine seen through /proc. An image name is the file name
-// of a process's executable; "X.exe" also matches an executable named "X".
+// of a process's executable, matched by platform::imageNameMatches.
 class PosixProcesses final : public Processes {
 public:
     // instanceName names the lock of the single-instance test. selfEndDelay:
@@ -25,7 +25,8 @@ public:
     // SIGKILL, as taskkill /f, to every matching process of this user; this
     // process ends selfEndDelay later from a thread of its own.
     void terminateByImageName(const std::string& imageName) override;
-    // The first call takes a per-user lock held for the rest of the process's
+    // The first call takes a per-user lock, in $XDG_RUNTIME_DIR or else in a
+    // private folder of the user's cache, held for the rest of the process's
     // life; true when another process holds it.
     bool anotherInstanceRunning() override;
 
@@ -34,7 +35,5 @@ private:
     std::chrono::milliseconds selfEndDelay_;
     int lockFd_ = -1;
 };
-
-bool imageNameMatches(std::string_view wanted, std::string_view imageName);
 
 }  // namespace fluvane::platform::posix

@@ -1,23 +1,11 @@
 #include "platform/sim/sim_services.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 
 namespace fluvane::platform::sim {
 
 namespace {
-
-std::string lowered(std::string text) {
-    std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-// "X.exe" also matches a process named "X"; letter case never matters.
-bool imageMatches(const std::string& wanted, const std::string& image) {
-    const std::string w = lowered(wanted), i = lowered(image);
-    return w == i || (w.ends_with(".exe") && w.substr(0, w.size() - 4) == i);
-}
 
 bool writeReplacing(const std::filesystem::path& file, const std::string& body) {
     std::filesystem::path temporary = file;
@@ -67,7 +55,9 @@ bool SimProcesses::start(const std::filesystem::path& program, const std::vector
 
 void SimProcesses::terminateByImageName(const std::string& imageName) {
     terminations_.push_back(imageName);
-    const auto ends = [&](const platform::ProcessInfo& process) { return imageMatches(imageName, process.imageName); };
+    const auto ends = [&](const platform::ProcessInfo& process) {
+        return platform::imageNameMatches(imageName, process.imageName);
+    };
     const bool self = std::ranges::any_of(table_, [&](const auto& p) { return p.pid == 1 && ends(p); });
     std::erase_if(table_, ends);
     if (self) application_.endProcess(1);
