@@ -87,7 +87,9 @@ public:
 };
 
 struct Shortcut {
-    std::filesystem::path file;  // without extension; the platform adds its own
+    // The name shown. The file is made in the desktop folder and named after
+    // it, with what a file name cannot hold replaced; any text is safe here.
+    std::string title;
     std::filesystem::path target;
     std::vector<std::string> arguments;
     std::string description;
@@ -100,7 +102,11 @@ public:
     virtual bool openLink(const std::string& url) = 0;
     virtual bool openInBrowser(const std::string& url) = 0;
     virtual std::filesystem::path desktopFolder() const = 0;
+    // Writes into the desktop folder only; false when nothing was written.
     virtual bool createShortcut(const Shortcut& shortcut) = 0;
+    // enabled: program starts when the user logs in, under an entry called
+    // name; otherwise that entry is removed. True when the state is as asked.
+    virtual bool setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) = 0;
 };
 
 class Application {

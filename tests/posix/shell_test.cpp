@@ -1,4 +1,5 @@
 // Shell services with HOME, the XDG folders and the opener in a temporary folder.
+#include "run_program.h"
 #include "temp_dir.h"
 
 #include "platform/posix/argument_transport.h"
@@ -19,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Shortcut;
 using platform::posix::desktopExec;
+using platform::posix::entryFileName;
 using platform::posix::PosixApplication;
 using platform::posix::PosixShell;
 
@@ -35,10 +37,34 @@ bool validUtf8(std::string text)
     return valid;
 }
 
+// Whether desktop-file-validate (Debian package desktop-file-utils) accepts the entry.
+bool validEntry(const fs::path& file)
+{
+    return runProgram({"desktop-file-validate", file.string()}) == 0;
+}
+
+// Every file below dir, folders left out.
+std::vector<fs::path> filesBelow(const fs::path& dir)
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        if (!entry.is_directory()) files.push_back(entry.path());
+    }
+    return files;
+}
+
+std::string nameLine(const std::string& entry)
+{
+    const std::size_t begin = entry.find("\nName=") + 6;
+    return entry.substr(begin, entry.find('\n', begin) - begin);
+}
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_EQ(runProgram({"desktop-file-validate", "--help"}), 0)
+            << "install desktop-file-utils (scripts/install-deps)";
         for (const char* name : {"HOME", "XDG_DESKTOP_DIR", "XDG_CONFIG_HOME", "FLUVANE_BROWSER"}) unsetenv(name);
         setenv("HOME", dir.path().c_str(), 1);
         // Records its arguments, one a line, in the file named after itself.
@@ -110,13 +136,14 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
 {
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
-    Shortcut shortcut{desktop / "西游记", "/opt/fluvane/fluvane", {"西游记#@@http://x/a b"}, "澜映影视", {}};
+    Shortcut shortcut{"西游记", "/opt/fluvane/fluvane", {"西游记#@@http://x/a b"}, "澜映影视", {}};
     ASSERT_TRUE(shell.createShortcut(shortcut));
     const fs::path file = desktop / "西游记.desktop";
     EXPECT_EQ(readBytes(file),
               "[Desktop Entry]\nType=Application\nName=西游记\nComment=澜映影视\n"
               "Exec=\"/opt/fluvane/fluvane\" \"西游记#@@http://x/a b\"\n");
     EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_exec, fs::perms::none);
+    EXPECT_TRUE(validEntry(file));
 
     shortcut.arguments = {"again"};
     shortcut.icon = "/opt/fluvane/icon.png";
@@ -124,16 +151,89 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
     EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"), std::string::npos);
 }
 
+// Titles come from portal pages: whatever they hold, one valid entry lands
+// directly in the desktop folder, and its Name shows the whole title.
+TEST_F(ShellTest, AnyTitleMakesOneEntryInsideTheDesktopFolder)
+{
+    struct Case {
+        std::string title;
+        std::string file;
+        std::string name;
+    };
+    const std::string longChinese = [] {
+        std::string text;
+        for (int i = 0; i < 240; ++i) text += "中";
+        return text;
+    }();
+    const Case cases[] = {
+        {"../x", "___x", "../x"},
+        {"../.config/autostart/x", "___.config_autostart_x", "../.config/autostart/x"},
+        {"/tmp/x", "_tmp_x", "/tmp/x"},
+        {"..\\..\\x", "___.._x", "..\\\\..\\\\x"},
+        {std::string("a\0b", 3), "a_b", "ab"},
+        {"a\x01\x1b[31mb\tc\nd\x7f", "a__[31mb_c_d_", "a[31mbcd"},
+        {".hidden", "_hidden", ".hidden"},
+        {"a#@@file:///etc/passwd", "a#@@file:___etc_passwd", "a#@@file:///etc/passwd"},
+        {"", "Fluvane", "Fluvane"},
+        {"  ", "Fluvane", "Fluvane"},
+        {"\xFF\xC3", "\uFFFD\uFFFD", "\uFFFD\uFFFD"},
+        {std::string(300, 'a'), std::string(247, 'a'), std::string(300, 'a')},
+        {longChinese, longChinese.substr(0, 82 * 3), longChinese},
+    };
+    const fs::path desktop = shell.desktopFolder();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        fs::remove_all(desktop);
+        fs::create_directories(desktop);
+        ASSERT_TRUE(shell.createShortcut({c.title, "/opt/fluvane/fluvane", {"arg"}, "", {}}));
+        const fs::path expected = desktop / (c.file + ".desktop");
+        EXPECT_EQ(entryFileName(c.title), expected.filename().string());
+        std::vector<fs::path> written = filesBelow(dir.path());
+        std::erase_if(written, [&](const fs::path& file) { return file.parent_path() == dir.path(); });
+        EXPECT_EQ(written, std::vector<fs::path>{expected});
+        EXPECT_EQ(nameLine(readBytes(expected)), c.name);
+        EXPECT_TRUE(validEntry(expected));
+    }
+}
+
+TEST_F(ShellTest, AnEntryThatIsASymlinkIsReplacedNotFollowed)
+{
+    const fs::path desktop = shell.desktopFolder();
+    fs::create_directories(desktop);
+    writeBytes(dir / "outside", "keep");
+    fs::create_symlink(dir / "outside", desktop / "x.desktop");
+    ASSERT_TRUE(shell.createShortcut({"x", "/opt/fluvane/fluvane", {}, "", {}}));
+    EXPECT_EQ(readBytes(dir / "outside"), "keep");
+    EXPECT_FALSE(fs::is_symlink(desktop / "x.desktop"));
+    EXPECT_TRUE(validEntry(desktop / "x.desktop"));
+}
+
+TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry)
+{
+    const fs::path entry = dir / ".config/autostart/fluvane.desktop";
+    ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/my app/fluvane", true));
+    EXPECT_EQ(readBytes(entry), "[Desktop Entry]\nType=Application\nName=fluvane\nExec=\"/opt/my app/fluvane\"\n");
+    EXPECT_TRUE(validEntry(entry));
+    ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/my app/fluvane", false));
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_TRUE(shell.setAutostart("fluvane", "/opt/my app/fluvane", false));
+
+    setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/fluvane", true));
+    EXPECT_TRUE(fs::exists(dir / "config/autostart/fluvane.desktop"));
+}
+
 // A scrambled title is code page 936 bytes, some paired into no character; GLib
 // will not launch an entry whose Exec line is not UTF-8.
 TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged)
 {
-    const std::string bytes = "\xB0\x9C \x81\x3BRoo9EEA\xFF\xEF\x9E\x80\xE4\xB8\xAD";
+    const std::string bytes = "\xB0\x9C \x81\x3BRoo9EEA\xFF\xEF\x9E\x80\xE4\xB8\xAD\x01\t\n\x7F\xEF\x9C\x80";
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
-    ASSERT_TRUE(shell.createShortcut({desktop / "t", "/opt/fluvane", {bytes}, "", {}}));
+    ASSERT_TRUE(shell.createShortcut({"t", "/opt/fluvane", {bytes}, "", {}}));
     const std::string entry = readBytes(desktop / "t.desktop");
     EXPECT_TRUE(validUtf8(entry));
+    EXPECT_TRUE(validEntry(desktop / "t.desktop"));
 
     const std::string prefix = "Exec=\"/opt/fluvane\" \"";
     const std::size_t begin = entry.find(prefix) + prefix.size();
@@ -145,6 +245,7 @@ TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged)
 TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack)
 {
     EXPECT_EQ(platform::posix::utf8ForTransport("标题#@@http://x/ a"), "标题#@@http://x/ a");
+    EXPECT_EQ(platform::posix::utf8ForTransport("\t"), "\uF709") << "control characters travel escaped";
     std::string all;
     for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
     all += "\xC0\x80\xED\xA0\x80\xF4\x90\x80\x80\xE4\xB8";
@@ -153,9 +254,11 @@ TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack)
     EXPECT_EQ(platform::posix::bytesFromTransport(carried), all);
 }
 
-TEST_F(ShellTest, AShortcutIntoAMissingFolderFails)
+TEST_F(ShellTest, AShortcutWithoutADesktopFolderFails)
 {
-    EXPECT_FALSE(shell.createShortcut({dir / "no-such-dir" / "x", "/bin/true", {}, "", {}}));
+    setenv("XDG_DESKTOP_DIR", (dir / "no-such-dir").c_str(), 1);
+    EXPECT_FALSE(shell.createShortcut({"x", "/bin/true", {}, "", {}}));
+    EXPECT_FALSE(fs::exists(dir / "no-such-dir"));
 }
 
 }  // namespace

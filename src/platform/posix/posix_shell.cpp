@@ -3,18 +3,21 @@
 #include "platform/posix/argument_transport.h"
 #include "platform/posix/pending_file.h"
 #include "platform/posix/spawn.h"
+#include "platform/posix/utf8.h"
+#include "platform/posix/xdg_dirs.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <climits>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 namespace fluvane::platform::posix {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kExtension = ".desktop";
+constexpr std::string_view kUntitled = "Fluvane";
 
 std::vector<std::string> words(std::string_view text)
 {
@@ -26,34 +29,37 @@ std::vector<std::string> words(std::string_view text)
     return out;
 }
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-fs::path home()
-{
-    if (std::string dir = environment("HOME"); !dir.empty()) return dir;
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "/";
-}
-
 // XDG_DESKTOP_DIR="$HOME/Desktop" from user-dirs.dirs; only "$HOME/..." and
 // absolute paths are valid there.
 fs::path userDirsDesktop()
 {
-    const std::string configHome = environment("XDG_CONFIG_HOME");
-    const fs::path config = configHome.empty() ? home() / ".config" : fs::path(configHome);
-    std::ifstream in(config / "user-dirs.dirs");
+    std::ifstream in(xdg::configHome() / "user-dirs.dirs");
     constexpr std::string_view prefix = "XDG_DESKTOP_DIR=\"";
     for (std::string line; std::getline(in, line);) {
         if (!line.starts_with(prefix) || !line.ends_with('"') || line.size() <= prefix.size()) continue;
         std::string value = line.substr(prefix.size(), line.size() - prefix.size() - 1);
-        if (value.starts_with("$HOME")) return home().string() + value.substr(5);
+        if (value.starts_with("$HOME")) return xdg::home().string() + value.substr(5);
         if (value.starts_with('/')) return value;
     }
     return {};
+}
+
+bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// A text a desktop shows: UTF-8, without control characters or surrounding
+// spaces (the format would drop leading ones).
+std::string shownText(std::string_view text)
+{
+    std::string out = utf8::repaired(text);
+    std::erase_if(out, isControl);
+    return std::string(trimmed(out));
 }
 
 // The general escapes of a string value.
@@ -83,7 +89,41 @@ std::string quoteArgument(std::string_view argument)
     return out + "\"";
 }
 
+std::string desktopEntry(std::string_view title, std::string_view description, const fs::path& target,
+                         const std::vector<std::string>& arguments, const fs::path& icon)
+{
+    std::string name = shownText(title);
+    if (name.empty()) name = kUntitled;
+    std::string entry = "[Desktop Entry]\nType=Application\nName=" + escapeValue(name) + "\n";
+    if (const std::string comment = shownText(description); !comment.empty()) {
+        entry += "Comment=" + escapeValue(comment) + "\n";
+    }
+    entry += "Exec=" + desktopExec(target, arguments) + "\n";
+    if (!icon.empty()) entry += "Icon=" + escapeValue(icon.string()) + "\n";
+    return entry;
+}
+
 }  // namespace
+
+std::string entryFileName(std::string_view title)
+{
+    std::string name = utf8::repaired(title);
+    for (char& c : name) {
+        if (c == '/' || c == '\\' || isControl(c)) c = '_';
+    }
+    name = std::string(trimmed(name));
+    for (std::size_t i = 0; i < name.size() && name[i] == '.'; ++i) name[i] = '_';
+    if (name.empty()) name = kUntitled;
+    const std::size_t room = NAME_MAX - kExtension.size();
+    std::size_t cut = 0;
+    for (char32_t code = 0; cut < name.size();) {
+        const std::size_t length = utf8::sequenceAt(name, cut, code);
+        if (cut + length > room) break;
+        cut += length;
+    }
+    name.resize(cut);
+    return name + std::string(kExtension);
+}
 
 std::string desktopExec(const fs::path& target, const std::vector<std::string>& arguments)
 {
@@ -100,7 +140,7 @@ bool PosixShell::openLink(const std::string& url)
 
 bool PosixShell::openInBrowser(const std::string& url)
 {
-    std::vector<std::string> command = words(environment("FLUVANE_BROWSER"));
+    std::vector<std::string> command = words(xdg::environment("FLUVANE_BROWSER"));
     if (command.empty()) command.push_back(opener_);
     for (std::string& word : words(url)) {
         if (word.starts_with('-')) return false;
@@ -113,20 +153,30 @@ bool PosixShell::openInBrowser(const std::string& url)
 
 fs::path PosixShell::desktopFolder() const
 {
-    if (std::string dir = environment("XDG_DESKTOP_DIR"); !dir.empty()) return dir;
+    if (std::string dir = xdg::environment("XDG_DESKTOP_DIR"); !dir.empty()) return dir;
     if (fs::path dir = userDirsDesktop(); !dir.empty()) return dir;
-    return home() / "Desktop";
+    return xdg::home() / "Desktop";
 }
 
 bool PosixShell::createShortcut(const Shortcut& shortcut)
 {
-    std::string entry = "[Desktop Entry]\nType=Application\n";
-    entry += "Name=" + escapeValue(shortcut.file.filename().string()) + "\n";
-    if (!shortcut.description.empty()) entry += "Comment=" + escapeValue(shortcut.description) + "\n";
-    entry += "Exec=" + desktopExec(shortcut.target, shortcut.arguments) + "\n";
-    if (!shortcut.icon.empty()) entry += "Icon=" + escapeValue(shortcut.icon.string()) + "\n";
+    const std::string entry =
+        desktopEntry(shortcut.title, shortcut.description, shortcut.target, shortcut.arguments, shortcut.icon);
     // Desktops launch only entries marked executable.
-    return replaceFile(fs::path(shortcut.file).concat(".desktop"), entry, 0755);
+    return replaceFile(desktopFolder() / entryFileName(shortcut.title), entry, 0755);
+}
+
+bool PosixShell::setAutostart(const std::string& name, const fs::path& program, bool enabled)
+{
+    const fs::path folder = xdg::configHome() / "autostart";
+    const fs::path file = folder / entryFileName(name);
+    std::error_code error;
+    if (!enabled) {
+        fs::remove(file, error);
+        return !error;
+    }
+    fs::create_directories(folder, error);
+    return replaceFile(file, desktopEntry(name, "", program, {}, {}), 0644);
 }
 
 }  // namespace fluvane::platform::posix

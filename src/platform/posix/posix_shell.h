@@ -16,13 +16,21 @@ public:
     bool openInBrowser(const std::string& url) override;
     // $XDG_DESKTOP_DIR, else the user-dirs.dirs entry, else $HOME/Desktop.
     std::filesystem::path desktopFolder() const override;
-    // A freedesktop .desktop file: Name is the file's own name, as a Windows
-    // shortcut shows it, and the description becomes its Comment.
+    // An executable freedesktop .desktop file named entryFileName(title) in the
+    // desktop folder; Name is the title, the description its Comment.
     bool createShortcut(const Shortcut& shortcut) override;
+    // The entry $XDG_CONFIG_HOME/autostart/<entryFileName(name)>.
+    bool setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) override;
 
 private:
     std::string opener_;
 };
+
+// The file name of a desktop entry for title: one name within the folder,
+// never hidden, with ".desktop" within the length a file name may have.
+// '/', '\', control characters and leading dots become '_', bytes that are
+// not UTF-8 U+FFFD; an empty title is called "Fluvane".
+std::string entryFileName(std::string_view title);
 
 // The Exec value running target with arguments, quoted as the Desktop Entry
 // format requires; argument bytes that are not UTF-8 travel escaped

@@ -83,6 +83,11 @@ bool SimShell::createShortcut(const platform::Shortcut& shortcut) {
     return succeeds_;
 }
 
+bool SimShell::setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) {
+    autostarts_.push_back({name, program, enabled});
+    return succeeds_;
+}
+
 void SimApplication::endProcess(int exitCode) {
     if (ended_) return;
     ended_ = true;

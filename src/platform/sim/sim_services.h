@@ -98,12 +98,20 @@ public:
     std::filesystem::path desktopFolder() const override { return desktop_; }
     // Writes nothing: the shortcut is only recorded.
     bool createShortcut(const platform::Shortcut& shortcut) override;
+    // Writes nothing: the request is only recorded.
+    bool setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) override;
 
     void setDesktopFolder(std::filesystem::path folder) { desktop_ = std::move(folder); }
     void setSucceeds(bool succeeds) { succeeds_ = succeeds; }
     const std::vector<std::string>& openedLinks() const { return links_; }
     const std::vector<std::string>& openedInBrowser() const { return browsed_; }
     const std::vector<platform::Shortcut>& shortcuts() const { return shortcuts_; }
+    struct Autostart {
+        std::string name;
+        std::filesystem::path program;
+        bool enabled;
+    };
+    const std::vector<Autostart>& autostarts() const { return autostarts_; }
 
 private:
     std::filesystem::path desktop_;
@@ -111,6 +119,7 @@ private:
     std::vector<std::string> links_;
     std::vector<std::string> browsed_;
     std::vector<platform::Shortcut> shortcuts_;
+    std::vector<Autostart> autostarts_;
 };
 
 class SimApplication final : public platform::Application {
