@@ -1,9 +1,12 @@
 #include "startup/arguments.h"
 
+#include "startup/web_url.h"
+
 namespace fluvane::startup {
 
 namespace {
 
+constexpr std::string_view kSeparator = "#@@";
 constexpr int kTwoByteShift = 5;
 constexpr int kShiftedBelow = -6000;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
@@ -85,6 +88,28 @@ std::string DecodeArguments(const platform::CodePage& codePage, std::string_view
     }
     flush();
     return out;
+}
+
+std::string ComposeShortcutArgument(std::string_view title, std::string_view pageUrl) {
+    std::string text;
+    for (std::size_t at = 0; at < title.size();) {
+        if (title.substr(at).starts_with(kSeparator)) {
+            text += "# @@";
+            at += kSeparator.size();
+        } else {
+            text += title[at++];
+        }
+    }
+    return text + std::string(kSeparator) + std::string(pageUrl);
+}
+
+std::optional<ShortcutArgument> ParseShortcutArgument(std::string_view decoded) {
+    const std::size_t first = decoded.find(kSeparator);
+    if (first == std::string_view::npos) return std::nullopt;
+    const std::string_view rest = decoded.substr(first + kSeparator.size());
+    const std::string_view pageUrl = rest.substr(0, rest.find(kSeparator));
+    if (!IsWebUrl(pageUrl)) return std::nullopt;
+    return ShortcutArgument{std::string(decoded.substr(0, first)), std::string(pageUrl)};
 }
 
 }  // namespace fluvane::startup

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,22 @@ std::string EncodeArguments(const platform::CodePage& codePage, std::string_view
 // Decoding takes command-line bytes and gives UTF-8 text. Bytes that do not
 // decode to a GBK character (a damaged or hand-made argument) become U+FFFD.
 std::string DecodeArguments(const platform::CodePage& codePage, std::string_view argument);
+
+// What a start from a desktop shortcut opens: the page URL, named by the title.
+struct ShortcutArgument {
+    std::string title;
+    std::string pageUrl;
+};
+
+// The argument text before scrambling: title + "#@@" + page URL. A title
+// cannot carry "#@@" into the argument: each one in it becomes "# @@", so the
+// first "#@@" always ends the title.
+std::string ComposeShortcutArgument(std::string_view title, std::string_view pageUrl);
+
+// A decoded argument split at every "#@@": the first part is the title, the
+// second the page URL. Nothing unless there are two parts at least and the
+// second is an http(s) URL with a host; the command line is outside the
+// client's control, so nothing else is ever navigated to.
+std::optional<ShortcutArgument> ParseShortcutArgument(std::string_view decoded);
 
 }  // namespace fluvane::startup

@@ -1,9 +1,12 @@
 #include "startup/config_files.h"
 
+#include "startup/web_url.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iostream>
 #include <system_error>
 
 namespace fluvane::startup {
@@ -54,6 +57,19 @@ std::string ReadServerConfig(platform::Platform& platform, std::string_view sect
                              std::string_view key) {
     return platform.profile.read(section, key, "", kServerBufferSize,
                                  ServerConfigPath(platform.application.directory()));
+}
+
+bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file) {
+    return IsWebUrl(platform.profile.read("澜映软件配置", "域名", "", kServerBufferSize, file));
+}
+
+std::string ReadPortalBase(platform::Platform& platform) {
+    std::string base = ReadServerConfig(platform, "澜映软件配置", "域名");
+    if (IsWebUrl(base)) return base;
+    // The value itself is not repeated: it is text from the portal.
+    std::clog << "fluvane: zelhe.db holds no http(s) address in 澜映软件配置/域名; using the built-in portal "
+              << platform.portalUrl << std::endl;
+    return platform.portalUrl;
 }
 
 std::optional<bool> ParseBoolean(std::string_view text) {

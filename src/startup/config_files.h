@@ -24,6 +24,15 @@ void WriteConfig(platform::Platform& platform, std::string_view section, std::st
 std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
                              std::string_view key);
 
+// Whether file holds a server configuration worth keeping: its section
+// "澜映软件配置" has a "域名" that is an http(s) URL with a host.
+bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file);
+
+// `dizhi`, the base of every portal page: the server configuration's
+// "澜映软件配置"/"域名" when it is an http(s) URL with a host, else the
+// portal base fixed in the program, which a line on std::clog then reports.
+std::string ReadPortalBase(platform::Platform& platform);
+
 // "True"/"False" in any letter case, or a number (0 false, any other true);
 // nothing for any other text.
 std::optional<bool> ParseBoolean(std::string_view text);

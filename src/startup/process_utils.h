@@ -24,15 +24,15 @@ void KillAllPlayers(platform::Processes& processes);
 void KillExternalPlayers(platform::Processes& processes);
 void KillPlayerApp(platform::Processes& processes);
 
-// True when a process's image name, upper-cased, occurs within the upper-cased
-// asked name. Image names without ".exe" (executables on POSIX) are compared
-// as "name.exe", so the client "fluvane" does not pass for "fluvaneapp.exe";
-// a process without a name matches nothing.
+// True when a process of exactly that image name runs, letter case aside;
+// "X.exe" also finds a process "X" (platform::imageNameMatches). A part of the
+// name is no match: processes "app" or "fluvane" are not "fluvaneapp.exe".
 bool IsProcessRunning(platform::Processes& processes, std::string_view imageName);
 
+// Only web addresses (IsWebUrl) are opened: the URL comes from the portal, and
+// handing the shell or the browser a local path, another scheme or an option
+// would let it run programs.
 void OpenInBrowser(platform::Shell& shell, const std::string& url);
-// Only web addresses are opened: the link comes from the portal, and handing
-// the shell a local path or another scheme would let it run programs.
 void OpenLink(platform::Shell& shell, const std::string& url);
 
 }  // namespace fluvane::startup

@@ -12,7 +12,12 @@ std::string updaterArgument(const std::string& server, const std::string& mode) 
     return server + "###" + mode + "###";
 }
 
+// The updater's argument opens with the server's text; text opening with '-'
+// would reach the updater as an option, so it is never handed over.
+bool updaterTakes(const std::string& text) { return !text.starts_with('-'); }
+
 bool startUpdater(platform::Platform& platform, const std::string& argument) {
+    if (!updaterTakes(argument)) return false;
     const std::filesystem::path updater = UpdaterPath(platform.application.directory());
     std::error_code error;
     if (!std::filesystem::is_regular_file(updater, error)) return false;
@@ -22,8 +27,15 @@ bool startUpdater(platform::Platform& platform, const std::string& argument) {
 }  // namespace
 
 void FetchServerConfig(platform::Platform& platform) {
-    platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt",
-                                    ServerConfigPath(platform.application.directory()));
+    const std::filesystem::path file = ServerConfigPath(platform.application.directory());
+    std::filesystem::path download = file;
+    download += ".download";
+    std::error_code error;
+    if (platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt", download) &&
+        IsUsableServerConfig(platform, download)) {
+        std::filesystem::rename(download, file, error);
+    }
+    std::filesystem::remove(download, error);
 }
 
 bool IsNewerVersion(const std::string& local, const std::string& server) { return local < server; }
@@ -34,7 +46,7 @@ std::filesystem::path UpdaterPath(const std::filesystem::path& applicationDirect
 
 UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
                               const std::string& server) {
-    if (!IsNewerVersion(local, server)) return UpdateDecision::Continue;
+    if (!IsNewerVersion(local, server) || !updaterTakes(server)) return UpdateDecision::Continue;
     const platform::MessageBoxResult answer = platform.ui.messageBox(
         "检测到更新", "是否立即升级新版本新版版本号：" + server, platform::MessageBoxIcon::Information,
         platform::MessageBoxButtons::YesNo);

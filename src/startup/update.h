@@ -7,8 +7,10 @@
 
 namespace fluvane::startup {
 
-// Refreshes zelhe.db from the portal. A failed download leaves the local file
-// as it was; the result is not reported to the user.
+// Refreshes zelhe.db from the portal. The answer is kept only when it is a
+// server configuration (IsUsableServerConfig): a failed download, an empty
+// answer or a page of some login portal in between leaves the local file as
+// it was. The result is not reported to the user.
 void FetchServerConfig(platform::Platform& platform);
 
 // Versions are free text compared code unit by code unit: "1.9" is not older than "1.10".
@@ -19,7 +21,8 @@ std::filesystem::path UpdaterPath(const std::filesystem::path& applicationDirect
 enum class UpdateDecision { Continue, ProcessEnded };
 
 // The start-up offer. Accepting starts the updater and ends the process; with
-// the updater missing the start-up simply goes on.
+// the updater missing the start-up simply goes on. A server version opening
+// with '-' is neither offered nor handed to the updater.
 UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
                               const std::string& server);
 
@@ -28,8 +31,9 @@ struct VersionPair {
     std::string local;
 };
 
-// The update check on request: always hands the updater the server version and
-// whether it is newer; never asks and never ends the process.
+// The update check on request: hands the updater the server version and
+// whether it is newer (never a version opening with '-'); never asks and
+// never ends the process.
 VersionPair shengji(platform::Platform& platform);
 
 }  // namespace fluvane::startup

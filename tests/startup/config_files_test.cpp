@@ -4,6 +4,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+
 namespace fluvane::startup {
 
 using namespace testsupport;
@@ -19,6 +23,33 @@ TEST_F(ConfigFilesTest, ServerValuesAreCutTo255BytesAndLookedUpByGbkNames) {
     EXPECT_EQ(ReadServerConfig(platform, "澜映软件配置", "名称"), longValue.substr(0, 255));
     EXPECT_EQ(ReadServerConfig(platform, "澜映软件配置", "空"), "");
     EXPECT_EQ(ReadServerConfig(platform, "澜映软件配置", "域名"), "");
+}
+
+TEST_F(ConfigFilesTest, ThePortalBaseIsTheServersWebAddressOrTheBuiltInOne) {
+    struct Case {
+        std::string configured;
+        std::string base;
+    };
+    const Case cases[] = {
+        {"http://portal.example:8090", "http://portal.example:8090"},
+        {"HTTPS://portal.example/", "HTTPS://portal.example/"},
+        {"", kPortal},
+        {"javascript:alert(1)", kPortal},
+        {"file:///etc/passwd", kPortal},
+        {"http://", kPortal},
+        {"/tcab", kPortal},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.configured);
+        writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=" + c.configured + "\r\n");
+        std::ostringstream log;
+        std::streambuf* const previous = std::clog.rdbuf(log.rdbuf());
+        const std::string base = ReadPortalBase(platform);
+        std::clog.rdbuf(previous);
+        EXPECT_EQ(base, c.base);
+        const std::string said = log.str();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.base == kPortal ? 1 : 0) << said;
+    }
 }
 
 TEST_F(ConfigFilesTest, TheCutNeverSplitsATwoByteCharacter) {

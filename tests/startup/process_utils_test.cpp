@@ -54,21 +54,25 @@ TEST_F(ProcessUtilsTest, IsProcessRunningMatchesImageNamesWithOrWithoutExe) {
     EXPECT_TRUE(IsProcessRunning(platform.processes, "FLUVANEAPP.exe"));
 }
 
-TEST_F(ProcessUtilsTest, IsProcessRunningFindsAPosixStyleImageName) {
+TEST_F(ProcessUtilsTest, IsProcessRunningWantsTheWholeImageName) {
+    for (const char* other : {"app", "p", "app.exe", "luvaneapp", "fluvaneapp.exe.bak", "QvodPlayer"}) {
+        sim.processes().addProcess(other);
+    }
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
     sim.processes().addProcess("fluvaneapp");
     EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
-    EXPECT_FALSE(IsProcessRunning(platform.processes, "QvodPlayer.exe"));
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "QvodPlayer.exe"));
+    EXPECT_FALSE(IsProcessRunning(platform.processes, "orvelbaidu.exe"));
 }
 
-TEST_F(ProcessUtilsTest, PagesOpenUnchangedAndOnlyWebLinksReachTheShell) {
-    OpenInBrowser(platform.shell, "http://portal.test/a b");
-    EXPECT_EQ(sim.shell().openedInBrowser(), Names{"http://portal.test/a b"});
-
-    OpenLink(platform.shell, "file:///etc/passwd");
-    OpenLink(platform.shell, "/usr/bin/xterm");
-    OpenLink(platform.shell, "");
-    OpenLink(platform.shell, "HTTPS://portal.test/notice");
-    EXPECT_EQ(sim.shell().openedLinks(), Names{"HTTPS://portal.test/notice"});
+TEST_F(ProcessUtilsTest, OnlyWebAddressesReachTheBrowserOrTheShell) {
+    for (const std::string url : {"file:///etc/passwd", "/usr/bin/xterm", "", "--new-window", "-http://x/",
+                                  "javascript:alert(1)", "HTTPS://portal.test/notice", "http://portal.test/a b"}) {
+        OpenInBrowser(platform.shell, url);
+        OpenLink(platform.shell, url);
+    }
+    EXPECT_EQ(sim.shell().openedInBrowser(), (Names{"HTTPS://portal.test/notice", "http://portal.test/a b"}));
+    EXPECT_EQ(sim.shell().openedLinks(), (Names{"HTTPS://portal.test/notice", "http://portal.test/a b"}));
 }
 
 }  // namespace

@@ -103,18 +103,53 @@ TEST_F(UpdateTest, ShengjiWithoutUpdaterDoesNothing) {
     EXPECT_FALSE(sim.application().ended());
 }
 
-TEST_F(UpdateTest, AFailedDownloadLeavesTheServerConfigurationUntouched) {
+// Only an answer that is a server configuration replaces zelhe.db: not an
+// empty or redirected answer, not an error page, not the page of a login
+// portal that a hotel network returns for every address.
+TEST_F(UpdateTest, OnlyAServerConfigurationReplacesTheLocalOne) {
     const std::string before = codePage.toGbk(serverConfig("1.5"));
     writeBytes(appDir() / "zelhe.db", before);
-
+    const std::string url = std::string(kPortal) + "/zel/zel.txt";
+    const std::string config = codePage.toGbk(serverConfig("2.0"));
+    struct Case {
+        const char* what;
+        platform::sim::SimNetwork::Response response;
+    };
+    const Case cases[] = {
+        {"broken transfer", {config, 500, true, 200}},
+        {"204 No Content", {config, 0, false, 204}},
+        {"302 without Location", {"", 0, false, 302}},
+        {"500", {config, 0, false, 500}},
+        {"login page", {"<html><body>Please log in</body></html>", 0, false, 200}},
+        {"no address", {codePage.toGbk("[软件更新配置]\r\n版本=9.9\r\n"), 0, false, 200}},
+        {"script address", {codePage.toGbk("[澜映软件配置]\r\n域名=javascript:alert(1)\r\n"), 0, false, 200}},
+    };
     FetchServerConfig(platform);
-    sim.network().serve(std::string(kPortal) + "/zel/zel.txt", {"[partial", 500, true});
-    FetchServerConfig(platform);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.network().serve(url, c.response);
+        FetchServerConfig(platform);
+        EXPECT_EQ(readBytes(appDir() / "zelhe.db"), before);
+        EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "1.5");
+        EXPECT_FALSE(std::filesystem::exists(appDir() / "zelhe.db.download"));
+    }
+    EXPECT_EQ(sim.network().downloads().size(), std::size(cases) + 1);
 
-    EXPECT_EQ(sim.network().downloads(),
-              (std::vector<std::string>{"http://portal.test/zel/zel.txt", "http://portal.test/zel/zel.txt"}));
-    EXPECT_EQ(readBytes(appDir() / "zelhe.db"), before);
-    EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "1.5");
+    sim.network().serve(url, {config, 0, false, 200});
+    FetchServerConfig(platform);
+    EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
+    EXPECT_FALSE(std::filesystem::exists(appDir() / "zelhe.db.download"));
+}
+
+// The version is the server's text and leads the updater's argument.
+TEST_F(UpdateTest, AVersionThatLooksLikeAnOptionNeverReachesTheUpdater) {
+    installUpdater();
+    sim.ui().queueMessageBoxAnswer(MessageBoxResult::Yes);
+    EXPECT_EQ(CheckForUpdate(platform, "", "--help"), UpdateDecision::Continue);
+    EXPECT_EQ(offers(), 0u);
+    serveGbk("/zel/zel.txt", serverConfig("-rf"));
+    shengji(platform);
+    EXPECT_TRUE(sim.processes().starts().empty());
 }
 
 }  // namespace
