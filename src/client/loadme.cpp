@@ -18,19 +18,6 @@ using startup::UpdateDecision;
 
 namespace {
 
-constexpr std::string_view kShortcutSeparator = "#@@";
-
-std::vector<std::string> splitAll(const std::string& text, std::string_view separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t found; (found = text.find(separator, start)) != std::string::npos;
-         start = found + separator.size()) {
-        parts.push_back(text.substr(start, found - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // The whole command line after the program name, as the system hands it over.
 std::string commandLine(const std::vector<std::string>& arguments) {
     std::string line;
@@ -80,8 +67,8 @@ void loadme::Form_Load() {
 }
 
 void loadme::startFromShortcut(const std::string& decoded) {
-    const std::vector<std::string> parts = splitAll(decoded, kShortcutSeparator);
-    if (parts.size() < 2) {
+    const auto start = startup::ParseShortcutArgument(decoded);
+    if (!start) {
         platform_.application.endProcess(0);
         return;
     }
@@ -89,7 +76,7 @@ void loadme::startFromShortcut(const std::string& decoded) {
     main.T4->setEnabled(false);
     main.show();
     main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
-    main.ListWeb->navigate(parts[1]);
+    main.ListWeb->navigate(start->pageUrl);
     unload();
 }
 

@@ -39,11 +39,20 @@ void shezhitip::an_Click(int n) {
     }
 }
 
+// The switch shows what the desktop session will really do: when the autostart
+// entry cannot be written or removed, it flips back and the setting stays.
+void shezhitip::StartWithSession(bool enabled) {
+    if (!platform_.shell.setAutostart("fluvane", platform_.application.executable(), enabled)) {
+        an2->setValve(!enabled);
+        showChoice(switches_[1]);
+        return;
+    }
+    keep("run", enabled);
+}
+
 void shezhitip::keep(const char* key, bool on) {
     startup::WriteConfig(platform_, "form", key, on ? "True" : "False");
 }
-
-void shezhitip::StartWithSession(bool enabled) { keep("run", enabled); }
 
 void shezhitip::Image2_Click() {
     showTip_(FrmAppTip::kSettingsSaved);

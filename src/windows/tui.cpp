@@ -30,7 +30,7 @@ tui::tui(platform::Platform& platform)
 }
 
 void tui::Form_Load() {
-    dizhi->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "域名"));
+    dizhi->setCaption(startup::ReadPortalBase(platform_));
     L1->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告宽"));
     l2->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告高"));
     SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);

@@ -132,15 +132,15 @@ TEST_F(AdWindowsTest, ThePopUpShowsOnlyWebPagesSilently) {
     EXPECT_TRUE(simForm(popup).shown());
 }
 
-TEST_F(AdWindowsTest, TheExitPageComesFromItsOwnPortalAddressEvenWithoutSizes) {
+TEST_F(AdWindowsTest, TheExitPageComesFromAUsablePortalAddressEvenWithoutSizes) {
     struct Case {
         const char* portal;
         Calls navigations;
     };
     const Case cases[] = {
-        {"http://portal.test", {"http://portal.test/tcab/zelad/tui/?id=1"}},
-        {"javascript:alert(1)//", {}},
-        {"", {}},
+        {"http://mirror.test", {"http://mirror.test/tcab/zelad/tui/?id=1"}},
+        {"javascript:alert(1)//", {"http://portal.test/tcab/zelad/tui/?id=1"}},
+        {"", {"http://portal.test/tcab/zelad/tui/?id=1"}},
     };
     for (const Case& c : cases) {
         writeSizes("", c.portal);

@@ -68,6 +68,22 @@ TEST_F(SettingsTest, EachSwitchShowsItsSettingAndAnUnreadableOneShowsOff) {
     }
 }
 
+TEST_F(SettingsTest, TheStartUpSwitchChangesTheSessionsAutostartOrFlipsBack) {
+    for (const bool succeeds : {true, false}) {
+        writeForm("run=False\r\n");
+        sim.shell().setSucceeds(succeeds);
+        shezhitip& window = open();
+        flip(*window.an2);
+
+        ASSERT_FALSE(sim.shell().autostarts().empty());
+        EXPECT_TRUE(sim.shell().autostarts().back().enabled);
+        EXPECT_EQ(sim.shell().autostarts().back().program, sim.application().executable());
+        EXPECT_EQ(window.an2->Valve(), succeeds);
+        EXPECT_EQ(window.Label2->caption(), succeeds ? "已添加开机启动" : "设置开机启动");
+        EXPECT_EQ(setting("run"), succeeds ? "True" : "False");
+    }
+}
+
 TEST_F(SettingsTest, EveryClickWritesAProperValueAtOnceAndTwoClicksLeaveItAsItWas) {
     writeForm("form=True\r\nrun=False\r\nrenwulan=yes\r\nupdate=True\r\n");
     shezhitip& window = open();
