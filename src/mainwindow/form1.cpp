@@ -44,19 +44,23 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
     gun = makeTimer(ui, 1000, [this] { gun_Timer(); });
     gun2 = makeTimer(ui, 0, [this] { gun2_Timer(); });
     Label2->events.click = [this] { Label2_Click(); };
+    connectLayout();
+    connectPainting();
+    connectMouse();
+    connectPanes();
 
-    form_->events.resize = [this] { Form_Resize(); };
+    // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
     form_->setGeometry(platform::Rect::fromSize((screen.width - kDesignWidth) / 2,
                                                 (screen.height - kDesignHeight) / 2, kDesignWidth,
                                                 kDesignHeight));
-    Form_Resize();
 }
 
+// The steps keep their order: later ones read what earlier ones set up.
 void Form1::Form_Load() {
     const std::filesystem::path appDir = platform_.application.directory();
 
-    LoadSkin();
+    if (!LoadSkin()) return;
 
     ListWeb->setSilent(true);
     const std::string loadingPage = fileUrl(appDir / "zelskin" / "html" / "Loading.html");
@@ -81,9 +85,8 @@ void Form1::Form_Load() {
     settings = {ReadConfig(platform_, "form", "form", ""), ReadConfig(platform_, "form", "run", ""),
                 ReadConfig(platform_, "form", "renwulan", ""), ReadConfig(platform_, "form", "shipinku", "")};
 
-    const bool libraryView = startup::ParseBoolean(settings.shipinku).value_or(false);
-    Picture1->setVisible(libraryView);
-    paintViewTabs(libraryView);
+    Picture1->setVisible(startup::ParseBoolean(settings.shipinku).value_or(false));
+    paintViewTabs();
 
     Label1->setCaption("当前版本:" + ReadConfig(platform_, "Version", "Version", "") + "版");
 

@@ -24,9 +24,16 @@ platform::Label& addHitArea(platform::Surface& parent) {
     return label;
 }
 
+platform::Label& addLabel(platform::Surface& parent, platform::Rect place) {
+    platform::Label& label = parent.addLabel();
+    label.setGeometry(place);
+    return label;
+}
+
 }  // namespace
 
 Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
+    using platform::Rect;
     platform::Form& w = *form_;
     w.setBackColor(kBackground);
 
@@ -58,28 +65,31 @@ Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
     Picture7->setToolTip("清除播放记录");
     Image16 = &addHolder(*Picture7);
     Image16->setToolTip("删除列表");
-    SFPlayList1 = &Picture6->addSurface();
+    SFPlayList1Window = &Picture6->addSurface();
+    SFPlayList1 = std::make_unique<controls::SFPlayList>(*SFPlayList1Window, ui, platform::Font{});
     listad1 = &Picture6->addSurface();
+    listad1->setGeometry(Rect::fromSize(30, 412, 185, 177));
     vip = &Picture2->addSurface();
     vip->setVisible(false);
     vip3 = &vip->addSurface();
+    vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
     vip3->setBackColor(kCountdownStrip);
-    Label5 = &vip3->addLabel();
+    Label5 = &addLabel(*vip3, Rect::fromSize(0, 4, 60, 12));  // ends where tip begins
     Label5->setCaption("缓冲倒计时：");
     Label5->setForeColor(kGrey);
-    tip = &vip3->addLabel();
+    tip = &addLabel(*vip3, Rect::fromSize(0, 4, 40, 12));
     tip->setForeColor(kYellow);
     qvod = &vip->addBrowser();
     Picture5 = &Picture2->addSurface();
     Image14 = &Picture5->addImage();
     Picture9 = &Picture5->addSurface();
-    Label2 = &Picture9->addLabel();
+    Label2 = &addLabel(*Picture9, Rect::fromSize(0, 0, 270, 14));
     Picture8 = &Picture5->addSurface();
     Image17 = &addHolder(*Picture8);
     Image2 = &Picture5->addImage();
     Image3 = &addHolder(*Picture5);
     Image18 = &addHolder(*Picture5);
-    Label1 = &Picture5->addLabel();
+    Label1 = &addLabel(*Picture5, Rect::fromSize(0, 0, 160, 12));
     Label1->setForeColor(kWhite);
     Label1->setCaption("正在检测新版本");
     Picture3 = &Picture2->addSurface();
