@@ -50,6 +50,8 @@ TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
                   {"drag strip", f.Picture9, Rect::fromSize(260, 0, 455, 41)},
                   {"notice", f.Label2, Rect::fromSize(173, 13, 270, 14)},
                   {"bar picture", f.Image14, Rect::fromSize(0, 0, 455, 41)},
+                  {"update icon", f.Image2, Rect::fromSize(4, 16, 12, 12)},
+                  {"panel header", f.Image15, Rect::fromSize(0, 0, 261, 45)},
                   {"version", f.Label1, Rect::fromSize(24, 16, 160, 12)},
                   {"clear button", f.Picture7, Rect::fromSize(219, 0, 31, 31)},
                   {"playlist", f.SFPlayList1Window, Rect::fromSize(0, 45, 250, 359)},
@@ -64,8 +66,13 @@ TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
 TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
     Form1& f = load();
     for (platform::Surface* toggle : {f.Picture4, f.Picture8}) {
+        platform::sim::as<platform::sim::SimSurface>(*f.Picture4).clearOperations();
         ASSERT_TRUE(sim.ui().click(*toggle, {5, 5}));
         EXPECT_FALSE(f.Picture6->visible());
+        ASSERT_FALSE(copies(*f.Picture4).empty());
+        EXPECT_EQ(copies(*f.Picture4).back(),
+                  (platform::sim::draw::Copy{platform::sim::PictureOrigin::resource(305), Rect::fromSize(0, 0, 10, 128), {0, 0}}))
+            << "the handle turns";
         expectPlaces({{"splitter", f.Picture3, Rect::fromSize(966, 0, 10, 581)},
                       {"bj", f.bj, Rect::fromSize(-2, -2, 970, 582)},
                       {"W3", f.W3, Rect::fromSize(-2, -2, 970, 582)},
