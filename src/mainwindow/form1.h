@@ -4,6 +4,10 @@
 #include "mainwindow/form1_design.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
+#include "winsvc/borderless_maximise.h"
+#include "winsvc/magnetic_wnd.h"
+#include "winsvc/taskbar_button.h"
+#include "winsvc/tray_balloon.h"
 
 #include <cstdint>
 #include <memory>
@@ -92,6 +96,12 @@ public:
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
     std::unique_ptr<platform::Timer> gun;   // picks the next notice
     std::unique_ptr<platform::Timer> gun2;  // notice countdown
+
+    // The window services on this window; each one's procedure sits on its chain.
+    winsvc::托盘气泡 tray;                 // the notification-area icon and its balloons
+    winsvc::状态栏 taskbarButton;          // a close from the taskbar button only hides
+    winsvc::无边框窗体最大化 maximiseHook;  // a maximised window leaves the taskbar visible
+    winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
 
 private:
     // Each concern hooks its own handlers to the controls.

@@ -1,5 +1,7 @@
 #include "mainwindow/form1.h"
 
+#include "winsvc/hi_res_icon.h"
+
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -61,6 +63,14 @@ bool Form1::LoadSkin() {
     }
     // The backdrop has its size only now.
     bj_Resize();
+
+    // An icon file without an icon leaves the window without one.
+    try {
+        tray.SetWindowIcon(winsvc::HiResIcon(platform_.ui, platform_.application.directory() / "zelskin" / "icon.ico"));
+    } catch (const winsvc::FileNotFound& missing) {
+        endIncompleteInstallation(platform_, missing.path());
+        return false;
+    }
 
     T4->setEnabled(true);
     return true;

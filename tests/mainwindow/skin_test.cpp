@@ -28,23 +28,35 @@ TEST_F(Form1SkinTest, EveryHolderGetsItsOwnPictureAndT4Starts) {
         EXPECT_EQ(platform::sim::originOf(*picture), PictureOrigin::fromFile(skinFile(file)));
     }
     EXPECT_NE(loaded[8].first, loaded[11].first) << "dibulan.jpg is loaded twice";
+    ASSERT_TRUE(window().icon());
+    EXPECT_EQ(platform::sim::originOf(*window().icon()), PictureOrigin::icon(appDir() / "zelskin" / "icon.ico"));
     EXPECT_TRUE(form->T4->enabled());
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
 }
 
+TEST_F(Form1SkinTest, AnIconFileWithoutAnIconLeavesTheWindowWithoutOne) {
+    testsupport::writeBytes(appDir() / "zelskin" / "icon.ico", "not an icon");
+    load();
+    EXPECT_FALSE(window().icon());
+    EXPECT_TRUE(form->T4->enabled());
+    EXPECT_TRUE(sim.ui().messageBoxes().empty());
+}
+
 struct Broken {
-    std::string_view file;
+    std::string_view file;  // in zelskin
     bool missing;         // else there but unreadable
     std::size_t loading;  // its place in the loading order
 };
 
 TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
-    for (const Broken broken : {Broken{"Close.jpg", true, 1}, Broken{"tv.jpg", false, 15}}) {
+    for (const Broken broken :
+         {Broken{"skin/Close.jpg", true, 1}, Broken{"skin/tv.jpg", false, 15}, Broken{"icon.ico", true, 16}}) {
+        const std::filesystem::path brokenFile = appDir() / "zelskin" / broken.file;
         platform::sim::SimPlatform fresh{profile, codePage, appDir(), testsupport::kPortal};
         testsupport::InstallSkin(appDir(), fresh.ui());
-        std::filesystem::remove(skinFile(broken.file));
-        if (!broken.missing) std::filesystem::create_directory(skinFile(broken.file));
+        std::filesystem::remove(brokenFile);
+        if (!broken.missing) std::filesystem::create_directory(brokenFile);
         platform::Platform freshPlatform = fresh.platform();
         Form1 window(freshPlatform, windows);
         window.Form_Load();
@@ -52,7 +64,7 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
         ASSERT_EQ(fresh.ui().messageBoxes().size(), 1u) << broken.file;
         const auto& box = fresh.ui().messageBoxes().front();
         EXPECT_EQ(box.text, std::string(broken.missing ? "缺少皮肤文件 " : "无法读取皮肤文件 ") +
-                                skinFile(broken.file).string() + "，安装不完整，请重新安装。");
+                                brokenFile.string() + "，安装不完整，请重新安装。");
         EXPECT_EQ(box.icon, platform::MessageBoxIcon::Error);
         EXPECT_TRUE(fresh.application().ended());
         EXPECT_EQ(fresh.application().exitCode(), 1);
@@ -62,7 +74,7 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
         EXPECT_FALSE(window.T4->enabled());
         EXPECT_TRUE(platform::sim::as<platform::sim::SimBrowser>(*window.ListWeb).navigations().empty())
             << "nothing after the skin runs";
-        std::filesystem::remove_all(skinFile(broken.file));
+        std::filesystem::remove_all(brokenFile);
     }
 }
 
