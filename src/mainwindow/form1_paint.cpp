@@ -11,7 +11,7 @@ using platform::Rect;
 constexpr int kTabWidth = 116;
 constexpr int kTitleHeight = 45;
 
-Rect restingCell(int width, int height) { return spriteCell(0, width, height); }
+Rect restingCell(int width, int height) { return spriteCell(0, {width, height}); }
 
 }  // namespace
 
@@ -60,12 +60,12 @@ void Form1::paintViewTabs() {
 }
 
 void Form1::Picture4_Paint() {
-    copyFrom(Picture6->visible() ? *Image12 : *Image13, restingCell(10, 128), *Picture4, {0, 0});
+    copyFrom(Picture6->visible() ? *Image12 : *Image13, spriteCell(0, kHandleCell), *Picture4, {0, 0});
 }
 
 // The 31 x 31 button shows the top-left part of its cell.
-void Form1::Picture7_Paint() { copyFrom(*Image16, restingCell(21, 45), *Picture7, {0, 0}); }
+void Form1::Picture7_Paint() { copyFrom(*Image16, spriteCell(0, kClearCell), *Picture7, {0, 0}); }
 
-void Form1::Picture8_Paint() { copyFrom(*Image17, restingCell(19, 41), *Picture8, {0, 0}); }
+void Form1::Picture8_Paint() { copyFrom(*Image17, spriteCell(0, kPlaylistButtonCell), *Picture8, {0, 0}); }
 
 }  // namespace fluvane::mainwindow

@@ -7,10 +7,6 @@ namespace fluvane::mainwindow {
 
 namespace {
 
-constexpr platform::Size kHandleCell{10, 128};
-constexpr platform::Size kClearCell{21, 45};
-constexpr platform::Size kPlaylistButtonCell{19, 41};
-
 // A panel button: while the pointer is strictly inside, it holds the mouse
 // and shows its hover cell; outside, it lets go unless a button is held, and
 // rests. True while inside.
@@ -22,7 +18,7 @@ bool hover(platform::Surface& button, const platform::Image& cells, platform::Si
         button.setCapture();
     else if (e.button == platform::button::None)
         button.releaseCapture();
-    copyFrom(cells, spriteCell(inside ? 1 : 0, cell.width, cell.height), button, {0, 0});
+    copyFrom(cells, spriteCell(inside ? 1 : 0, cell), button, {0, 0});
     return inside;
 }
 
@@ -68,7 +64,7 @@ void Form1::Picture8_MouseMove(const platform::MouseEvent& e) {
 }
 
 void Form1::Picture8_MouseDown() {
-    copyFrom(*Image17, spriteCell(2, kPlaylistButtonCell.width, kPlaylistButtonCell.height), *Picture8, {0, 0});
+    copyFrom(*Image17, spriteCell(2, kPlaylistButtonCell), *Picture8, {0, 0});
 }
 
 void Form1::Picture7_MouseMove(const platform::MouseEvent& e) {
@@ -77,7 +73,7 @@ void Form1::Picture7_MouseMove(const platform::MouseEvent& e) {
 }
 
 void Form1::Picture7_MouseDown() {
-    copyFrom(*Image16, spriteCell(2, kClearCell.width, kClearCell.height), *Picture7, {0, 0});
+    copyFrom(*Image16, spriteCell(2, kClearCell), *Picture7, {0, 0});
 }
 
 // The file is rewritten at exit, so the cleared list stays cleared.

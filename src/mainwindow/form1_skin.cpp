@@ -48,9 +48,9 @@ bool Form1::LoadSkin() {
                                           {"bj.jpg", bjimg, nullptr},
                                           {"menu.jpg", cai, nullptr},
                                           {"tv.jpg", tv, nullptr}}};
-    const std::filesystem::path skin = platform_.application.directory() / "zelskin" / "skin";
+    const std::filesystem::path zelskin = platform_.application.directory() / "zelskin";
     for (const Holder& holder : holders) {
-        const std::filesystem::path file = skin / holder.file;
+        const std::filesystem::path file = zelskin / "skin" / holder.file;
         auto picture = platform_.ui.loadPicture(file);
         if (!picture) {
             endIncompleteInstallation(platform_, file);
@@ -66,7 +66,7 @@ bool Form1::LoadSkin() {
 
     // An icon file without an icon leaves the window without one.
     try {
-        tray.SetWindowIcon(winsvc::HiResIcon(platform_.ui, platform_.application.directory() / "zelskin" / "icon.ico"));
+        tray.SetWindowIcon(winsvc::HiResIcon(platform_.ui, zelskin / "icon.ico"));
     } catch (const winsvc::FileNotFound& missing) {
         endIncompleteInstallation(platform_, missing.path());
         return false;
