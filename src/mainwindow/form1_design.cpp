@@ -70,18 +70,22 @@ Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
     W2->setVisible(false);
 
     Picture2 = &w.addSurface();
+    Picture2->setBackColor(kBackground);
     bj = &Picture2->addSurface();
+    bj->setBackColor(kBackground);  // the backdrop picture fades into it
     bjimg = &bj->addImage();
     Picture6 = &Picture2->addSurface();
     Picture6->setBackColor(kPlaylistPanel);
     Image15 = &addStored(Picture6->addImage(), ui, kPanelHeader);
     Picture7 = &Picture6->addSurface();
+    Picture7->setBackColor(kPlaylistPanel);  // beside its narrower cell
     Picture7->setToolTip("清除播放记录");
     Image16 = &addStored(addHolder(*Picture7), ui, kClearButtonCells);
     Image16->setToolTip("删除列表");
     SFPlayList1Window = &Picture6->addSurface();
     SFPlayList1 = std::make_unique<controls::SFPlayList>(*SFPlayList1Window, ui, platform::Font{});
     listad1 = &Picture6->addSurface();
+    listad1->setBackColor(kPlaylistPanel);
     listad1->setGeometry(Rect::fromSize(30, 412, 185, 177));
     vip = &Picture2->addSurface();
     vip->setVisible(false);
