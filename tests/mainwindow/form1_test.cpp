@@ -71,6 +71,12 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     EXPECT_EQ(platform::sim::originOf(*trayAdded.data.icon), platform::sim::PictureOrigin::resource(203))
         << "installed before the skin's icon is set";
     EXPECT_FALSE(form.oMagneticWnd.AddWindow(form.form())) << "registered already";
+
+    form.show();
+    bool shownAtUnload = true;
+    form.form().formEvents.unload = [&] { shownAtUnload = form.form().visible(); };
+    form.form().sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
+    EXPECT_FALSE(shownAtUnload) << "the taskbar button's close hides the window first";
     EXPECT_EQ(sim.network().downloads(), Calls{"http://portal.test/zel/link.txt"});
     const auto dueAt = [](const std::unique_ptr<platform::Timer>& timer) {
         return dynamic_cast<platform::sim::SimTimer&>(*timer).dueAt();
