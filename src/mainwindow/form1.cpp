@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/twips.h"
 #include "startup/config_files.h"
 
 #include <filesystem>
@@ -7,6 +8,10 @@
 namespace fluvane::mainwindow {
 
 namespace {
+
+// The program's own icon at the platform's large size, which the window and
+// the tray icon carry until the skin's icon replaces it.
+constexpr int kProgramIcon = 203;
 
 std::unique_ptr<platform::Timer> makeTimer(platform::Ui& ui, int interval, std::function<void()> tick) {
     auto timer = ui.createTimer();
@@ -36,32 +41,50 @@ std::string fileUrl(const std::filesystem::path& file) {
 }  // namespace
 
 Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
-    : Form1Design(platform.ui), platform_(platform), windows_(windows) {
+    : Form1Design(platform.ui),
+      tray(platform.ui, *form_, [this](platform::Point screen) { windows_.ShowTrayMenu(screen); }),
+      taskbarButton(*form_, tray),
+      maximiseHook(platform.ui),
+      oMagneticWnd(platform.ui),
+      platform_(platform),
+      windows_(windows) {
     platform::Ui& ui = platform.ui;
+    tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, 3000, [this] { T4_Timer(); });
     T6 = makeTimer(ui, 1000, [this] { T6_Timer(); });
     hit2 = makeTimer(ui, 6000, [this] { hit2_Timer(); });
     gun = makeTimer(ui, 1000, [this] { gun_Timer(); });
     gun2 = makeTimer(ui, 0, [this] { gun2_Timer(); });
     Label2->events.click = [this] { Label2_Click(); };
+    connectLayout();
+    connectPainting();
+    connectMouse();
+    connectPanes();
 
-    form_->events.resize = [this] { Form_Resize(); };
+    // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
     form_->setGeometry(platform::Rect::fromSize((screen.width - kDesignWidth) / 2,
                                                 (screen.height - kDesignHeight) / 2, kDesignWidth,
                                                 kDesignHeight));
-    Form_Resize();
 }
 
+// The steps keep their order: later ones read what earlier ones set up.
 void Form1::Form_Load() {
     const std::filesystem::path appDir = platform_.application.directory();
 
-    LoadSkin();
+    tray.ShowTrayIcon(form_->caption());
+
+    if (!LoadSkin()) return;
 
     ListWeb->setSilent(true);
     const std::string loadingPage = fileUrl(appDir / "zelskin" / "html" / "Loading.html");
     ListWeb->navigate(loadingPage);
     W2->navigate(loadingPage);
+
+    const platform::Size screen = platform_.ui.screenSize();
+    maximiseHook.MaximiseBounds(
+        *form_, {0, 0},
+        {toPixels(toTwips(screen.width)), toPixels(toTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
     using startup::ReadServerConfig;
     dizhi = ReadServerConfig(platform_, "澜映软件配置", "域名");
@@ -74,6 +97,8 @@ void Form1::Form_Load() {
     da = ReadServerConfig(platform_, "缓冲广告设置项", "缓冲时间");
     hit1 = ReadServerConfig(platform_, "电影推荐窗口", "开关");
 
+    taskbarButton.TaskbarButtonBehaviour();
+
     if (ad == "1") T6->setEnabled(true);
     if (hit1 == "1") hit2->setEnabled(true);
 
@@ -81,9 +106,10 @@ void Form1::Form_Load() {
     settings = {ReadConfig(platform_, "form", "form", ""), ReadConfig(platform_, "form", "run", ""),
                 ReadConfig(platform_, "form", "renwulan", ""), ReadConfig(platform_, "form", "shipinku", "")};
 
-    const bool libraryView = startup::ParseBoolean(settings.shipinku).value_or(false);
-    Picture1->setVisible(libraryView);
-    paintViewTabs(libraryView);
+    Picture1->setVisible(startup::ParseBoolean(settings.shipinku).value_or(false));
+    paintViewTabs();
+
+    oMagneticWnd.AddWindow(*form_);
 
     Label1->setCaption("当前版本:" + ReadConfig(platform_, "Version", "Version", "") + "版");
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "mainwindow/edge_resize.h"
 #include "mainwindow/form1_design.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
+#include "winsvc/borderless_maximise.h"
+#include "winsvc/magnetic_wnd.h"
+#include "winsvc/taskbar_button.h"
+#include "winsvc/tray_balloon.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,14 +27,49 @@ struct StartupSettings {
 // split by concern over the form1_*.cpp files.
 class Form1 : public Form1Design {
 public:
-    static constexpr int kTitleHeight = 45;
-
     Form1(platform::Platform& platform, SecondaryWindows& windows);
 
-    // Load and layout (form1.cpp, form1_layout.cpp).
+    // Loading (form1.cpp, form1_skin.cpp).
     void Form_Load();
-    void Form_Resize();
     void show();
+
+    // Layout: each container places its children when its size changes (form1_layout.cpp).
+    void Form_Resize();
+    void Picture1_Resize();
+    void Picture2_Resize();
+    void Picture3_Resize();
+    void Picture5_Resize();
+    void Picture6_Resize();
+    void Picture9_Resize();
+    void vip3_Resize();
+    void bj_Resize();
+    void Picture4_Resize();
+
+    // Painting: the title bar and the panel buttons (form1_paint.cpp).
+    void Form_Paint();
+    void Picture4_Paint();
+    void Picture7_Paint();
+    void Picture8_Paint();
+
+    // The window under the mouse: edges, double-click, drag strip (form1_mouse.cpp).
+    void Form_MouseMove(const platform::MouseEvent& e);
+    void Form_DblClick();
+    void bj_DblClick();
+    void Picture9_MouseMove();
+
+    // Pane interactions (form1_panes.cpp).
+    void Picture4_Click();
+    void Picture8_Click();
+    void Picture4_MouseMove(const platform::MouseEvent& e);
+    void Picture8_MouseMove(const platform::MouseEvent& e);
+    void Picture8_MouseDown();
+    void Picture7_MouseMove(const platform::MouseEvent& e);
+    void Picture7_MouseDown();
+    void Picture7_Click();
+    void Image2_MouseMove();
+    void Picture5_MouseMove();
+    void Image2_Click();
+    void Label1_Click();
 
     // Timers and the notice line (form1_timers.cpp).
     void T4_Timer();
@@ -57,12 +97,28 @@ public:
     std::unique_ptr<platform::Timer> gun;   // picks the next notice
     std::unique_ptr<platform::Timer> gun2;  // notice countdown
 
+    // The window services on this window; each one's procedure sits on its chain.
+    winsvc::托盘气泡 tray;                 // the notification-area icon and its balloons
+    winsvc::状态栏 taskbarButton;          // a close from the taskbar button only hides
+    winsvc::无边框窗体最大化 maximiseHook;  // a maximised window leaves the taskbar visible
+    winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
+
 private:
-    void LoadSkin();
-    void paintViewTabs(bool libraryView);
+    // Each concern hooks its own handlers to the controls.
+    void connectLayout();
+    void connectPainting();
+    void connectMouse();
+    void connectPanes();
+
+    bool LoadSkin();  // false: start-up must end
+    bool minimised() const;
+    void paintTitleButtons();
+    void paintViewTabs();
+    void resetPointer();
 
     platform::Platform& platform_;
     SecondaryWindows& windows_;
+    EdgeDragState edgeDrag_;
     std::int16_t noticeCountdown_ = 0;
     std::int32_t popupCounter_ = 0;  // T6 ticks since the last pop-up
     bool popupShown_ = false;        // the first pop-up has been shown

@@ -12,9 +12,23 @@ constexpr platform::Color kGrey{0xC0C0C0};
 constexpr platform::Color kYellow{0x00FFFF};
 constexpr int kWindowFrameColor = 6;
 
+// The pictures stored with the window, by resource number.
+constexpr int kPanelHeader = 301;
+constexpr int kClearButtonCells = 302;
+constexpr int kSplitter = 303;
+constexpr int kHandleShownCells = 304;
+constexpr int kHandleHiddenCells = 305;
+constexpr int kUpdateIcon = 306;
+constexpr int kUpdateIconHover = 307;
+
 platform::Image& addHolder(platform::Surface& parent) {
     platform::Image& image = parent.addImage();
     image.setVisible(false);
+    return image;
+}
+
+platform::Image& addStored(platform::Image& image, platform::Ui& ui, int resource, bool stretch = false) {
+    image.setPicture(ui.resourcePicture(resource), stretch);
     return image;
 }
 
@@ -24,9 +38,16 @@ platform::Label& addHitArea(platform::Surface& parent) {
     return label;
 }
 
+platform::Label& addLabel(platform::Surface& parent, platform::Rect place) {
+    platform::Label& label = parent.addLabel();
+    label.setGeometry(place);
+    return label;
+}
+
 }  // namespace
 
 Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
+    using platform::Rect;
     platform::Form& w = *form_;
     w.setBackColor(kBackground);
 
@@ -49,45 +70,53 @@ Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
     W2->setVisible(false);
 
     Picture2 = &w.addSurface();
+    Picture2->setBackColor(kBackground);
     bj = &Picture2->addSurface();
+    bj->setBackColor(kBackground);  // the backdrop picture fades into it
     bjimg = &bj->addImage();
     Picture6 = &Picture2->addSurface();
     Picture6->setBackColor(kPlaylistPanel);
-    Image15 = &Picture6->addImage();
+    Image15 = &addStored(Picture6->addImage(), ui, kPanelHeader);
     Picture7 = &Picture6->addSurface();
+    Picture7->setBackColor(kPlaylistPanel);  // beside its narrower cell
     Picture7->setToolTip("清除播放记录");
-    Image16 = &addHolder(*Picture7);
+    Image16 = &addStored(addHolder(*Picture7), ui, kClearButtonCells);
     Image16->setToolTip("删除列表");
-    SFPlayList1 = &Picture6->addSurface();
+    SFPlayList1Window = &Picture6->addSurface();
+    SFPlayList1 = std::make_unique<controls::SFPlayList>(*SFPlayList1Window, ui, platform::Font{});
     listad1 = &Picture6->addSurface();
+    listad1->setBackColor(kPlaylistPanel);
+    listad1->setGeometry(Rect::fromSize(30, 412, 185, 177));
     vip = &Picture2->addSurface();
     vip->setVisible(false);
     vip3 = &vip->addSurface();
+    vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
     vip3->setBackColor(kCountdownStrip);
-    Label5 = &vip3->addLabel();
+    Label5 = &addLabel(*vip3, Rect::fromSize(0, 4, 60, 12));  // ends where tip begins
     Label5->setCaption("缓冲倒计时：");
     Label5->setForeColor(kGrey);
-    tip = &vip3->addLabel();
+    tip = &addLabel(*vip3, Rect::fromSize(0, 4, 40, 12));
     tip->setForeColor(kYellow);
     qvod = &vip->addBrowser();
     Picture5 = &Picture2->addSurface();
     Image14 = &Picture5->addImage();
     Picture9 = &Picture5->addSurface();
-    Label2 = &Picture9->addLabel();
+    Label2 = &addLabel(*Picture9, Rect::fromSize(0, 0, 270, 14));
     Picture8 = &Picture5->addSurface();
     Image17 = &addHolder(*Picture8);
     Image2 = &Picture5->addImage();
-    Image3 = &addHolder(*Picture5);
-    Image18 = &addHolder(*Picture5);
-    Label1 = &Picture5->addLabel();
+    Image3 = &addStored(addHolder(*Picture5), ui, kUpdateIcon);
+    Image18 = &addStored(addHolder(*Picture5), ui, kUpdateIconHover);
+    Image2->setPicture(Image3->picture(), false);
+    Label1 = &addLabel(*Picture5, Rect::fromSize(0, 0, 160, 12));
     Label1->setForeColor(kWhite);
     Label1->setCaption("正在检测新版本");
     Picture3 = &Picture2->addSurface();
-    Image11 = &Picture3->addImage();
+    Image11 = &addStored(Picture3->addImage(), ui, kSplitter, true);
     Picture4 = &Picture3->addSurface();
     Picture4->setCursor(platform::Cursor::Hand);
-    Image12 = &addHolder(*Picture4);
-    Image13 = &addHolder(*Picture4);
+    Image12 = &addStored(addHolder(*Picture4), ui, kHandleShownCells);
+    Image13 = &addStored(addHolder(*Picture4), ui, kHandleHiddenCells);
     W3 = &Picture2->addBrowser();
     W3->setVisible(false);
 

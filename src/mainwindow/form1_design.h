@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/sf_play_list.h"
 #include "platform/platform.h"
 
 #include <array>
@@ -13,6 +14,10 @@ namespace fluvane::mainwindow {
 // Geometry that depends on the window's size is the layout's business; what
 // the controls do is Form1's.
 class Form1Design {
+protected:
+    // First, so that it goes last: the controls below live in it.
+    std::unique_ptr<platform::Form> form_;
+
 public:
     static constexpr int kDesignWidth = 980;  // client area, pixels
     static constexpr int kDesignHeight = 661;
@@ -54,16 +59,17 @@ public:
     platform::Image* Image15;     // playlist panel header
     platform::Surface* Picture7;  // clear-playlist button
     platform::Image* Image16;     // clear-button cells
-    platform::Surface* SFPlayList1;  // the playlist control's surface
+    platform::Surface* SFPlayList1Window;  // the window the playlist lives in
+    std::unique_ptr<controls::SFPlayList> SFPlayList1;  // the grouped playlist
     platform::Surface* listad1;      // the list advertisement under the playlist
-    platform::Surface* vip;          // buffering overlay
-    platform::Surface* vip3;         // countdown strip of the overlay
+    platform::Surface* vip;          // buffering overlay, twips inside
+    platform::Surface* vip3;         // countdown strip of the overlay, twips inside
     platform::Label* Label5;         // "缓冲倒计时："
     platform::Label* tip;            // the countdown number
     platform::BrowserPane* qvod;     // buffering advertisement page
     platform::Surface* Picture5;     // bottom bar
     platform::Image* Image14;        // bottom-bar background
-    platform::Surface* Picture9;     // bottom-bar centre strip: notice line, drags the window
+    platform::Surface* Picture9;     // bottom-bar centre strip, twips inside: notice line, drags the window
     platform::Label* Label2;         // the notice text
     platform::Surface* Picture8;     // show/hide-playlist button
     platform::Image* Image17;        // playlist-button cells
@@ -79,9 +85,6 @@ public:
     platform::BrowserPane* W3;       // the player page
 
     platform::BrowserPane* tj;  // a pane on the window itself that nothing navigates
-
-protected:
-    std::unique_ptr<platform::Form> form_;
 };
 
 }  // namespace fluvane::mainwindow

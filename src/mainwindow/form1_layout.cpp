@@ -1,43 +1,155 @@
 #include "mainwindow/form1.h"
 
-#include <algorithm>
+#include "controls/rounding.h"
+#include "mainwindow/twips.h"
+
+#include <array>
 
 namespace fluvane::mainwindow {
 
 namespace {
 
+using platform::Rect;
+
+struct WindowButton {
+    int index;      // in Button1
+    int width;
+    int fromRight;  // its left edge, from the window's right edge
+};
+constexpr std::array<WindowButton, 5> kWindowButtons{
+    {{0, 32, 34}, {1, 27, 61}, {2, 27, 88}, {4, 27, 142}, {3, 27, 115}}};
+constexpr std::array<int, 5> kTabLefts{116, 232, 348, 464, 588};  // 588: tab 4 never shows
 constexpr int kTabWidth = 116;
+constexpr int kTitleTop = 42;        // the panes start here, over the title bar's last rows
+constexpr int kBottomBarHeight = 41;
+constexpr int kPanelWidth = 250;
+constexpr int kSplitterWidth = 10;
+constexpr int kHandleHeight = 128;
+constexpr int kDragStripWidth = 455;
+
+// Moves a control, keeping its size.
+void place(platform::Control& control, int left, int top) {
+    const Rect g = control.geometry();
+    control.setGeometry(Rect::fromSize(left, top, g.width(), g.height()));
+}
+
+platform::Size sizeOf(const platform::Control& control) {
+    const Rect g = control.geometry();
+    return {g.width(), g.height()};
+}
 
 }  // namespace
 
+void Form1::connectLayout() {
+    form_->events.resize = [this] { Form_Resize(); };
+    Picture1->events.resize = [this] { Picture1_Resize(); };
+    Picture2->events.resize = [this] { Picture2_Resize(); };
+    Picture3->events.resize = [this] { Picture3_Resize(); };
+    Picture5->events.resize = [this] { Picture5_Resize(); };
+    Picture6->events.resize = [this] { Picture6_Resize(); };
+    Picture9->events.resize = [this] { Picture9_Resize(); };
+    vip3->events.resize = [this] { vip3_Resize(); };
+    bj->events.resize = [this] { bj_Resize(); };
+    Picture4->events.resize = [this] { Picture4_Resize(); };
+}
+
+bool Form1::minimised() const { return form_->windowState() == platform::WindowState::Minimized; }
+
 void Form1::Form_Resize() {
-    const platform::Rect window = form_->geometry();
-    const int width = window.width();
-    const int height = window.height();
-    Line1->setEnds({0, 0}, {width, 0});
-    Line2->setEnds({0, 0}, {0, height});
-    Line3->setEnds({width - 1, 0}, {width - 1, height});
-    Line4->setEnds({0, height - 1}, {width, height - 1});
+    if (minimised()) return;
+    const auto [SW, SH] = sizeOf(*form_);
+    Line1->setEnds({1, 0}, {SW - 1, 0});
+    Line2->setEnds({0, 0}, {0, SH - 1});
+    Line3->setEnds({SW - 1, 0}, {SW - 1, SH - 1});
+    Line4->setEnds({1, SH - 2}, {SW - 1, SH - 2});
 
-    const int paneHeight = std::max(0, height - kTitleHeight);
-    const platform::Rect pane = platform::Rect::fromSize(0, kTitleHeight, width, paneHeight);
-    const platform::Rect inside = platform::Rect::fromSize(0, 0, width, paneHeight);
+    const Rect pane = Rect::fromSize(2, kTitleTop, SW - 4, SH - kTitleTop - 2);
     Picture1->setGeometry(pane);
-    ListWeb->setGeometry(inside);
-    W2->setGeometry(inside);
+    Picture1->bringToFront();
     Picture2->setGeometry(pane);
-    W3->setGeometry(inside);
+
+    for (const WindowButton& button : kWindowButtons)
+        Button1[button.index]->setGeometry(Rect::fromSize(SW - button.fromRight, 2, button.width, 45));
+    Button1[7]->setGeometry(Rect::fromSize(0, 2, 81, 45));
+    for (std::size_t tab = 0; tab < kTabLefts.size(); ++tab)
+        Button2[tab]->setGeometry(Rect::fromSize(kTabLefts[tab], 1, kTabWidth, 45));
 }
 
-void Form1::paintViewTabs(bool libraryView) {
-    const auto paint = [this](platform::Image& strip, int sourceX, int destinationX) {
-        if (const auto picture = strip.picture()) {
-            form_->canvas().copy(*picture, platform::Rect::fromSize(sourceX, 0, kTabWidth, kTitleHeight),
-                                 {destinationX, 1});
-        }
-    };
-    paint(*Image9, libraryView ? 0 : 2 * kTabWidth, kTabWidth);
-    paint(*Image10, libraryView ? 2 * kTabWidth : 0, 2 * kTabWidth);
+// The browsers' own 2-pixel borders fall outside the pane.
+void Form1::Picture1_Resize() {
+    if (minimised()) return;
+    const auto [width, height] = sizeOf(*Picture1);
+    const Rect browser = Rect::fromSize(-2, -2, width + 4, height + 4);
+    ListWeb->setGeometry(browser);
+    W2->setGeometry(browser);
 }
+
+void Form1::Picture2_Resize() {
+    if (minimised()) return;
+    const auto [SW2, SH2] = sizeOf(*Picture2);
+    Picture5->setGeometry(Rect::fromSize(0, SH2 - kBottomBarHeight, SW2, kBottomBarHeight));
+    // The panel's lowest 5 pixels lie under the top of the bottom bar.
+    Picture6->setGeometry(Rect::fromSize(SW2 - kPanelWidth, 0, kPanelWidth, SH2 - 36));
+    const int splitter = SW2 - kSplitterWidth - (Picture6->visible() ? kPanelWidth : 0);
+    Picture3->setGeometry(Rect::fromSize(splitter, 0, kSplitterWidth, SH2 - 36));
+    Picture3->bringToFront();
+
+    const Rect playerArea = Rect::fromSize(-2, -2, splitter + 4, SH2 - 35);
+    bj->setGeometry(playerArea);
+    W3->setGeometry(playerArea);
+    vip->setGeometry(Rect::fromSize(-40, -40, splitter + 80, SH2 - 1));
+
+    const float vipWidth = toTwips(vip->geometry().width());
+    const float vipHeight = toTwips(vip->geometry().height());
+    vip3->setGeometry(twipsRect(0, vipHeight - 300, vipWidth, toTwips(vip3->geometry().height())));
+    qvod->setGeometry(twipsRect(-40, -40, vipWidth + 40, vipHeight + 80));
+}
+
+// The handle's top subtracts its width, not its height.
+void Form1::Picture3_Resize() {
+    if (minimised()) return;
+    const auto [width, height] = sizeOf(*Picture3);
+    Image11->setGeometry(Rect::fromSize(0, 0, width, height));
+    Picture4->setGeometry(
+        Rect::fromSize(0, controls::nearest(height / 2.0 - width - 40), width, kHandleHeight));
+}
+
+void Form1::Picture5_Resize() {
+    if (minimised()) return;
+    const int width = Picture5->geometry().width();
+    Picture8->setGeometry(Rect::fromSize(width - 19 - 5, 0, 19, kBottomBarHeight));
+    Picture9->setGeometry(Rect::fromSize(controls::nearest((width - kDragStripWidth) / 2.0), 0,
+                                         kDragStripWidth, kBottomBarHeight));
+    place(*Image14, 0, 0);
+    place(*Image2, 4, 16);
+    place(*Label1, Image2->geometry().left + 20, 16);
+}
+
+// The list's height comes from the advertisement's height before the
+// advertisement is placed, so the first layout uses its design height.
+void Form1::Picture6_Resize() {
+    if (minimised()) return;
+    const auto [width, height] = sizeOf(*Picture6);
+    Picture7->setGeometry(Rect::fromSize(width - 31, 0, 31, 31));
+    const Rect list = Rect::fromSize(0, 45, width, height - 45 - listad1->geometry().height());
+    SFPlayList1Window->setGeometry(list);
+    listad1->setGeometry(Rect::fromSize(30, list.bottom + 8, 185, 177));
+}
+
+void Form1::Picture9_Resize() { place(*Label2, toPixels(2600), toPixels(200)); }
+
+void Form1::vip3_Resize() {
+    const double label = (toTwips(vip3->geometry().width()) - toTwips(Label5->geometry().width())) / 2;
+    place(*Label5, toPixels(label), Label5->geometry().top);
+    place(*tip, toPixels(label + 900), tip->geometry().top);
+}
+
+void Form1::bj_Resize() {
+    const auto [width, height] = sizeOf(*bj);
+    const auto [pictureWidth, pictureHeight] = sizeOf(*bjimg);
+    place(*bjimg, controls::nearest((width - pictureWidth) / 2.0), controls::nearest((height - pictureHeight) / 2.0));
+}
+
+void Form1::Picture4_Resize() { Picture4_Paint(); }
 
 }  // namespace fluvane::mainwindow

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <string>
 
 namespace fluvane::mainwindow {
@@ -22,6 +24,10 @@ public:
     virtual void ShowFeedback() = 0;
     // `FrmAppTip`: shows `text`, then hides itself.
     virtual void ShowTip(const std::string& text) = 0;
+    // `Form2`'s tray menu `menu` at `screen`, owned by the main window; asked
+    // for by a right click on the tray icon or a click on its balloon. Until
+    // the menu form exists nothing shows.
+    virtual void ShowTrayMenu(platform::Point screen) { (void)screen; }
 };
 
 }  // namespace fluvane::mainwindow

@@ -13,9 +13,9 @@ namespace {
 
 using mainwindow::Form1;
 
-class NoticeRotationTest : public AppTest {
+class Form1NoticeRotationTest : public AppTest {
 protected:
-    NoticeRotationTest() {
+    Form1NoticeRotationTest() {
         writeSettings("False", "1.0");
         writeGbk("zelhe.db", serverConfig("1.0"));
     }
@@ -31,7 +31,7 @@ protected:
     std::unique_ptr<Form1> form;
 };
 
-TEST_F(NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
+TEST_F(Form1NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
     writeNotices("甲通知###http://portal.test/a\r\n");
     load();
     sim.advance(1000);
@@ -47,7 +47,7 @@ TEST_F(NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
     EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/b"});
 }
 
-TEST_F(NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
+TEST_F(Form1NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
     writeNotices("\r\n一###http://x/1\r\n\r\n\r\n二###http://x/2\n\n三###http://x/3\r\n\r\n");
     load();
     sim.advance(1000);
@@ -60,13 +60,13 @@ TEST_F(NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
     for (const std::string& text : seen) EXPECT_TRUE(text == "一" || text == "二" || text == "三") << text;
 }
 
-TEST_F(NoticeRotationTest, ACarriageReturnAloneEndsALineToo) {
+TEST_F(Form1NoticeRotationTest, ACarriageReturnAloneEndsALineToo) {
     writeNotices("一###http://x/1\r\r\n二###http://x/2\r三###http://x/3\n");
     EXPECT_EQ(mainwindow::ReadNoticeLines(appDir() / "link.txt", codePage),
               (std::vector<std::string>{"一###http://x/1", "二###http://x/2", "三###http://x/3"}));
 }
 
-TEST_F(NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
+TEST_F(Form1NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
     writeNotices("甲###http://portal.test/a\r\n");
     load();
     sim.advance(1000);
@@ -82,7 +82,7 @@ TEST_F(NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
     EXPECT_EQ(notice(), "甲");
 }
 
-TEST_F(NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
+TEST_F(Form1NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
     load();
     sim.advance(1000);
     EXPECT_FALSE(form->gun->enabled());
@@ -90,7 +90,7 @@ TEST_F(NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
     EXPECT_EQ(notice(), "");
 }
 
-TEST_F(NoticeRotationTest, OddListsKeepTheRotationGoing) {
+TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     writeNotices("\r\n\r\n");
     load();
     sim.advance(1000);

@@ -1,63 +1,26 @@
 #pragma once
 
-#include "mainwindow/form1.h"
 #include "platform/posix/posix_code_page.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/sim/sim_platform.h"
+#include "support/skin_files.h"
+#include "support/temp_application_directory.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 
 namespace fluvane::testsupport {
 
 inline constexpr const char* kPortal = "http://portal.test";
 inline constexpr const char* kCheckUrl = "http://check.test/";
 
-// A temporary application directory with a zelskin folder; HOME and the XDG
-// folders point inside it so nothing reaches the real home folder.
-class TempApplicationDirectory {
-public:
-    TempApplicationDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fluvstartup.XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        std::filesystem::create_directories(root_ / "app" / "zelskin");
-        std::filesystem::create_directories(root_ / "home");
-        ::setenv("HOME", (root_ / "home").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (root_ / "home" / ".config").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (root_ / "home" / ".local").c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", (root_ / "home").c_str(), 1);
-    }
-    ~TempApplicationDirectory() {
-        std::error_code error;
-        std::filesystem::permissions(root_ / "app", std::filesystem::perms::owner_all, error);
-        std::filesystem::remove_all(root_, error);
-    }
-    TempApplicationDirectory(const TempApplicationDirectory&) = delete;
-    TempApplicationDirectory& operator=(const TempApplicationDirectory&) = delete;
-
-    std::filesystem::path app() const { return root_ / "app"; }
-
-private:
-    std::filesystem::path root_;
-};
-
-inline std::string readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
+// A complete installation in a temporary directory, on the simulated platform.
 class AppTest : public ::testing::Test {
 protected:
+    AppTest() { InstallSkin(appDir(), sim.ui()); }
+
     std::filesystem::path appDir() const { return dir.app(); }
     // Files on disk are GBK; tests write their text in UTF-8.
     void writeGbk(const std::filesystem::path& relative, std::string_view utf8) {

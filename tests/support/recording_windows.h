@@ -16,6 +16,9 @@ public:
     void ClosePopupAd() override { calls.push_back("close popup"); }
     void ShowFeedback() override { calls.push_back("feedback"); }
     void ShowTip(const std::string& text) override { calls.push_back("tip " + text); }
+    void ShowTrayMenu(platform::Point screen) override {
+        calls.push_back("tray menu " + std::to_string(screen.x) + "," + std::to_string(screen.y));
+    }
 
     std::vector<std::string> calls;
 };

@@ -1,0 +1,104 @@
+#include "form1_fixture.h"
+
+namespace fluvane::mainwindow {
+namespace {
+
+class Form1PaintTest : public Form1Fixture {};
+
+using platform::Rect;
+using platform::sim::draw::Copy;
+
+struct View {
+    const char* shipinku;
+    int playerTabCell;   // source x in bf.jpg
+    int libraryTabCell;  // source x in pk.jpg
+};
+
+TEST_F(Form1PaintTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) {
+    for (const View view : {View{"True", 0, 232}, View{"False", 232, 0}}) {
+        writeSettings("False", "1.0", view.shipinku);
+        Form1& f = load();
+        window().clearOperations();
+        f.form().invalidate();
+        sim.advance(0);
+
+        const std::vector<Copy> expected{
+            copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
+            copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
+            copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
+            copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
+            copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
+            copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
+            copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
+            copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
+            copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
+            copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
+            copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
+        EXPECT_EQ(copies(f.form()), expected) << "shipinku=" << view.shipinku;
+    }
+}
+
+struct PanelButton {
+    const char* name;
+    platform::Surface* surface;
+    platform::sim::PictureOrigin cells;
+    platform::Size cell;
+    bool pressable;
+};
+
+// Inside, a button holds the mouse and hovers; outside it rests, and lets go
+// only once no button is held.
+TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
+    Form1& f = load();
+    using platform::sim::PictureOrigin;
+    const PanelButton buttons[] = {
+        {"handle", f.Picture4, PictureOrigin::resource(304), {10, 128}, false},
+        {"clear", f.Picture7, PictureOrigin::resource(302), {21, 45}, true},
+        {"playlist", f.Picture8, PictureOrigin::fromFile(skinFile("list.jpg")), {19, 41}, true}};
+    struct Pointer {
+        platform::Point at;
+        int button;
+        int cell;
+        bool captured;
+    };
+    const Pointer pointers[] = {{{5, 5}, 0, 1, true}, {{-1, 5}, platform::button::Left, 0, true}, {{0, 5}, 0, 0, false}};
+    for (const PanelButton& b : buttons) {
+        auto& surface = platform::sim::as<platform::sim::SimSurface>(*b.surface);
+        const auto cell = [&](int index) {
+            return std::vector<Copy>{{b.cells, Rect::fromSize(index * b.cell.width, 0, b.cell.width, b.cell.height), {0, 0}}};
+        };
+        for (const Pointer& pointer : pointers) {
+            surface.clearOperations();
+            ASSERT_TRUE(sim.ui().move(*b.surface, pointer.at, pointer.button));
+            EXPECT_EQ(copies(*b.surface), cell(pointer.cell)) << b.name << " at " << pointer.at.x;
+            EXPECT_EQ(surface.hasCapture(), pointer.captured) << b.name << " at " << pointer.at.x;
+        }
+        if (!b.pressable) continue;
+        surface.clearOperations();
+        ASSERT_TRUE(sim.ui().press(*b.surface, {5, 5}));
+        EXPECT_EQ(copies(*b.surface), cell(2)) << b.name;
+        ASSERT_TRUE(sim.ui().release(*b.surface, {5, 5}));
+    }
+}
+
+TEST_F(Form1PaintTest, ThePlaylistButtonNamesWhatAClickWillDo) {
+    Form1& f = load();
+    for (const char* expected : {"隐藏播放列表", "显示播放列表", "隐藏播放列表"}) {
+        ASSERT_TRUE(sim.ui().move(*f.Picture8, {5, 5}));
+        EXPECT_EQ(platform::sim::as<platform::sim::SimSurface>(*f.Picture8).toolTip(), expected);
+        ASSERT_TRUE(sim.ui().click(*f.Picture8, {5, 5}));
+    }
+}
+
+TEST_F(Form1PaintTest, TheUpdateIconLightsUpUnderThePointer) {
+    Form1& f = load();
+    const auto shown = [&] { return platform::sim::originOf(*f.Image2->picture()); };
+    EXPECT_EQ(shown(), platform::sim::PictureOrigin::resource(306));
+    ASSERT_TRUE(sim.ui().move(*f.Image2, {3, 3}));
+    EXPECT_EQ(shown(), platform::sim::PictureOrigin::resource(307));
+    ASSERT_TRUE(sim.ui().move(*f.Picture5, {300, 3}));
+    EXPECT_EQ(shown(), platform::sim::PictureOrigin::resource(306));
+}
+
+}  // namespace
+}  // namespace fluvane::mainwindow
