@@ -18,6 +18,11 @@ using startup::UpdateDecision;
 
 namespace {
 
+constexpr const char* kOfflineTitle = "网络没有连接";
+constexpr const char* kOfflineText = "请连接网络重试";
+constexpr int kInformationIcon = 1;
+constexpr int kBalloonTimeoutMs = 10000;
+
 // The whole command line after the program name, as the system hands it over.
 std::string commandLine(const std::vector<std::string>& arguments) {
     std::string line;
@@ -51,8 +56,7 @@ void loadme::Form_Load() {
 
     const std::string& checkUrl = platform_.checkUrl.empty() ? platform_.portalUrl : platform_.checkUrl;
     if (!platform_.network.checkConnection(checkUrl)) {
-        forms_.Form1();
-        platform_.application.endProcess(0);
+        tellOffline();
         return;
     }
 
@@ -64,6 +68,26 @@ void loadme::Form_Load() {
         return;
     }
     startFromShortcut(decoded);
+}
+
+// The hidden main window's load installs the tray icon that carries the
+// balloon. The process lives on, doing nothing else, until the balloon has had
+// its time; without a notification area a message box says the same.
+void loadme::tellOffline() {
+    mainwindow::Form1& main = forms_.Form1();
+    for (platform::Timer* timer : {main.T4.get(), main.T6.get(), main.hit2.get(), main.gun.get()})
+        timer->setEnabled(false);
+    if (!main.tray.CanHideToTray()) {
+        platform_.ui.messageBox(kOfflineTitle, kOfflineText, platform::MessageBoxIcon::Information,
+                                platform::MessageBoxButtons::Ok);
+        platform_.application.endProcess(0);
+        return;
+    }
+    main.tray.ShowBalloon(kOfflineTitle, kOfflineText, kInformationIcon, kBalloonTimeoutMs);
+    offline = platform_.ui.createTimer();
+    offline->setInterval(kBalloonTimeoutMs);
+    offline->tick = [this] { platform_.application.endProcess(0); };
+    offline->setEnabled(true);
 }
 
 void loadme::startFromShortcut(const std::string& decoded) {

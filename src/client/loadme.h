@@ -31,8 +31,10 @@ public:
 
     std::unique_ptr<platform::Timer> nolink;   // fetches the server configuration, once
     std::unique_ptr<platform::Timer> TmrLoad;  // offers the update and hands over, once
+    std::unique_ptr<platform::Timer> offline;  // ends the process once the offline balloon has shown
 
 private:
+    void tellOffline();
     void startFromShortcut(const std::string& decoded);
     void handOver();
     void unload();

@@ -100,14 +100,35 @@ TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
 
-TEST_F(LoadmeTest, OfflineTheHiddenMainWindowShowsTheBalloonAndTheProcessEnds) {
+TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
+    writeGbk("zelhe.db", serverConfig("1.0", "0", "1") + "[电影推荐窗口]\r\n开关=1\r\n");
     sim.network().setConnected(false);
     start->Form_Load();
 
-    EXPECT_TRUE(sim.application().ended());
     ASSERT_TRUE(mainWindowLoaded());
     EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(main().form()).shown());
-    EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"});
+    const platform::NotifyIconData& balloon = sim.ui().notifyIconCalls().back().data;
+    EXPECT_EQ(balloon.balloonTitle + "/" + balloon.balloonText + "/" + std::to_string(balloon.balloonIcon) + "/" +
+                  std::to_string(balloon.timeoutMs),
+              "网络没有连接/请连接网络重试/1/10000");
+    sim.advance(9999);
+    EXPECT_FALSE(sim.application().ended());
+    EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"}) << "nothing but the load's own request";
+    for (const auto* timer : {main().T4.get(), main().T6.get(), main().hit2.get(), main().gun.get()})
+        EXPECT_FALSE(timer->enabled()) << "the hidden main window does nothing else";
+    sim.advance(1);
+    EXPECT_TRUE(sim.application().ended());
+}
+
+TEST_F(LoadmeTest, OfflineWithoutANotificationAreaAMessageBoxSaysIt) {
+    sim.network().setConnected(false);
+    sim.ui().setTrayAvailable(false);
+    start->Form_Load();
+
+    ASSERT_EQ(sim.ui().messageBoxes().size(), 1u);
+    EXPECT_EQ(sim.ui().messageBoxes().front().title, "网络没有连接");
+    EXPECT_EQ(sim.ui().messageBoxes().front().text, "请连接网络重试");
+    EXPECT_TRUE(sim.application().ended());
 }
 
 TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
