@@ -24,7 +24,15 @@ FormRegistry::FormRegistry(platform::Platform& platform)
           return loaded(std::make_unique<windows::shezhitip>(
               platform_, [this](const std::string& text) { ShowTip(text); }));
       }),
-      shezhigy_([this] { return std::make_unique<windows::shezhigy>(platform_); }) {}
+      shezhigy_([this] { return std::make_unique<windows::shezhigy>(platform_); }),
+      fMain_([this] {
+          auto window = std::make_unique<windows::fMain>(platform_);
+          mainwindow::Form1& main = Form1();
+          window->Form_Load(main.form(), main.oMagneticWnd);
+          return window;
+      }) {}
+
+FormRegistry::~FormRegistry() { fMain_.unload(); }
 
 platform::Form* FormRegistry::mainForm() {
     mainwindow::Form1* main = loadedForm1();
@@ -42,6 +50,8 @@ void FormRegistry::ClosePopupAd() { tan_.unload(); }
 void FormRegistry::ShowFeedback() { yijian_.get().Show(Form1().form()); }
 
 void FormRegistry::ShowTip(const std::string& text) { frmAppTip_.get().ShowTip(text); }
+
+void FormRegistry::ShowSideWindow(platform::Point topLeft) { fMain_.get().Show(topLeft); }
 
 void FormRegistry::ShowSettings() {
     shezhitip_.get().Show(mainForm());

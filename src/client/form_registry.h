@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
+#include "windows/f_main.h"
 #include "windows/frm_app_tip.h"
 #include "windows/shezhigy.h"
 #include "windows/shezhitip.h"
@@ -20,6 +21,8 @@ namespace fluvane::client {
 class FormRegistry final : public mainwindow::SecondaryWindows {
 public:
     explicit FormRegistry(platform::Platform& platform);
+    // The side window leaves the main window's magnetic service before either goes.
+    ~FormRegistry() override;
 
     // The main window, loaded on first use.
     mainwindow::Form1& Form1() { return form1_.get(); }
@@ -37,6 +40,9 @@ public:
     void ShowFeedback() override;
     // `FrmAppTip`: `text` for three seconds.
     void ShowTip(const std::string& text) override;
+    // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
+    // glued to the main window while it touches it.
+    void ShowSideWindow(platform::Point topLeft);
     // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
     void ShowSettings();
     void ShowAbout();
@@ -45,6 +51,7 @@ public:
     FormSlot<windows::tui>& tui() { return tui_; }
     FormSlot<windows::yijian>& yijian() { return yijian_; }
     FormSlot<windows::FrmAppTip>& FrmAppTip() { return frmAppTip_; }
+    FormSlot<windows::fMain>& fMain() { return fMain_; }
     FormSlot<windows::shezhitip>& shezhitip() { return shezhitip_; }
     FormSlot<windows::shezhigy>& shezhigy() { return shezhigy_; }
 
@@ -60,6 +67,7 @@ private:
     FormSlot<windows::FrmAppTip> frmAppTip_;
     FormSlot<windows::shezhitip> shezhitip_;
     FormSlot<windows::shezhigy> shezhigy_;
+    FormSlot<windows::fMain> fMain_;
 };
 
 }  // namespace fluvane::client

@@ -125,6 +125,10 @@ void loadme::TmrLoad_Timer() {
 void loadme::handOver() {
     mainwindow::Form1& main = forms_.Form1();
     main.show();
+    if (Text3 == "1") {
+        const platform::Rect beside = main.form().geometry();
+        forms_.ShowSideWindow({beside.right, beside.top});
+    }
     unload();
 }
 

@@ -68,6 +68,19 @@ TEST_F(FormRegistryTest, FeedbackIsOwnedByTheMainWindowCentredOnItWithItsPortalA
     EXPECT_EQ(as<SimBrowser>(*feedback->WebBrowser1).locationUrl(), "http://portal.test/tcab/gbook.asp");
 }
 
+TEST_F(FormRegistryTest, TheSideWindowFollowsTheMainWindowUntilItsCloseButtonUnloadsIt) {
+    const platform::Rect main = mainForm()->geometry();
+    forms.ShowSideWindow({main.right, main.top});
+    windows::fMain* side = forms.fMain().loaded();
+    ASSERT_NE(side, nullptr);
+    simForm(*mainForm()).simulateDrag(-30, -20);
+    EXPECT_EQ(side->form().geometry(), platform::Rect::fromSize(main.right - 30, main.top - 20, 149, 623));
+
+    sim.ui().click(*side->I1, {4, 4});
+    EXPECT_EQ(forms.fMain().loaded(), nullptr);
+    EXPECT_FALSE(forms.Form1().oMagneticWnd.RemoveWindow(side->form()));
+}
+
 TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
     forms.ShowAbout();
     ASSERT_NE(forms.shezhigy().loaded(), nullptr);

@@ -29,6 +29,7 @@ protected:
     void advanceTo(std::int64_t time) { sim.advance(time - sim.now()); }
 
     bool mainWindowLoaded() { return client.forms().loadedForm1() != nullptr; }
+    windows::fMain* sideWindow() { return client.forms().fMain().loaded(); }
     mainwindow::Form1& main() { return client.forms().Form1(); }
 
     Client client{platform};
@@ -71,6 +72,7 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
     EXPECT_EQ(startup::ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
+    EXPECT_EQ(sideWindow(), nullptr) << "switched off";
 
     advanceTo(1100 + 3000);
     EXPECT_EQ(browser(main().ListWeb).navigations().back(), "http://portal.test/tcab/");
@@ -88,6 +90,31 @@ TEST_F(LoadmeTest, TheClientRunsTheStartUpToTheMainWindow) {
     EXPECT_TRUE(forms[1]->shown());
     EXPECT_EQ(forms[1]->caption(), "澜映影视");
     EXPECT_FALSE(sim.application().ended());
+}
+
+TEST_F(LoadmeTest, TheSideWindowOpensBesideTheMainWindowWhenSwitchedOn) {
+    writeSettings("False", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.0", "1"));
+    start->Form_Load();
+    sim.advance(400);
+
+    ASSERT_TRUE(mainWindowShown());
+    ASSERT_NE(sideWindow(), nullptr);
+    const platform::Rect beside = main().form().geometry();
+    const platform::Rect side = sideWindow()->form().geometry();
+    EXPECT_EQ((platform::Point{side.left, side.top}), (platform::Point{beside.right, beside.top}));
+    EXPECT_TRUE(platform::sim::as<platform::sim::SimForm>(sideWindow()->form()).shown());
+}
+
+TEST_F(LoadmeTest, AShortcutStartShowsNoSideWindow) {
+    writeGbk("zelhe.db", serverConfig("1.0", "1"));
+    sim.application().setArguments(
+        {startup::EncodeArguments(codePage, "神探#@@http://portal.test/tcab/show/?id=7")});
+    start->Form_Load();
+    sim.advance(10000);
+
+    ASSERT_TRUE(mainWindowShown());
+    EXPECT_EQ(sideWindow(), nullptr);
 }
 
 TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
