@@ -7,7 +7,7 @@ set -euo pipefail
 E2E_BUILD=$1 E2E_OUT=$2
 source "$(dirname "$0")/lib.sh"
 
-# e2e_gbk_config ADDRESS FILE: a complete configuration, GBK with CRLF.
+# gbk_config ADDRESS FILE: a complete configuration, GBK with CRLF.
 gbk_config() {
   printf '[澜映软件配置]\r\n域名=%s\r\n名称=澜映影视\r\n[软件更新配置]\r\n版本=1.0\r\n' "$1" |
     iconv -f UTF-8 -t GBK >"$2"
@@ -16,6 +16,7 @@ gbk_config() {
 e2e_start_display
 run_case() {
   local name=$1 address=$2 stored=$3
+  E2E_CASE=$name
   e2e_private_home
   local secret; secret=secret-$RANDOM$RANDOM
   echo "$secret" >"$HOME/marker"
@@ -31,7 +32,7 @@ run_case() {
   ! grep -q "$secret" "$PORTAL_LOG" || e2e_fail "$name: the portal received the secret"
   e2e_client_alive || e2e_fail "$name: the client ended"
   e2e_shot "hostile-$name"
-  kill "$CLIENT_PID"; wait "$CLIENT_PID" 2>/dev/null || true
+  e2e_stop "$CLIENT_PID" "$PORTAL_PID"
   echo "ok: $name"
 }
 

@@ -31,11 +31,13 @@ e2e_wait_for() {
   return 1
 }
 
-# e2e_start_portal [portal options...]: sets PORTAL_URL and PORTAL_LOG.
+# e2e_start_portal [portal options...]: sets PORTAL_URL, PORTAL_PID and
+# PORTAL_LOG (portal.log, or portal-$E2E_CASE.log while a case is named).
 e2e_start_portal() {
-  PORTAL_LOG=$E2E_OUT/portal.log
+  PORTAL_LOG=$E2E_OUT/portal${E2E_CASE:+-$E2E_CASE}.log
   "$E2E_BUILD/portal/fluvane-portal" --port 0 --root "$e2e_source/portal/site" "$@" >"$PORTAL_LOG" 2>&1 &
-  e2e_pids+=($!)
+  PORTAL_PID=$!
+  e2e_pids+=($PORTAL_PID)
   e2e_wait_for 10 grep -q 'listening on' "$PORTAL_LOG" || e2e_fail "the demo portal did not start; see $PORTAL_LOG"
   PORTAL_URL="http://127.0.0.1:$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$PORTAL_LOG" | head -1)"
   export FLUVANE_PORTAL_URL=$PORTAL_URL
@@ -70,6 +72,13 @@ e2e_start_client() {
 }
 
 e2e_client_alive() { kill -0 "$CLIENT_PID" 2>/dev/null; }
+
+# e2e_stop PID...: ends processes started here and waits for them.
+e2e_stop() {
+  local p
+  for p in "$@"; do kill "$p" 2>/dev/null || true; done
+  for p in "$@"; do wait "$p" 2>/dev/null || true; done
+}
 
 # e2e_portal_saw SECONDS PATTERN: the portal logged a request matching it.
 e2e_portal_saw() { e2e_wait_for "$1" grep -q -- "$2" "$PORTAL_LOG"; }
