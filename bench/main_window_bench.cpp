@@ -1,6 +1,7 @@
 // Main-window costs on the simulated platform, which records drawing rather
 // than drawing: a resize of the window through its whole layout cascade, a
 // drag step on its edge, and a title-bar paint.
+#include "mainwindow/command_url.h"
 #include "mainwindow/form1.h"
 #include "platform/posix/posix_code_page.h"
 #include "platform/posix/posix_profile.h"
@@ -45,7 +46,8 @@ public:
     testsupport::TempApplicationDirectory dir;
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile{codePage};
-    platform::sim::SimPlatform sim{profile, codePage, dir.app()};
+    platform::sim::SimPlatform sim{profile, codePage, dir.app(),
+                                   {mainwindow::kCommandSchemes.begin(), mainwindow::kCommandSchemes.end()}};
     platform::Platform platform = sim.platform();
     testsupport::RecordingWindows windows;
     std::unique_ptr<mainwindow::Form1> form;

@@ -52,13 +52,13 @@ int main(int argc, char** argv) {
     // Windows hide rather than close; the logic ends the process itself.
     app.setQuitOnLastWindowClosed(false);
 
-    platform::qt::QtUi ui(schemes);
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile(codePage);
     platform::posix::CurlNetwork network;
     platform::posix::PosixProcesses processes;
     platform::posix::PosixShell shell;
     platform::posix::PosixApplication application(argc, argv);
+    platform::qt::QtUi ui(schemes, application.directory(), shell);
 
     const std::string portalUrl = setting("FLUVANE_PORTAL_URL", FLUVANE_PORTAL_URL);
     std::string checkUrl = setting("FLUVANE_CHECK_URL", FLUVANE_CHECK_URL);

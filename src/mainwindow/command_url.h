@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/browser.h"
+
 #include <array>
 #include <string_view>
 
@@ -13,5 +15,10 @@ inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
 // True when the lower-cased URL contains the lower-cased scheme text anywhere:
 // pages put commands after a prefix of their own, so a prefix test would miss them.
 bool IsCommandUrl(std::string_view url, std::string_view schemeText);
+
+// Whether a navigation may command the client: the pane's own page asked, or
+// a frame of the portal's origin (that of `portalUrl`, `dizhi`) did. Frames of
+// other sites inside the portal's pages, advertisements, cannot.
+bool IsTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl);
 
 }  // namespace fluvane::mainwindow

@@ -23,20 +23,42 @@ struct Document {
     friend bool operator==(const Document&, const Document&) = default;
 };
 
+// Who asked for a navigation. Frames of other sites (advertisements) live in
+// the portal's pages; what they ask for must not count as the page's wish.
+struct NavigationSource {
+    // The pane's own page asked: its top-level document or a frame of the same
+    // origin (which can script that document anyway), or the logic through
+    // navigate(), refresh() and the history.
+    bool mainFrame = true;
+    // The origin of the document that asked ("http://host:port", "file://";
+    // "null" for a document without one); empty when the logic asked.
+    std::string frameOrigin;
+    friend bool operator==(const NavigationSource&, const NavigationSource&) = default;
+};
+
 struct BrowserEvents {
     std::function<void()> downloadBegin;
-    // Setting cancel stops the navigation before anything loads.
-    std::function<void(const std::string& url, bool& cancel)> beforeNavigate2;
+    // Setting cancel stops the navigation before anything loads. Raised for
+    // the frames of a page too, and only for URLs a pane may navigate to
+    // (http, https, the client's local pages, its command schemes).
+    std::function<void(const std::string& url, const NavigationSource& source, bool& cancel)>
+        beforeNavigate2;
     std::function<void(bool& cancel)> newWindow2;
     // The old-style new-window event; setting processed stops the window.
+    // Only a user's gesture asks for a new window, once per gesture; a window
+    // neither cancelled nor processed opens in the user's browser (http and
+    // https only), never inside the client.
     std::function<void(const std::string& url, bool& processed)> newWindow;
     std::function<void()> downloadComplete;
 };
 
 // An embedded web browser. Command URLs of the client's schemes reach
-// beforeNavigate2 like any other navigation.
+// beforeNavigate2 like any other navigation, and never load.
 class BrowserPane : public Control {
 public:
+    // A URL or an absolute local file path. Anything but http, https, a file
+    // inside the application directory or a command URL is refused: nothing
+    // happens, no event is raised.
     virtual void navigate(const std::string& url) = 0;
     virtual void setSilent(bool silent) = 0;
     virtual bool silent() const = 0;

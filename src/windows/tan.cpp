@@ -21,9 +21,8 @@ constexpr int kBottomMarginTwips = 650;
 tan::tan(platform::Platform& platform) : tanDesign(platform.ui), platform_(platform) {
     form_->events.resize = [this] { Form_Resize(); };
     w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w->browserEvents.beforeNavigate2 = [this](const std::string& url, bool& cancel) {
-        w_BeforeNavigate2(url, cancel);
-    };
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&,
+                                              bool& cancel) { w_BeforeNavigate2(url, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
     Form_Resize();
 }

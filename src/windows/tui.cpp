@@ -22,9 +22,8 @@ tui::tui(platform::Platform& platform)
     form_->events.resize = [this] { Form_Resize(); };
     form_->formEvents.unload = [this] { Form_Unload(); };
     w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w->browserEvents.beforeNavigate2 = [this](const std::string& url, bool& cancel) {
-        w_BeforeNavigate2(url, cancel);
-    };
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&,
+                                              bool& cancel) { w_BeforeNavigate2(url, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
     Form_Resize();
 }

@@ -55,7 +55,8 @@ protected:
     }
 
     QApplication& app;
-    platform::qt::QtUi ui{{}};
+    platform::qt::testing::RecordingShell shell;
+    platform::qt::QtUi ui{{}, {}, shell};
     std::unique_ptr<platform::Form> form = ui.createForm();
     platform::Surface& surface = form->addSurface();
     SFPlayList list{surface, ui, platform::Font{}};

@@ -54,7 +54,9 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     Form1 form(platform, windows);
     std::vector<std::string> seen;
     for (platform::BrowserPane* pane : {form.ListWeb, form.W2})
-        pane->browserEvents.beforeNavigate2 = [&](const std::string&, bool&) { seen.push_back(describe(form)); };
+        pane->browserEvents.beforeNavigate2 = [&](const std::string&, const platform::NavigationSource&, bool&) {
+            seen.push_back(describe(form));
+        };
     form.Form_Load();
 
     // Icon kinds: 1 stored with the program, 3 from an icon file.

@@ -53,7 +53,7 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
     for (const Broken broken :
          {Broken{"skin/Close.jpg", true, 1}, Broken{"skin/tv.jpg", false, 15}, Broken{"icon.ico", true, 16}}) {
         const std::filesystem::path brokenFile = appDir() / "zelskin" / broken.file;
-        platform::sim::SimPlatform fresh{profile, codePage, appDir(), testsupport::kPortal};
+        platform::sim::SimPlatform fresh{profile, codePage, appDir(), testsupport::commandSchemes(), testsupport::kPortal};
         testsupport::InstallSkin(appDir(), fresh.ui());
         std::filesystem::remove(brokenFile);
         if (!broken.missing) std::filesystem::create_directory(brokenFile);

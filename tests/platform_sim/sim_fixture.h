@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace fluvane::platform::sim::testing {
 
@@ -37,6 +38,9 @@ public:
     }
 };
 
+// Two of the client's schemes stand for all of them.
+inline const std::vector<std::string> kCommandSchemes = {"flvplay", "dddisk"};
+
 class SimTest : public ::testing::Test {
 protected:
     SimTest() {
@@ -45,7 +49,7 @@ protected:
                     ("fluvane-sim-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
-        sim = std::make_unique<SimPlatform>(profile, codePage, directory);
+        sim = std::make_unique<SimPlatform>(profile, codePage, directory, kCommandSchemes);
     }
     ~SimTest() override {
         sim.reset();

@@ -30,7 +30,8 @@ protected:
     }
 
     QApplication& app;
-    QtUi ui{{}};
+    testing::RecordingShell shell;
+    QtUi ui{{}, {}, shell};
     std::unique_ptr<Form> form = ui.createForm();
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/command_url.h"
 #include "platform/posix/posix_code_page.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/sim/sim_platform.h"
@@ -10,11 +11,16 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace fluvane::testsupport {
 
 inline constexpr const char* kPortal = "http://portal.test";
 inline constexpr const char* kCheckUrl = "http://check.test/";
+
+inline std::vector<std::string> commandSchemes() {
+    return {mainwindow::kCommandSchemes.begin(), mainwindow::kCommandSchemes.end()};
+}
 
 // A complete installation in a temporary directory, on the simulated platform.
 class AppTest : public ::testing::Test {
@@ -48,7 +54,7 @@ protected:
     TempApplicationDirectory dir;
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile{codePage};
-    platform::sim::SimPlatform sim{profile, codePage, dir.app(), kPortal, kCheckUrl};
+    platform::sim::SimPlatform sim{profile, codePage, dir.app(), commandSchemes(), kPortal, kCheckUrl};
     platform::Platform platform = sim.platform();
 };
 

@@ -6,12 +6,13 @@
 #include "platform/qt/qt_web_context.h"
 #include "platform/qt/qt_web_page.h"
 
-#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace fluvane::platform::qt {
+
+using shared::NavigationVerdict;
 
 QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
     : QtControl(new QWebEngineView(&parent), false),
@@ -20,27 +21,34 @@ QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
     view().setPage(page_);
     view().setGeometry(0, 0, 0, 0);
     view().show();
-    page_->navigationRequested = [this](const QUrl& url, bool mainFrame) {
-        return allowNavigation(url, mainFrame);
+    page_->navigationStarting = [this](const QtNavigation& navigation) {
+        return startNavigation(navigation);
     };
+    page_->loadEnded = [this] { loadEnded(); };
     page_->documentReported = [this](const QString& json) {
         if (auto parsed = parseDocument(json)) document_ = std::move(parsed);
     };
-    QObject::connect(page_, &QWebEnginePage::loadingChanged, connections_.get(),
-                     [this](const QWebEngineLoadingInfo& loading) { loadingChanged(loading); });
     QObject::connect(page_, &QWebEnginePage::newWindowRequested, connections_.get(),
                      [this](QWebEngineNewWindowRequest& request) { openNewWindow(request); });
 }
 
 QtBrowserPane::~QtBrowserPane() {
-    page_->navigationRequested = nullptr;
+    page_->navigationStarting = nullptr;
+    page_->loadEnded = nullptr;
     page_->documentReported = nullptr;
 }
 
 QWebEngineView& QtBrowserPane::view() const { return static_cast<QWebEngineView&>(*widget()); }
 
 void QtBrowserPane::navigate(const std::string& url) {
-    page_->load(QUrl(toQString(url), QUrl::TolerantMode));
+    const NavigationVerdict verdict = context_.judge(url);
+    if (verdict == NavigationVerdict::Refused) return;
+    const QString text = toQString(url).trimmed();
+    if (verdict == NavigationVerdict::LocalPage && text.startsWith(u'/')) {
+        page_->load(QUrl::fromLocalFile(text));
+    } else {
+        page_->load(QUrl(text, QUrl::TolerantMode));
+    }
 }
 
 void QtBrowserPane::setSilent(bool silent) { page_->setSilent(silent); }
@@ -57,45 +65,36 @@ std::string QtBrowserPane::locationUrl() const {
     return toStdString(urlText(page_->url()));
 }
 
-// The download begins once the navigation is let through, as it would with
-// the system's browser control; a cancelled one never begins.
-bool QtBrowserPane::allowNavigation(const QUrl& url, bool mainFrame) {
+// The download begins once the navigation of the page is let through, as it
+// would with the system's browser control; a cancelled one never begins, and
+// a command never loads.
+bool QtBrowserPane::startNavigation(const QtNavigation& navigation) {
     const auto alive = lifetime();
-    const QString text = urlText(url);
     bool cancel = false;
-    raiseEvent(browserEvents.beforeNavigate2, toStdString(text), cancel);
-    if (alive.expired()) return false;
-    if (cancel) {
-        constexpr qsizetype kRemembered = 16;
-        cancelled_.append(text);
-        if (cancelled_.size() > kRemembered) cancelled_.removeFirst();
-        return false;
-    }
-    cancelled_.removeAll(text);
-    if (mainFrame) raiseEvent(browserEvents.downloadBegin);
+    raiseEvent(browserEvents.beforeNavigate2, toStdString(navigation.url), navigation.source, cancel);
+    if (alive.expired() || cancel) return false;
+    if (navigation.topLevel && !navigation.command) raiseEvent(browserEvents.downloadBegin);
     return !alive.expired();
 }
 
+// The engine asks only on a user's gesture, once per gesture; a window the
+// logic neither cancels nor processes opens in the user's browser.
 void QtBrowserPane::openNewWindow(QWebEngineNewWindowRequest& request) {
+    if (!request.isUserInitiated()) return;
+    const std::string url = toStdString(urlText(request.requestedUrl()));
     const auto alive = lifetime();
     bool cancel = false;
     raiseEvent(browserEvents.newWindow2, cancel);
     if (alive.expired() || cancel) return;
     bool processed = false;
-    raiseEvent(browserEvents.newWindow, toStdString(urlText(request.requestedUrl())), processed);
+    raiseEvent(browserEvents.newWindow, url, processed);
     if (alive.expired() || processed) return;
-    request.openIn(&context_.openWindow(page_->silent()));
-}
-
-void QtBrowserPane::loadingChanged(const QWebEngineLoadingInfo& loading) {
-    if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
-    if (cancelled_.removeOne(urlText(loading.url()))) return;
-    loadFinished();
+    if (context_.judge(url) == NavigationVerdict::Web) context_.shell().openLink(url);
 }
 
 // The snapshot is taken afresh before the logic hears of the load, so that it
 // can read the document of the page that has just loaded.
-void QtBrowserPane::loadFinished() {
+void QtBrowserPane::loadEnded() {
     const auto alive = lifetime();
     page_->runJavaScript(
         documentSnapshotScript(), QWebEngineScript::ApplicationWorld,

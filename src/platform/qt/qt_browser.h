@@ -4,12 +4,10 @@
 #include "platform/qt/qt_control.h"
 
 #include <QObject>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
 
-class QWebEngineLoadingInfo;
 class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
@@ -17,6 +15,7 @@ namespace fluvane::platform::qt {
 
 class QtWebContext;
 class QtWebPage;
+struct QtNavigation;
 
 class QtBrowserPane : public QtControl<platform::BrowserPane> {
 public:
@@ -34,18 +33,15 @@ public:
 
 private:
     QWebEngineView& view() const;
-    bool allowNavigation(const QUrl& url, bool mainFrame);
+    bool startNavigation(const QtNavigation& navigation);
     void openNewWindow(QWebEngineNewWindowRequest& request);
-    void loadingChanged(const QWebEngineLoadingInfo& loading);
-    void loadFinished();
+    void loadEnded();
 
     QtWebContext& context_;
     QtWebPage* page_;
     // Connections end with the pane, while its view may live a little longer.
     std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
     std::optional<platform::Document> document_;
-    // The engine still reports loads of navigations the logic cancelled.
-    QStringList cancelled_;
 };
 
 }  // namespace fluvane::platform::qt

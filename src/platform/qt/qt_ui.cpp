@@ -34,8 +34,10 @@ QScreen& screen() { return *QGuiApplication::primaryScreen(); }
 
 }  // namespace
 
-QtUi::QtUi(const std::vector<std::string>& commandSchemes)
-    : web_(std::make_unique<QtWebContext>(commandSchemes)), tray_(std::make_unique<QtTray>()) {}
+QtUi::QtUi(const std::vector<std::string>& commandSchemes,
+           const std::filesystem::path& applicationDirectory, platform::Shell& shell)
+    : web_(std::make_unique<QtWebContext>(commandSchemes, applicationDirectory, shell)),
+      tray_(std::make_unique<QtTray>()) {}
 
 QtUi::~QtUi() = default;
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/qt/qt_open_forms.h"
+#include "platform/services.h"
 #include "platform/ui.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,10 +16,13 @@ class QtWebContext;
 
 // The window system of the Qt desktop. Create it after the application object;
 // the command schemes must have been registered before that
-// (QtWebContext::registerSchemes).
+// (QtWebContext::registerSchemes). The browser panes take the files of
+// `applicationDirectory` as the client's local pages and open new windows the
+// logic leaves alone through `shell`.
 class QtUi : public platform::Ui {
 public:
-    explicit QtUi(const std::vector<std::string>& commandSchemes);
+    QtUi(const std::vector<std::string>& commandSchemes,
+         const std::filesystem::path& applicationDirectory, platform::Shell& shell);
     ~QtUi() override;
 
     std::unique_ptr<platform::Form> createForm() override;

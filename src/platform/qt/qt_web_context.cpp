@@ -1,7 +1,6 @@
 #include "platform/qt/qt_web_context.h"
 
 #include "platform/qt/qt_document_script.h"
-#include "platform/qt/qt_web_page.h"
 
 #include <QCoreApplication>
 #include <QUuid>
@@ -11,26 +10,32 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
-#include <QWebEngineView>
 
 namespace fluvane::platform::qt {
 
 namespace {
 
-// Command URLs are for the client, never for the network: a navigation the
-// logic lets through ends here without loading anything.
-class DenyingSchemeHandler : public QWebEngineUrlSchemeHandler {
+constexpr char kCancelScheme[] = "fluvane-cancelled";
+
+// Command URLs are for the client, never for the network: their requests end
+// here, aborted, so the page stays as it was.
+class AbortingSchemeHandler : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
     void requestStarted(QWebEngineUrlRequestJob* job) override {
-        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        job->fail(QWebEngineUrlRequestJob::RequestAborted);
     }
 };
+
+std::vector<std::string> withCancelScheme(std::vector<std::string> schemes) {
+    schemes.emplace_back(kCancelScheme);
+    return schemes;
+}
 
 }  // namespace
 
 void QtWebContext::registerSchemes(const std::vector<std::string>& schemes) {
-    for (const std::string& name : schemes) {
+    for (const std::string& name : withCancelScheme(schemes)) {
         QWebEngineUrlScheme scheme(QByteArray::fromStdString(name));
         // Commands put anything after the scheme ("dddisk://标题@@@/tcab/"):
         // no host to parse.
@@ -39,38 +44,46 @@ void QtWebContext::registerSchemes(const std::vector<std::string>& schemes) {
     }
 }
 
-QtWebContext::QtWebContext(const std::vector<std::string>& schemes)
+QtWebContext::QtWebContext(const std::vector<std::string>& schemes,
+                           std::filesystem::path applicationDirectory, platform::Shell& shell)
     : profile_(new QWebEngineProfile(this)),
       reportPrefix_(QStringLiteral("fluvane-document-") +
-                    QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char(':')) {
+                    QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char(':')),
+      schemes_(schemes),
+      applicationDirectory_(std::move(applicationDirectory)),
+      shell_(shell) {
     profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    // Portal pages open their windows from script, as they always could.
-    profile_->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
-    auto* handler = new DenyingSchemeHandler(this);
-    for (const std::string& name : schemes) {
+    QWebEngineSettings& settings = *profile_->settings();
+    // A local page reads no file, its own folder's included, and fetches
+    // nothing from the network by script: a script that got into one must not
+    // reach the user's files.
+    settings.setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings.setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    // A page opens windows only on a user's gesture, one per gesture.
+    settings.setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    // Something dropped on a pane does not navigate it.
+    settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    auto* handler = new AbortingSchemeHandler(this);
+    for (const std::string& name : withCancelScheme(schemes)) {
         profile_->installUrlSchemeHandler(QByteArray::fromStdString(name), handler);
     }
     profile_->scripts()->insert(documentReportingScript(reportPrefix_));
 }
 
 QtWebContext::~QtWebContext() {
-    for (const QPointer<QWebEngineView>& window : windows_) delete window.data();
     // Panes delete their views later; their pages must go before the profile.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QtWebPage& QtWebContext::openWindow(bool silent) {
-    auto* view = new QWebEngineView;
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    auto* page = new QtWebPage(*this, view);
-    page->setSilent(silent);
-    view->setPage(page);
-    view->resize(800, 600);
-    view->show();
-    windows_.removeAll(nullptr);
-    windows_.append(view);
-    return *page;
+shared::NavigationVerdict QtWebContext::judge(std::string_view url) const {
+    return shared::judgeNavigation(url, applicationDirectory_, schemes_);
+}
+
+QUrl QtWebContext::cancelMark() { return QUrl(QString::fromLatin1(kCancelScheme) + QLatin1Char(':')); }
+
+bool QtWebContext::isCancelMark(const QUrl& url) {
+    return url.scheme() == QLatin1String(kCancelScheme);
 }
 
 }  // namespace fluvane::platform::qt

@@ -1,43 +1,51 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
-#include <QPointer>
-#include <QString>
+#include "platform/services.h"
+#include "platform/shared/navigation_policy.h"
 
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QWebEngineProfile;
-class QWebEngineView;
 
 namespace fluvane::platform::qt {
 
-class QtWebPage;
-
 // What all browser panes share: an off-the-record profile on which the
 // client's command schemes end in nothing but the panes' navigation events,
-// and the script that keeps each pane's document snapshot current.
+// the navigation policy, the script that keeps each pane's document snapshot
+// current, and the shell that opens new windows in the user's browser.
 class QtWebContext : public QObject {
 public:
     // The engine accepts schemes only before the application object exists.
     static void registerSchemes(const std::vector<std::string>& schemes);
 
-    explicit QtWebContext(const std::vector<std::string>& schemes);
+    // `applicationDirectory`: its files are the client's local pages.
+    QtWebContext(const std::vector<std::string>& schemes, std::filesystem::path applicationDirectory,
+                 platform::Shell& shell);
     ~QtWebContext() override;
 
     QWebEngineProfile& profile() const { return *profile_; }
     // Console messages that start with it carry a document snapshot.
     const QString& reportPrefix() const { return reportPrefix_; }
+    shared::NavigationVerdict judge(std::string_view url) const;
+    platform::Shell& shell() const { return shell_; }
 
-    // A top-level browser window for a page that asked for one.
-    QtWebPage& openWindow(bool silent);
+    // Where a navigation the logic cancelled is redirected to end unseen.
+    static QUrl cancelMark();
+    static bool isCancelMark(const QUrl& url);
 
 private:
     QWebEngineProfile* profile_;
     QString reportPrefix_;
-    QList<QPointer<QWebEngineView>> windows_;
+    std::vector<std::string> schemes_;
+    std::filesystem::path applicationDirectory_;
+    platform::Shell& shell_;
 };
 
 }  // namespace fluvane::platform::qt

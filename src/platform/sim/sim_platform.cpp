@@ -3,13 +3,14 @@
 namespace fluvane::platform::sim {
 
 SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
-                         const std::filesystem::path& applicationDirectory, std::string portalUrl,
+                         const std::filesystem::path& applicationDirectory,
+                         const std::vector<std::string>& commandSchemes, std::string portalUrl,
                          std::string checkUrl)
     : profile_(profile),
       codePage_(codePage),
       portalUrl_(std::move(portalUrl)),
       checkUrl_(checkUrl.empty() ? portalUrl_ : std::move(checkUrl)),
-      ui_(clock_),
+      ui_(clock_, {applicationDirectory, commandSchemes, &shell_}),
       network_(clock_),
       application_(applicationDirectory),
       processes_(application_),

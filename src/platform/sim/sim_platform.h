@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace fluvane::platform::sim {
 
@@ -25,9 +26,12 @@ namespace fluvane::platform::sim {
 class SimPlatform {
 public:
     // The desktop folder starts as applicationDirectory/"Desktop"; the check
-    // URL defaults to the portal URL.
+    // URL defaults to the portal URL. The browser panes take the application
+    // directory's files as local pages and `commandSchemes` (names without
+    // "://") as commands, and open new windows through shell().
     SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
                 const std::filesystem::path& applicationDirectory,
+                const std::vector<std::string>& commandSchemes,
                 std::string portalUrl = "http://127.0.0.1:8090", std::string checkUrl = {});
 
     platform::Platform platform();

@@ -2,6 +2,7 @@
 
 #include "platform/browser.h"
 #include "platform/ui.h"
+#include "platform/sim/sim_browser.h"
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_controls.h"
 
@@ -58,7 +59,8 @@ struct NotifyIconCall {
 // original's, mouseDown, mouseUp, click, doubleClick, mouseUp.
 class SimUi final : public platform::Ui {
 public:
-    explicit SimUi(SimClock& clock) : clock_(clock) {}
+    explicit SimUi(SimClock& clock, SimBrowserSetup browserSetup = {})
+        : clock_(clock), browserSetup_(std::move(browserSetup)) {}
     ~SimUi() override;
 
     std::unique_ptr<platform::Form> createForm() override;
@@ -98,6 +100,7 @@ public:
     void setSystemColor(int index, Color color) { systemColors_[index] = color; }
     void setPictureSize(const std::filesystem::path& file, Size size) { pictureSizes_[file] = size; }
 
+    const SimBrowserSetup& browserSetup() const { return browserSetup_; }
     void setDocumentForUrl(const std::string& url, platform::Document document) {
         documents_[url] = std::move(document);
     }
@@ -149,6 +152,7 @@ private:
     std::optional<Target> route(platform::Control& control, Point at, int button, int shift) const;
 
     SimClock& clock_;
+    SimBrowserSetup browserSetup_;
     std::vector<SimForm*> forms_;
     SimNode* capture_ = nullptr;
     platform::WindowHandle lastHandle_ = 0x10000;
