@@ -1,6 +1,6 @@
 #include "playerapp/player_window.h"
 
-#include "platform/qt/qt_picture_loading.h"
+#include "platform/qt/qt_canvas.h"
 #include "playerapp/player_page.h"
 
 #include <QIcon>

@@ -1,5 +1,4 @@
-#include "platform/qt/qt_buffer.h"
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_canvas.h"
 #include "qt_test_application.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
+#include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_form.h"
-#include "platform/qt/qt_label.h"
-#include "platform/qt/qt_surface.h"
 #include "platform/qt/qt_ui.h"
 #include "qt_test_application.h"
 

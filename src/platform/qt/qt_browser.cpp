@@ -1,18 +1,232 @@
 #include "platform/qt/qt_browser.h"
 
+#include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_document_script.h"
-#include "platform/qt/qt_raise.h"
-#include "platform/qt/qt_readable_url.h"
 #include "platform/qt/qt_web_context.h"
-#include "platform/qt/qt_web_page.h"
 
+#include <QByteArray>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
+
+#include <functional>
+#include <memory>
 
 namespace fluvane::platform::qt {
 
 using shared::NavigationVerdict;
+
+namespace {
+
+int hexValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    return -1;
+}
+
+// The byte of the escape at `at`, or -1.
+int escapedByte(const QString& text, qsizetype at) {
+    if (at + 2 >= text.size() || text[at] != u'%') return -1;
+    const int high = hexValue(text[at + 1]), low = hexValue(text[at + 2]);
+    return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
+
+class RequestInterceptor : public QWebEngineUrlRequestInterceptor {
+public:
+    explicit RequestInterceptor(std::function<void(QWebEngineUrlRequestInfo&)> intercept)
+        : intercept_(std::move(intercept)) {}
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override { intercept_(info); }
+
+private:
+    std::function<void(QWebEngineUrlRequestInfo&)> intercept_;
+};
+
+// As browsers write an origin: "http://host:port" without a default port,
+// "file://" for every local file.
+std::string originOf(const QUrl& url) {
+    if (!url.isValid() || url.isEmpty()) return {};
+    if (url.isLocalFile()) return "file://";
+    QUrl origin;
+    origin.setScheme(url.scheme());
+    origin.setHost(url.host());
+    origin.setPort(url.port());
+    return toStdString(origin.toString(QUrl::FullyEncoded));
+}
+
+}  // namespace
+
+QString readableUrl(const QString& encoded) {
+    QString result;
+    result.reserve(encoded.size());
+    qsizetype i = 0;
+    while (i < encoded.size()) {
+        QByteArray bytes;
+        qsizetype end = i;
+        for (int byte; (byte = escapedByte(encoded, end)) >= 0x80; end += 3) bytes.append(char(byte));
+        if (bytes.isEmpty()) {
+            result.append(encoded[i++]);
+            continue;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder.decode(bytes);
+        result.append(decoder.hasError() ? encoded.mid(i, end - i) : decoded);
+        i = end;
+    }
+    return result;
+}
+
+QString urlText(const QUrl& url) {
+    if (url.isValid()) return readableUrl(url.toString(QUrl::FullyEncoded));
+    static const QRegularExpression source(
+        QStringLiteral(R"re(source was "(.*?)"(?:; scheme = |;?$))re"));
+    return readableUrl(source.match(url.errorString()).captured(1));
+}
+
+// A navigation about to start, once the engine knows who asked for it.
+struct QtNavigation {
+    QString url;  // readable, as the page wrote it
+    platform::NavigationSource source;
+    bool topLevel = true;  // it replaces the page, not a frame inside it
+    bool command = false;  // a command URL: it stops whatever the answer
+};
+
+// The engine's page with the hooks the panes need. Navigations the policy
+// refuses never start. The others are asked about when their request is
+// about to go out, the first moment the engine tells who asked (the
+// navigation request itself does not); a stopped one is redirected to the
+// context's cancel mark, where it ends without a trace. Script dialogs can be
+// silenced, and document snapshots are picked out of the console.
+class QtWebPage : public QWebEnginePage {
+public:
+    QtWebPage(QtWebContext& context, QObject* parent);
+    ~QtWebPage() override;
+
+    void setSilent(bool silent) { silent_ = silent; }
+    bool silent() const { return silent_; }
+
+    // Returns false to stop the navigation.
+    std::function<bool(const QtNavigation& navigation)> navigationStarting;
+    // A load of the page itself ended, successfully or not; navigations that
+    // never started (refused, stopped, commands) end unreported.
+    std::function<void()> loadEnded;
+    std::function<void(const QString& json)> documentReported;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptAlert(const QUrl& origin, const QString& message) override;
+    bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
+    bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
+                          QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override;
+
+private:
+    void interceptRequest(QWebEngineUrlRequestInfo& info);
+    platform::NavigationSource sourceOf(const QWebEngineUrlRequestInfo& info) const;
+
+    QtWebContext& context_;
+    std::unique_ptr<QWebEngineUrlRequestInterceptor> interceptor_;
+    bool silent_ = false;
+    // URLs the engine announced as redirects, until their requests go out.
+    QStringList redirects_;
+};
+
+QtWebPage::QtWebPage(QtWebContext& context, QObject* parent)
+    : QWebEnginePage(&context.profile(), parent),
+      context_(context),
+      interceptor_(std::make_unique<RequestInterceptor>(
+          [this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); })) {
+    setUrlRequestInterceptor(interceptor_.get());
+    connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& loading) {
+        if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+        // The engine reports the end of navigations that never started too.
+        const NavigationVerdict verdict = context_.judge(toStdString(urlText(loading.url())));
+        if (verdict != NavigationVerdict::Web && verdict != NavigationVerdict::LocalPage) return;
+        const auto hook = loadEnded;
+        if (hook) hook();
+    });
+}
+
+QtWebPage::~QtWebPage() { setUrlRequestInterceptor(nullptr); }
+
+bool QtWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool) {
+    if (type == NavigationTypeRedirect && QtWebContext::isCancelMark(url)) return true;
+    const QString text = urlText(url);
+    if (context_.judge(toStdString(text)) == NavigationVerdict::Refused) return false;
+    if (type == NavigationTypeRedirect) {
+        constexpr qsizetype kRemembered = 16;
+        redirects_.append(text);
+        if (redirects_.size() > kRemembered) redirects_.removeFirst();
+    }
+    return true;
+}
+
+void QtWebPage::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    const auto resource = info.resourceType();
+    if (resource != QWebEngineUrlRequestInfo::ResourceTypeMainFrame &&
+        resource != QWebEngineUrlRequestInfo::ResourceTypeSubFrame) {
+        return;
+    }
+    if (QtWebContext::isCancelMark(info.requestUrl())) return;
+    const QString text = urlText(info.requestUrl());
+    // A server's redirect belongs to the navigation already asked about; a
+    // page's own (a script navigating while the page loads) is one of its own.
+    if (redirects_.removeOne(text) &&
+        info.navigationType() != QWebEngineUrlRequestInfo::NavigationTypeRedirect) {
+        return;
+    }
+    const QtNavigation navigation{text, sourceOf(info),
+                                  resource == QWebEngineUrlRequestInfo::ResourceTypeMainFrame,
+                                  context_.judge(toStdString(text)) == NavigationVerdict::Command};
+    const auto hook = navigationStarting;
+    const bool proceed = !hook || hook(navigation);
+    if (!proceed && !navigation.command) info.redirect(QtWebContext::cancelMark());
+}
+
+// Without an initiator the pane itself asked (navigate, reload, history), or a
+// document whose origin is opaque (a sandboxed frame) did.
+platform::NavigationSource QtWebPage::sourceOf(const QWebEngineUrlRequestInfo& info) const {
+    if (info.initiator().isEmpty()) {
+        const auto type = info.navigationType();
+        const bool pane = type == QWebEngineUrlRequestInfo::NavigationTypeTyped ||
+                          type == QWebEngineUrlRequestInfo::NavigationTypeReload ||
+                          type == QWebEngineUrlRequestInfo::NavigationTypeBackForward;
+        return pane ? platform::NavigationSource{true, {}} : platform::NavigationSource{false, "null"};
+    }
+    const std::string origin = originOf(info.initiator());
+    const std::string page = originOf(history()->currentItem().url());
+    return {!page.empty() && origin == page, origin};
+}
+
+void QtWebPage::javaScriptAlert(const QUrl& origin, const QString& message) {
+    if (!silent_) QWebEnginePage::javaScriptAlert(origin, message);
+}
+
+bool QtWebPage::javaScriptConfirm(const QUrl& origin, const QString& message) {
+    return !silent_ && QWebEnginePage::javaScriptConfirm(origin, message);
+}
+
+bool QtWebPage::javaScriptPrompt(const QUrl& origin, const QString& message,
+                                 const QString& defaultValue, QString* result) {
+    return !silent_ && QWebEnginePage::javaScriptPrompt(origin, message, defaultValue, result);
+}
+
+void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message,
+                                         int, const QString&) {
+    if (documentReported && message.startsWith(context_.reportPrefix())) {
+        documentReported(message.mid(context_.reportPrefix().size()));
+    }
+}
 
 QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
     : QtControl(new QWebEngineView(&parent), false),

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/browser.h"
-#include "platform/qt/qt_control.h"
+#include "platform/qt/qt_controls.h"
 
 #include <QObject>
+#include <QString>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -12,6 +14,16 @@ class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
 namespace fluvane::platform::qt {
+
+// The engine percent-encodes non-ASCII characters of URLs; pages and the logic
+// write them as text ("dddisk://星河渡口@@@/tcab/"). Decodes escapes that form
+// UTF-8 characters beyond ASCII and keeps every other escape as it is.
+QString readableUrl(const QString& encoded);
+
+// The text of a URL as the page wrote it, readable as above. Command URLs need
+// not be valid URLs ("…@@@…" has no valid authority), and the engine hands them
+// over as invalid QUrls: their text then survives only in QUrl's error report.
+QString urlText(const QUrl& url);
 
 class QtWebContext;
 class QtWebPage;

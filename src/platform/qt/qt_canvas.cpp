@@ -1,8 +1,10 @@
 #include "platform/qt/qt_canvas.h"
 
+#include "fluvane_resources.h"
 #include "platform/qt/qt_convert.h"
-#include "platform/qt/qt_picture.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,7 +23,20 @@ QRgb pixelAt(const QImage& image, int x, int y) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & kRgbMask;
 }
 
+QString fileName(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
+
 }  // namespace
+
+QtPicture::QtPicture(const QImage& image)
+    : image_(image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
+                                     : image.convertToFormat(QImage::Format_RGB32)) {}
+
+platform::Size QtPicture::size() const { return {image_.width(), image_.height()}; }
+
+const QImage* imageOf(const platform::Picture& picture) {
+    const auto* source = dynamic_cast<const QtImageSource*>(&picture);
+    return source ? &source->image() : nullptr;
+}
 
 QtCanvas::QtCanvas(QImage& target, std::function<void()> changed)
     : target_(target), changed_(std::move(changed)), font_(toQFont(platform::Font{})) {}
@@ -130,6 +145,50 @@ void QtCanvas::text(const std::string& utf8, platform::Rect box, bool centreVert
         painter.drawText(rect, flags, toQString(utf8));
     }
     changed_();
+}
+
+QtBuffer::QtBuffer(platform::Size size)
+    : image_(std::max(size.width, 0), std::max(size.height, 0), QImage::Format_RGB32),
+      canvas_(image_, [] {}) {
+    image_.fill(Qt::black);
+}
+
+platform::Size QtBuffer::size() const { return {image_.width(), image_.height()}; }
+
+QImage readPictureFile(const std::filesystem::path& file) {
+    QImageReader reader(fileName(file));
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+QImage readIconFile(const std::filesystem::path& file, int side) {
+    QImageReader reader(fileName(file), "ico");
+    QImage largest;
+    for (int index = 0; index < std::max(reader.imageCount(), 1); ++index) {
+        if (index > 0 && !reader.jumpToImage(index)) break;
+        const QImage image = reader.read();
+        if (image.isNull()) continue;
+        if (image.width() == side && image.height() == side) return image;
+        if (image.width() * image.height() > largest.width() * largest.height()) largest = image;
+    }
+    if (largest.isNull()) return {};
+    return largest.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage resourceImage(int id) {
+    const resources::Bitmap bitmap = resources::FindBitmap(id);
+    if (bitmap.width <= 0 || bitmap.height <= 0 ||
+        bitmap.pixels.size() < static_cast<std::size_t>(bitmap.width) * bitmap.height) {
+        return {};
+    }
+    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < bitmap.width; ++x) {
+            row[x] = 0xFF000000u | bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width + x];
+        }
+    }
+    return image;
 }
 
 }  // namespace fluvane::platform::qt

@@ -5,9 +5,30 @@
 #include <QFont>
 #include <QImage>
 
+#include <filesystem>
 #include <functional>
 
 namespace fluvane::platform::qt {
+
+// Pixels in Format_RGB32 or Format_ARGB32: the canvas reads them directly.
+class QtImageSource {
+public:
+    virtual ~QtImageSource() = default;
+    virtual const QImage& image() const = 0;
+};
+
+class QtPicture : public platform::Picture, public QtImageSource {
+public:
+    explicit QtPicture(const QImage& image);
+    platform::Size size() const override;
+    const QImage& image() const override { return image_; }
+
+private:
+    QImage image_;
+};
+
+// The pixels of a picture made by this platform; null for any other picture.
+const QImage* imageOf(const platform::Picture& picture);
 
 // Draws into a Format_RGB32 image that its owner keeps. Copies work on pixels
 // directly, so they are exact: no blending, no smoothing, the source's alpha ignored.
@@ -39,5 +60,26 @@ private:
     QFont font_;
     platform::Color textColor_;
 };
+
+// An off-screen picture that can be drawn on and copied from.
+class QtBuffer : public platform::Buffer, public QtImageSource {
+public:
+    explicit QtBuffer(platform::Size size);
+    platform::Size size() const override;
+    platform::Canvas& canvas() override { return canvas_; }
+    const QImage& image() const override { return image_; }
+
+private:
+    QImage image_;
+    QtCanvas canvas_;
+};
+
+// An image file, its format told by its content; null if unreadable.
+QImage readPictureFile(const std::filesystem::path& file);
+// The icon file's image at `side` × `side` pixels: the image of that size, or
+// the largest one scaled; null if the file holds none.
+QImage readIconFile(const std::filesystem::path& file, int side);
+// A bitmap compiled into the program; null if the number is unknown.
+QImage resourceImage(int id);
 
 }  // namespace fluvane::platform::qt

@@ -1,7 +1,7 @@
 #include "platform/qt/qt_document_script.h"
 
+#include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_convert.h"
-#include "platform/qt/qt_readable_url.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

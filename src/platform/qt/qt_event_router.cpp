@@ -1,6 +1,5 @@
 #include "platform/qt/qt_event_router.h"
 
-#include "platform/qt/qt_raise.h"
 
 #include <QMouseEvent>
 #include <QPointer>

@@ -5,10 +5,20 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
 
 class QWidget;
 
 namespace fluvane::platform::qt {
+
+// Calls an event handler through a copy: a handler may replace itself, or
+// destroy the control that holds it, while it runs.
+template <class... Params, class... Args>
+void raiseEvent(const std::function<void(Params...)>& handler, Args&&... args) {
+    if (!handler) return;
+    const auto copy = handler;
+    copy(std::forward<Args>(args)...);
+}
 
 // Turns a widget's mouse and resize events into a control's events, the way
 // the logic expects them: click after a press and release on the same control,

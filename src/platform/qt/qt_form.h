@@ -1,13 +1,25 @@
 #pragma once
 
 #include "platform/form.h"
-#include "platform/qt/qt_surface.h"
+#include "platform/qt/qt_controls.h"
 
 namespace fluvane::platform::qt {
 
+// A program ends when the last of its forms has been closed, as programs of
+// the system's original platform do: hidden forms still count as open.
+class QtOpenForms {
+public:
+    void opened() { ++open_; }
+    void closed();
+    // A form destroyed without being closed leaves without ending anything.
+    void forgotten() { --open_; }
+
+private:
+    int open_ = 0;
+};
+
 class FormWidget;
 class QtMoveLoop;
-class QtOpenForms;
 
 class QtForm : public QtSurfaceBase<platform::Form> {
 public:

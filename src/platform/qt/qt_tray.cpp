@@ -1,8 +1,8 @@
 #include "platform/qt/qt_tray.h"
 
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_form.h"
-#include "platform/qt/qt_picture.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/qt_open_forms.h"
+#include "platform/qt/qt_form.h"
 #include "platform/services.h"
 #include "platform/ui.h"
 
