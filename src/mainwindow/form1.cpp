@@ -41,7 +41,7 @@ std::string fileUrl(const std::filesystem::path& file) {
 }  // namespace
 
 Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
-    : Form1Design(platform.ui),
+    : Form1Design(platform.ui, platform.portalUrl),
       tray(platform.ui, *form_, [this](platform::Point screen) { windows_.ShowTrayMenu(screen); }),
       taskbarButton(*form_, tray),
       maximiseHook(platform.ui),
@@ -52,10 +52,13 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, 3000, [this] { T4_Timer(); });
     T6 = makeTimer(ui, 1000, [this] { T6_Timer(); });
+    Timer8 = makeTimer(ui, 1000, [this] { Timer8_Timer(); });
+    zai = makeTimer(ui, 1000, [this] { zai_Timer(); });
     hit2 = makeTimer(ui, 6000, [this] { hit2_Timer(); });
     gun = makeTimer(ui, 1000, [this] { gun_Timer(); });
     gun2 = makeTimer(ui, 0, [this] { gun2_Timer(); });
     Label2->events.click = [this] { Label2_Click(); };
+    listad1->close = [this] { listcose(); };
     connectLayout();
     connectPainting();
     connectMouse();

@@ -29,6 +29,12 @@ class Form1 : public Form1Design {
 public:
     Form1(platform::Platform& platform, SecondaryWindows& windows);
 
+    // What the other windows ask of the main window.
+    void appplay();      // the player view
+    void appopen();      // the library view
+    void 广告倒计时();   // the buffering countdown and the list advertisement
+    void listcose();     // closes the list advertisement until zai brings it back
+
     // Loading (form1.cpp, form1_skin.cpp).
     void Form_Load();
     void show();
@@ -71,9 +77,11 @@ public:
     void Image2_Click();
     void Label1_Click();
 
-    // Timers and the notice line (form1_timers.cpp).
+    // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
     void T4_Timer();
     void T6_Timer();
+    void Timer8_Timer();
+    void zai_Timer();
     void hit2_Timer();
     void gun_Timer();
     void gun2_Timer();
@@ -93,6 +101,8 @@ public:
 
     std::unique_ptr<platform::Timer> T4;    // first navigation, once
     std::unique_ptr<platform::Timer> T6;    // pop-up advertisement schedule
+    std::unique_ptr<platform::Timer> Timer8;  // buffering countdown
+    std::unique_ptr<platform::Timer> zai;   // brings the closed list advertisement back
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
     std::unique_ptr<platform::Timer> gun;   // picks the next notice
     std::unique_ptr<platform::Timer> gun2;  // notice countdown
@@ -104,6 +114,13 @@ public:
     winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
 
 private:
+    // The two views, numbered as their tabs in Button2.
+    enum class View { Player = 0, Library = 1 };
+    void SwitchView(View view);
+
+    bool startBuffering();  // false: no countdown runs
+    void ShowListAd();
+
     // Each concern hooks its own handlers to the controls.
     void connectLayout();
     void connectPainting();
@@ -113,6 +130,7 @@ private:
     bool LoadSkin();  // false: start-up must end
     bool minimised() const;
     void paintTitleButtons();
+    void paintTabs();
     void paintViewTabs();
     void resetPointer();
 
@@ -122,6 +140,9 @@ private:
     std::int16_t noticeCountdown_ = 0;
     std::int32_t popupCounter_ = 0;  // T6 ticks since the last pop-up
     bool popupShown_ = false;        // the first pop-up has been shown
+    std::int32_t bufferingCountdown_ = 0;  // seconds left on the overlay
+    std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
+    bool listAdReturned_ = false;          // zai has brought it back once
 };
 
 }  // namespace fluvane::mainwindow

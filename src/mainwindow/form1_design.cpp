@@ -46,7 +46,7 @@ platform::Label& addLabel(platform::Surface& parent, platform::Rect place) {
 
 }  // namespace
 
-Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
+Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_(ui.createForm()) {
     using platform::Rect;
     platform::Form& w = *form_;
     w.setBackColor(kBackground);
@@ -84,9 +84,9 @@ Form1Design::Form1Design(platform::Ui& ui) : form_(ui.createForm()) {
     Image16->setToolTip("删除列表");
     SFPlayList1Window = &Picture6->addSurface();
     SFPlayList1 = std::make_unique<controls::SFPlayList>(*SFPlayList1Window, ui, platform::Font{});
-    listad1 = &Picture6->addSurface();
-    listad1->setBackColor(kPlaylistPanel);
-    listad1->setGeometry(Rect::fromSize(30, 412, 185, 177));
+    listad1 = std::make_unique<listad>(*Picture6, portalUrl);
+    listad1->UserControl.setBackColor(kPlaylistPanel);
+    listad1->UserControl.setGeometry(Rect::fromSize(30, 412, 185, 177));
     vip = &Picture2->addSurface();
     vip->setVisible(false);
     vip3 = &vip->addSurface();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "controls/sf_play_list.h"
+#include "mainwindow/list_ad.h"
 #include "platform/platform.h"
 
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
 
 namespace fluvane::mainwindow {
 
@@ -22,7 +24,8 @@ public:
     static constexpr int kDesignWidth = 980;  // client area, pixels
     static constexpr int kDesignHeight = 661;
 
-    explicit Form1Design(platform::Ui& ui);
+    // portalUrl: the portal base URL fixed in the program, for the list advertisement.
+    Form1Design(platform::Ui& ui, const std::string& portalUrl);
     Form1Design(const Form1Design&) = delete;
     Form1Design& operator=(const Form1Design&) = delete;
 
@@ -61,7 +64,7 @@ public:
     platform::Image* Image16;     // clear-button cells
     platform::Surface* SFPlayList1Window;  // the window the playlist lives in
     std::unique_ptr<controls::SFPlayList> SFPlayList1;  // the grouped playlist
-    platform::Surface* listad1;      // the list advertisement under the playlist
+    std::unique_ptr<listad> listad1;  // the list advertisement under the playlist
     platform::Surface* vip;          // buffering overlay, twips inside
     platform::Surface* vip3;         // countdown strip of the overlay, twips inside
     platform::Label* Label5;         // "缓冲倒计时："

@@ -131,9 +131,9 @@ void Form1::Picture6_Resize() {
     if (minimised()) return;
     const auto [width, height] = sizeOf(*Picture6);
     Picture7->setGeometry(Rect::fromSize(width - 31, 0, 31, 31));
-    const Rect list = Rect::fromSize(0, 45, width, height - 45 - listad1->geometry().height());
+    const Rect list = Rect::fromSize(0, 45, width, height - 45 - listad1->UserControl.geometry().height());
     SFPlayList1Window->setGeometry(list);
-    listad1->setGeometry(Rect::fromSize(30, list.bottom + 8, 185, 177));
+    listad1->UserControl.setGeometry(Rect::fromSize(30, list.bottom + 8, 185, 177));
 }
 
 void Form1::Picture9_Resize() { place(*Label2, toPixels(2600), toPixels(200)); }

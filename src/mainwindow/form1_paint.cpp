@@ -31,8 +31,7 @@ void Form1::Form_Paint() {
     copyFrom(*logo, restingCell(97, 26), *form_, {8, 9});
 }
 
-// Every window button and tab in its resting cell; tabs 2 and 3 rest even
-// while selected.
+// Every window button and tab in its resting cell.
 void Form1::paintTitleButtons() {
     const int SW = form_->geometry().width();
     const auto button = [&](const platform::Image& cells, int width, int fromRight) {
@@ -45,6 +44,11 @@ void Form1::paintTitleButtons() {
     button(*Image6, 27, 88);
     button(*cai, 27, 115);
     button(*Image7, 27, 142);
+    paintTabs();
+}
+
+// Tabs 2 and 3 rest even while their page shows.
+void Form1::paintTabs() {
     paintViewTabs();
     copyFrom(*zb, restingCell(kTabWidth, kTitleHeight), *form_, {348, 1});
     copyFrom(*tv, restingCell(kTabWidth, kTitleHeight), *form_, {464, 1});

@@ -1,28 +1,14 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/notice_list.h"
+#include "mainwindow/server_times.h"
 #include "startup/process_utils.h"
 
-#include <charconv>
 #include <chrono>
 #include <filesystem>
-#include <optional>
 #include <random>
 
 namespace fluvane::mainwindow {
-
-namespace {
-
-// A server time in whole seconds; anything else (empty, fractional, zero or
-// negative) switches the timed behaviour off instead of firing every tick.
-std::optional<std::int32_t> PositiveSeconds(std::string_view text) {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value <= 0) return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 void Form1::T4_Timer() {
     T4->setEnabled(false);

@@ -55,7 +55,8 @@ TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
                   {"version", f.Label1, Rect::fromSize(24, 16, 160, 12)},
                   {"clear button", f.Picture7, Rect::fromSize(219, 0, 31, 31)},
                   {"playlist", f.SFPlayList1Window, Rect::fromSize(0, 45, 250, 359)},
-                  {"list advertisement", f.listad1, Rect::fromSize(30, 412, 185, 177)}});
+                  {"list advertisement", &f.listad1->UserControl, Rect::fromSize(30, 412, 185, 177)},
+                  {"list advertisement page", &f.listad1->w, Rect::fromSize(-4, -4, 297, 241)}});
     const auto& frame = platform::sim::as<platform::sim::SimLine>(*f.Line4);
     EXPECT_EQ(frame.from(), (platform::Point{1, 659}));
     EXPECT_EQ(frame.to(), (platform::Point{979, 659}));
