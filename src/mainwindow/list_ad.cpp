@@ -16,7 +16,9 @@ listad::listad(platform::Surface& parent, const std::string& portalUrl)
     : UserControl(parent.addSurface()), w(UserControl.addBrowser()) {
     w.setGeometry(kPagePlace);
     w.browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w.browserEvents.beforeNavigate2 = [this](const std::string& url, bool& cancel) { w_BeforeNavigate2(url, cancel); };
+    w.browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&, bool& cancel) {
+        w_BeforeNavigate2(url, cancel);
+    };
     w.navigate(portalUrl + "/tcab/zelad/listad.html");
 }
 
