@@ -47,26 +47,29 @@ std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
 }
 
 // Valid UTF-8 that XML can carry: broken bytes become U+FFFD, control
-// characters other than tab and line ends are dropped.
+// characters other than tab and line ends are dropped. Clean runs, nearly
+// every text, are copied whole.
 std::string xmlText(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    std::size_t clean = 0;  // text[clean, i) is fit and not yet copied
     for (std::size_t i = 0; i < text.size();) {
-        char32_t code = 0;
-        const std::size_t length = decodeUtf8(text, i, code);
-        if (length == 0) {
-            out += kReplacement;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x80) {
             ++i;
             continue;
         }
-        if (xmlCharacter(code)) {
-            out.append(text, i, length);
-        } else if (code >= 0x20) {
-            out += kReplacement;  // surrogates, U+FFFE, U+FFFF
+        char32_t code = 0;
+        const std::size_t length = decodeUtf8(text, i, code);
+        if (length != 0 && xmlCharacter(code)) {
+            i += length;
+            continue;
         }
-        i += length;
+        out.append(text, clean, i - clean);
+        if (length == 0 || code >= 0x20) out += kReplacement;  // broken bytes, surrogates, U+FFFE, U+FFFF
+        i += length == 0 ? 1 : length;
+        clean = i;
     }
-    return out;
+    return out.append(text, clean);
 }
 
 // A parse that stopped inside an attribute value leaves that value cut short
@@ -87,14 +90,18 @@ public:
 // indentation, no byte-order mark; '"', '&' and '<' as entities, '>' as is.
 std::string playListXml(const controls::SFPlayList& list) {
     pugi::xml_document document;
+    const auto set = [](pugi::xml_attribute attribute, std::string_view value) {
+        const std::string text = xmlText(value);
+        attribute.set_value(text.data(), text.size());
+    };
     pugi::xml_node playlist = document.append_child("playlist");
     for (int group = 0; group < list.NodesCount(); ++group) {
         pugi::xml_node ul = playlist.append_child("ul");
-        ul.append_child("Class").append_attribute("Name").set_value(xmlText(list.NodeText(group)).c_str());
+        set(ul.append_child("Class").append_attribute("Name"), list.NodeText(group));
         for (int entry = 0; entry < list.ItemsCount(group); ++entry) {
             pugi::xml_node li = ul.append_child("li");
-            li.append_attribute("Name").set_value(xmlText(list.ItemName(group, entry)).c_str());
-            li.append_attribute("URL").set_value(xmlText(list.ItemURL(group, entry)).c_str());
+            set(li.append_attribute("Name"), list.ItemName(group, entry));
+            set(li.append_attribute("URL"), list.ItemURL(group, entry));
         }
     }
     StringWriter writer;
@@ -143,6 +150,9 @@ bool replaceFile(const std::filesystem::path& target, std::string_view bytes) {
 }  // namespace
 
 void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path) {
+    // A folder would be read as a file of absurd size, a pipe would block.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return;
     pugi::xml_document document;
     if (document.load_file(path.c_str()).status == pugi::status_bad_attribute) dropUnfinishedAttribute(document);
     for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
