@@ -3,7 +3,6 @@
 #include "mainwindow/command_url.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace fluvane::mainwindow {
 
@@ -46,9 +45,10 @@ bool IsPlayUrl(std::string_view url) { return !PlaySchemeOf(url).empty(); }
 
 std::string PlaySchemeOf(std::string_view url) {
     const std::string lowered = LowerAscii(url);
-    for (const std::string_view scheme : kPlaySchemes | std::views::reverse)
-        if (lowered.find(scheme) != std::string::npos) return std::string(scheme);
-    return {};
+    const auto scheme = std::find_if(kPlaySchemes.rbegin(), kPlaySchemes.rend(), [&](std::string_view s) {
+        return lowered.find(s) != std::string::npos;
+    });
+    return scheme == kPlaySchemes.rend() ? std::string() : std::string(*scheme);
 }
 
 std::string MapPlayUrl(std::string_view url, std::string_view dizhi) {
@@ -100,9 +100,9 @@ std::optional<EpisodeGroup> CollectEpisodes(const platform::Document& page, std:
     const std::string scheme = PlaySchemeOf(url);
     if (scheme.empty()) return std::nullopt;
     EpisodeGroup group{page.title, {}};
-    for (const platform::DocumentLink& link : page.links | std::views::reverse)
-        if (link.href.find(scheme) != std::string::npos)
-            group.episodes.push_back({link.innerText, MapPlayUrl(link.href, dizhi)});
+    for (auto link = page.links.rbegin(); link != page.links.rend(); ++link)
+        if (link->href.find(scheme) != std::string::npos)
+            group.episodes.push_back({link->innerText, MapPlayUrl(link->href, dizhi)});
     return group;
 }
 
