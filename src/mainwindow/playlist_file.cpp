@@ -123,6 +123,9 @@ bool writeAll(int fd, std::string_view bytes) {
 // the old file or the new one, never a mix: a temporary file beside it is
 // written, flushed, renamed over it, and the folder's entry flushed.
 bool replaceFile(const std::filesystem::path& target, std::string_view bytes) {
+    // A rename would replace a read-only file, which the platform's XML object
+    // refuses to overwrite.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     const std::filesystem::path temporary =

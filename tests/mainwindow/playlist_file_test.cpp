@@ -236,6 +236,13 @@ INSTANTIATE_TEST_SUITE_P(
                        const bool saved = run();
                        fs::permissions(folder, fs::perms::owner_all);
                        return saved;
+                   }},
+        FailedSave{"ReadOnlyFile", false,
+                   [](const fs::path& folder, const std::function<bool()>& run) {
+                       fs::permissions(folder / "zelplaylist.xml", fs::perms::owner_read);
+                       const bool saved = run();
+                       fs::permissions(folder / "zelplaylist.xml", fs::perms::owner_read | fs::perms::owner_write);
+                       return saved;
                    }}),
     [](const auto& info) { return info.param.what; });
 
