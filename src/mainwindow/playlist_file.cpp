@@ -121,7 +121,8 @@ bool writeAll(int fd, std::string_view bytes) {
 
 // Replaces `target` so that a crash or a full disk at any moment leaves either
 // the old file or the new one, never a mix: a temporary file beside it is
-// written, flushed, renamed over it, and the folder's entry flushed.
+// written, flushed, renamed over it, and the folder's entry flushed. POSIX
+// calls, since the standard library cannot flush a file to disk.
 bool replaceFile(const std::filesystem::path& target, std::string_view bytes) {
     // A rename would replace a read-only file, which the platform's XML object
     // refuses to overwrite.
@@ -162,6 +163,8 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
         const pugi::xml_attribute groupName = ul.child("Class").attribute("Name");
         if (!groupName) continue;
         list.AddNode(xmlText(groupName.value()));
+        // The group just added, not the element's position: a skipped element
+        // before it would send its entries to another group.
         const int group = list.NodesCount() - 1;
         for (const pugi::xml_node li : ul.children("li")) {
             const pugi::xml_attribute name = li.attribute("Name");
