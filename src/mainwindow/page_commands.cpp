@@ -68,21 +68,13 @@ std::string MapPlayUrl(std::string_view url, std::string_view dizhi) {
     return mapped;
 }
 
-std::optional<ShortcutRequest> ParseShortcutUrl(std::string_view url, std::string_view dizhi) {
+std::optional<startup::ShortcutArgument> ParseShortcutUrl(std::string_view url, std::string_view dizhi) {
     const std::string rest = withoutWord(url, kShortcutScheme);
     const std::size_t separator = rest.find(kShortcutSeparator);
     if (separator == std::string::npos) return std::nullopt;
     const std::string_view afterTitle = std::string_view(rest).substr(separator + kShortcutSeparator.size());
     const std::string_view path = afterTitle.substr(0, afterTitle.find(kShortcutSeparator));
-    return ShortcutRequest{rest.substr(0, separator), std::string(dizhi) + std::string(path)};
-}
-
-std::string ShortcutFileName(std::string_view title) {
-    constexpr std::string_view kUnfit = "\\/:*?\"<>|";
-    std::string name(title);
-    for (char& c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || kUnfit.find(c) != std::string_view::npos) c = '_';
-    return name;
+    return startup::ShortcutArgument{rest.substr(0, separator), std::string(dizhi) + std::string(path)};
 }
 
 std::string PlayerArguments(std::string_view url, PlayerArgumentFields& kept) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/browser.h"
+#include "startup/arguments.h"
 
 #include <array>
 #include <optional>
@@ -25,20 +26,10 @@ std::string PlaySchemeOf(std::string_view url);
 // base URL), which keeps its own letter case.
 std::string MapPlayUrl(std::string_view url, std::string_view dizhi);
 
-// A "dddisk://" command: the page a desktop shortcut reopens.
-struct ShortcutRequest {
-    std::string title;    // names the shortcut and heads its argument
-    std::string pageUrl;  // `dizhi` + the page's path
-    friend bool operator==(const ShortcutRequest&, const ShortcutRequest&) = default;
-};
-
-// Reads title + "@@@" + path (+ "@@@" + anything) from a "dddisk://" URL;
-// nothing when there is no "@@@", since then there is no page to reopen.
-std::optional<ShortcutRequest> ParseShortcutUrl(std::string_view url, std::string_view dizhi);
-
-// The shortcut's file name for a title: characters a file name cannot hold
-// become "_", so page text never leads the file out of the desktop folder.
-std::string ShortcutFileName(std::string_view title);
+// Reads a "dddisk://" command, title + "@@@" + path (+ "@@@" + anything): the
+// desktop shortcut it asks for reopens `dizhi` + path under the title.
+// Nothing when there is no "@@@", since then there is no page to reopen.
+std::optional<startup::ShortcutArgument> ParseShortcutUrl(std::string_view url, std::string_view dizhi);
 
 // The three fields of the player program's argument that a new-window request
 // of `W2` fills; a request that lacks a field keeps the previous request's.
