@@ -1,7 +1,7 @@
 #include "mainwindow/playlist_file.h"
 
 #include "controls/sim_window.h"
-#include "support/app_fixture.h"
+#include "support/temp_application_directory.h"
 
 #include <gtest/gtest.h>
 
