@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,11 +48,12 @@ std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
 }
 
 // Valid UTF-8 that XML can carry: broken bytes become U+FFFD, control
-// characters other than tab and line ends are dropped. Clean runs, nearly
-// every text, are copied whole.
-std::string xmlText(std::string_view text) {
-    std::string out;
-    std::size_t clean = 0;  // text[clean, i) is fit and not yet copied
+// characters other than tab and line ends are dropped. Nearly every text is
+// fit as it stands and comes back uncopied; any other is mended into `mended`.
+std::string_view xmlText(std::string_view text, std::string& mended) {
+    mended.clear();
+    bool changed = false;
+    std::size_t fit = 0;  // text[fit, i) is fit and not yet copied
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 0x20 && byte < 0x80) {
@@ -64,12 +66,14 @@ std::string xmlText(std::string_view text) {
             i += length;
             continue;
         }
-        out.append(text, clean, i - clean);
-        if (length == 0 || code >= 0x20) out += kReplacement;  // broken bytes, surrogates, U+FFFE, U+FFFF
+        mended.append(text, fit, i - fit);
+        if (length == 0 || code >= 0x20) mended += kReplacement;  // broken bytes, surrogates, U+FFFE, U+FFFF
         i += length == 0 ? 1 : length;
-        clean = i;
+        fit = i;
+        changed = true;
     }
-    return out.append(text, clean);
+    if (!changed) return text;
+    return mended.append(text, fit);
 }
 
 // A parse that stopped inside an attribute value leaves that value cut short
@@ -80,18 +84,11 @@ void dropUnfinishedAttribute(pugi::xml_document& document) {
     last.remove_attribute(last.last_attribute());
 }
 
-class StringWriter final : public pugi::xml_writer {
-public:
-    void write(const void* data, std::size_t size) override { text.append(static_cast<const char*>(data), size); }
-    std::string text;
-};
-
-// The single line the platform's XML object writes: no declaration, no
-// indentation, no byte-order mark; '"', '&' and '<' as entities, '>' as is.
-std::string playListXml(const controls::SFPlayList& list) {
-    pugi::xml_document document;
-    const auto set = [](pugi::xml_attribute attribute, std::string_view value) {
-        const std::string text = xmlText(value);
+// Fills `document` with the list as the platform's XML object builds it.
+void buildPlayList(pugi::xml_document& document, const controls::SFPlayList& list) {
+    std::string mended;
+    const auto set = [&](pugi::xml_attribute attribute, const std::string& value) {
+        const std::string_view text = xmlText(value, mended);
         attribute.set_value(text.data(), text.size());
     };
     pugi::xml_node playlist = document.append_child("playlist");
@@ -104,9 +101,6 @@ std::string playListXml(const controls::SFPlayList& list) {
             set(li.append_attribute("URL"), list.ItemURL(group, entry));
         }
     }
-    StringWriter writer;
-    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    return std::move(writer.text);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -119,11 +113,26 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The document's text straight into a file, in the library's chunks.
+class FileWriter final : public pugi::xml_writer {
+public:
+    explicit FileWriter(int fd) : fd_(fd) {}
+    void write(const void* data, std::size_t size) override {
+        ok_ = ok_ && writeAll(fd_, {static_cast<const char*>(data), size});
+    }
+    bool ok() const { return ok_; }
+
+private:
+    int fd_;
+    bool ok_ = true;
+};
+
 // Replaces `target` so that a crash or a full disk at any moment leaves either
 // the old file or the new one, never a mix: a temporary file beside it is
 // written, flushed, renamed over it, and the folder's entry flushed. POSIX
 // calls, since the standard library cannot flush a file to disk.
-bool replaceFile(const std::filesystem::path& target, std::string_view bytes) {
+// `write` fills the open temporary file and says whether it could.
+bool replaceFile(const std::filesystem::path& target, const std::function<bool(int fd)>& write) {
     // A rename would replace a read-only file, which the platform's XML object
     // refuses to overwrite.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
@@ -136,7 +145,7 @@ bool replaceFile(const std::filesystem::path& target, std::string_view bytes) {
     if (fd < 0) return false;
     struct stat existing {};
     const bool written = (::stat(target.c_str(), &existing) != 0 || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
-                         writeAll(fd, bytes) && ::fsync(fd) == 0;
+                         write(fd) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
@@ -159,23 +168,33 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
     if (!std::filesystem::is_regular_file(path, error)) return;
     pugi::xml_document document;
     if (document.load_file(path.c_str()).status == pugi::status_bad_attribute) dropUnfinishedAttribute(document);
+    std::string mended;
+    const auto text = [&](const pugi::xml_attribute attribute) { return std::string(xmlText(attribute.value(), mended)); };
     for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
         const pugi::xml_attribute groupName = ul.child("Class").attribute("Name");
         if (!groupName) continue;
-        list.AddNode(xmlText(groupName.value()));
+        list.AddNode(text(groupName));
         // The group just added, not the element's position: a skipped element
         // before it would send its entries to another group.
         const int group = list.NodesCount() - 1;
         for (const pugi::xml_node li : ul.children("li")) {
             const pugi::xml_attribute name = li.attribute("Name");
             const pugi::xml_attribute url = li.attribute("URL");
-            if (name && url) list.AddItem(group, xmlText(name.value()), xmlText(url.value()));
+            if (name && url) list.AddItem(group, text(name), text(url));
         }
     }
 }
 
 bool SavePlayList(const controls::SFPlayList& list, const std::filesystem::path& path) {
-    return replaceFile(path, playListXml(list));
+    pugi::xml_document document;
+    buildPlayList(document, list);
+    return replaceFile(path, [&](int fd) {
+        // The single line the platform's XML object writes: no declaration, no
+        // indentation, no byte-order mark; '"', '&' and '<' as entities, '>' as is.
+        FileWriter writer(fd);
+        document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+        return writer.ok();
+    });
 }
 
 }  // namespace fluvane::mainwindow
