@@ -1,25 +1,25 @@
 #include "mainwindow/command_url.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace fluvane::mainwindow {
 
-namespace {
-std::string lowerAscii(std::string_view text) {
+std::string LowerAscii(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c); });
     return out;
 }
+
+namespace {
 
 // The origin of an absolute http(s) URL as browsers write it
 // ("http://host:port", the default port left out); empty for anything else.
 std::string originOf(std::string_view url) {
     const std::size_t separator = url.find("://");
     if (separator == std::string_view::npos) return {};
-    const std::string scheme = lowerAscii(url.substr(0, separator));
+    const std::string scheme = LowerAscii(url.substr(0, separator));
     const std::string_view defaultPort = scheme == "http" ? "80" : scheme == "https" ? "443" : "";
     if (defaultPort.empty()) return {};
     std::string_view authority = url.substr(separator + 3);
@@ -34,14 +34,14 @@ std::string originOf(std::string_view url) {
         port = authority.substr(colon + 1);
     }
     if (host.empty()) return {};
-    std::string origin = scheme + "://" + lowerAscii(host);
+    std::string origin = scheme + "://" + LowerAscii(host);
     if (!port.empty() && port != defaultPort) origin += ":" + std::string(port);
     return origin;
 }
 }  // namespace
 
 bool IsCommandUrl(std::string_view url, std::string_view schemeText) {
-    return lowerAscii(url).find(lowerAscii(schemeText)) != std::string::npos;
+    return LowerAscii(url).find(LowerAscii(schemeText)) != std::string::npos;
 }
 
 bool IsTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl) {

@@ -3,6 +3,7 @@
 #include "platform/browser.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace fluvane::mainwindow {
@@ -11,6 +12,9 @@ namespace fluvane::mainwindow {
 inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
     "flvplay",  "tudouplay", "qiyiplay", "youkuplay", "dddisk",  "gbook",
     "colse",    "close",     "appplay",  "appopen",   "appclose"};
+
+// ASCII letters lowered, every other byte kept: UTF-8 text stays intact.
+std::string LowerAscii(std::string_view text);
 
 // True when the lower-cased URL contains the lower-cased scheme text anywhere:
 // pages put commands after a prefix of their own, so a prefix test would miss them.

@@ -1,0 +1,200 @@
+#include "mainwindow/playlist_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <pugixml.hpp>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace fluvane::mainwindow {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// Characters XML 1.0 can carry: a file with any other fails to load whole in
+// the platform's XML object and in every conforming parser.
+bool xmlCharacter(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The length of the strict UTF-8 sequence at `at` and its code point; 0 when
+// the bytes there are not one.
+std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    const std::size_t length = lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        if ((byte & 0xC0) != 0x80) return 0;
+        code = code << 6 | (byte & 0x3F);
+    }
+    const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    return code < smallest ? 0 : length;
+}
+
+// Valid UTF-8 that XML can carry: broken bytes become U+FFFD, control
+// characters other than tab and line ends are dropped. Nearly every text is
+// fit as it stands and comes back uncopied; any other is mended into `mended`.
+std::string_view xmlText(std::string_view text, std::string& mended) {
+    mended.clear();
+    bool changed = false;
+    std::size_t fit = 0;  // text[fit, i) is fit and not yet copied
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t code = 0;
+        const std::size_t length = decodeUtf8(text, i, code);
+        if (length != 0 && xmlCharacter(code)) {
+            i += length;
+            continue;
+        }
+        mended.append(text, fit, i - fit);
+        if (length == 0 || code >= 0x20) mended += kReplacement;  // broken bytes, surrogates, U+FFFE, U+FFFF
+        i += length == 0 ? 1 : length;
+        fit = i;
+        changed = true;
+    }
+    if (!changed) return text;
+    return mended.append(text, fit);
+}
+
+// A parse that stopped inside an attribute value leaves that value cut short
+// on the element it was reading, the last one in document order.
+void dropUnfinishedAttribute(pugi::xml_document& document) {
+    pugi::xml_node last = document;
+    while (last.last_child()) last = last.last_child();
+    last.remove_attribute(last.last_attribute());
+}
+
+// Fills `document` with the list as the platform's XML object builds it.
+void buildPlayList(pugi::xml_document& document, const controls::SFPlayList& list) {
+    std::string mended;
+    const auto set = [&](pugi::xml_attribute attribute, const std::string& value) {
+        const std::string_view text = xmlText(value, mended);
+        attribute.set_value(text.data(), text.size());
+    };
+    pugi::xml_node playlist = document.append_child("playlist");
+    for (int group = 0; group < list.NodesCount(); ++group) {
+        pugi::xml_node ul = playlist.append_child("ul");
+        set(ul.append_child("Class").append_attribute("Name"), list.NodeText(group));
+        for (int entry = 0; entry < list.ItemsCount(group); ++entry) {
+            pugi::xml_node li = ul.append_child("li");
+            set(li.append_attribute("Name"), list.ItemName(group, entry));
+            set(li.append_attribute("URL"), list.ItemURL(group, entry));
+        }
+    }
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The document's text straight into a file, in the library's chunks.
+class FileWriter final : public pugi::xml_writer {
+public:
+    explicit FileWriter(int fd) : fd_(fd) {}
+    void write(const void* data, std::size_t size) override {
+        ok_ = ok_ && writeAll(fd_, {static_cast<const char*>(data), size});
+    }
+    bool ok() const { return ok_; }
+
+private:
+    int fd_;
+    bool ok_ = true;
+};
+
+// Replaces `target` so that a crash or a full disk at any moment leaves either
+// the old file or the new one, never a mix: a temporary file beside it is
+// written, flushed, renamed over it, and the folder's entry flushed. POSIX
+// calls, since the standard library cannot flush a file to disk.
+// `write` fills the open temporary file and says whether it could.
+bool replaceFile(const std::filesystem::path& target, const std::function<bool(int fd)>& write) {
+    // A rename would replace a read-only file, which the platform's XML object
+    // refuses to overwrite.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const std::filesystem::path temporary =
+        folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+                  std::to_string(counter++) + ".tmp");
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat existing {};
+    const bool written = (::stat(target.c_str(), &existing) != 0 || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
+                         write(fd) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // The new content is in place once renamed; flushing the folder only makes
+    // the rename survive a power loss, so its failure is not a failed save.
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return true;
+}
+
+}  // namespace
+
+void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path) {
+    // A folder would be read as a file of absurd size, a pipe would block.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return;
+    pugi::xml_document document;
+    if (document.load_file(path.c_str()).status == pugi::status_bad_attribute) dropUnfinishedAttribute(document);
+    std::string mended;
+    const auto text = [&](const pugi::xml_attribute attribute) { return std::string(xmlText(attribute.value(), mended)); };
+    for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
+        const pugi::xml_attribute groupName = ul.child("Class").attribute("Name");
+        if (!groupName) continue;
+        list.AddNode(text(groupName));
+        // The group just added, not the element's position: a skipped element
+        // before it would send its entries to another group.
+        const int group = list.NodesCount() - 1;
+        for (const pugi::xml_node li : ul.children("li")) {
+            const pugi::xml_attribute name = li.attribute("Name");
+            const pugi::xml_attribute url = li.attribute("URL");
+            if (name && url) list.AddItem(group, text(name), text(url));
+        }
+    }
+}
+
+bool SavePlayList(const controls::SFPlayList& list, const std::filesystem::path& path) {
+    pugi::xml_document document;
+    buildPlayList(document, list);
+    return replaceFile(path, [&](int fd) {
+        // The single line the platform's XML object writes: no declaration, no
+        // indentation, no byte-order mark; '"', '&' and '<' as entities, '>' as is.
+        FileWriter writer(fd);
+        document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+        return writer.ok();
+    });
+}
+
+}  // namespace fluvane::mainwindow

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls/sf_play_list.h"
+
+#include <filesystem>
+
+namespace fluvane::mainwindow {
+
+// The playlist between runs, `zelskin\zelplaylist.xml`: one line of UTF-8 XML,
+// "playlist" holding one "ul" per group, each a "Class" with the group's
+// "Name" and then one "li" per entry with "Name" and "URL".
+
+// Appends the file's groups to `list`. A missing or unreadable file adds
+// nothing; from a damaged or foreign file it takes every group that has a
+// name and every entry that has both a name and a URL, each entry into the
+// group read just before it, and skips the rest. Texts come out as valid
+// UTF-8 without the control characters XML cannot carry.
+void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path);
+
+// Writes the whole list to a temporary file beside `path`, flushes it to disk
+// and moves it over `path`. False when it could not: `path` is then as it was.
+// Cheap enough to call a second after every change.
+bool SavePlayList(const controls::SFPlayList& list, const std::filesystem::path& path);
+
+}  // namespace fluvane::mainwindow
