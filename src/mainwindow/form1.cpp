@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/playlist_file.h"
 #include "mainwindow/twips.h"
 #include "startup/config_files.h"
 
@@ -63,6 +64,8 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
     connectPainting();
     connectMouse();
     connectPanes();
+    connectCommands();
+    connectPlaylist();
 
     // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
@@ -77,7 +80,11 @@ void Form1::Form_Load() {
 
     tray.ShowTrayIcon(form_->caption());
 
+    W2->browserEvents.newWindow = [this](const std::string& url, bool& processed) { W2_NewWindow(url, processed); };
+
     if (!LoadSkin()) return;
+
+    LoadPlayList(*SFPlayList1, playlistFile());
 
     ListWeb->setSilent(true);
     const std::string loadingPage = fileUrl(appDir / "zelskin" / "html" / "Loading.html");

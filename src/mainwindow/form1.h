@@ -2,6 +2,7 @@
 
 #include "mainwindow/edge_resize.h"
 #include "mainwindow/form1_design.h"
+#include "mainwindow/page_commands.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "winsvc/borderless_maximise.h"
@@ -10,6 +11,7 @@
 #include "winsvc/tray_balloon.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -34,6 +36,9 @@ public:
     void appopen();      // the library view
     void 广告倒计时();   // the buffering countdown and the list advertisement
     void listcose();     // closes the list advertisement until zai brings it back
+    // Writes the whole playlist to `path`; false when it could not, and the
+    // file is then as it was.
+    bool SavePlayList(const std::filesystem::path& path);
 
     // Loading (form1.cpp, form1_skin.cpp).
     void Form_Load();
@@ -76,6 +81,14 @@ public:
     void Picture5_MouseMove();
     void Image2_Click();
     void Label1_Click();
+
+    // Page commands (form1_commands.cpp).
+    void ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
+    void W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
+    void W2_NewWindow(const std::string& url, bool& processed);
+
+    // The playlist (form1_playlist.cpp).
+    void SFPlayList1_MouseDown();
 
     // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
     void T4_Timer();
@@ -120,12 +133,19 @@ private:
 
     bool startBuffering();  // false: no countdown runs
     void ShowListAd();
+    bool play(const std::string& url, bool withListAd);
+    void MakeDesktopShortcut(const std::string& url);
+    void AddEpisodeGroup(const std::string& url);
+    std::filesystem::path playlistFile() const;
+    void playlistChanged();  // saves about a second later
 
     // Each concern hooks its own handlers to the controls.
     void connectLayout();
     void connectPainting();
     void connectMouse();
     void connectPanes();
+    void connectCommands();
+    void connectPlaylist();
 
     bool LoadSkin();  // false: start-up must end
     bool minimised() const;
@@ -143,6 +163,8 @@ private:
     std::int32_t bufferingCountdown_ = 0;  // seconds left on the overlay
     std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
     bool listAdReturned_ = false;          // zai has brought it back once
+    PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
+    std::unique_ptr<platform::Timer> playlistSave_;  // the save a second after a change
 };
 
 }  // namespace fluvane::mainwindow

@@ -25,8 +25,10 @@ protected:
         const auto on = [](const std::unique_ptr<platform::Timer>& timer) { return timer->enabled() ? "1" : "0"; };
         const auto& icon = platform::sim::as<platform::sim::SimForm>(form.form()).icon();
         return "tray=" + std::to_string(sim.ui().notifyIconCalls().size()) +
+               " newWindow=" + (form.W2->browserEvents.newWindow ? "1" : "0") +
                " icon=" + (icon ? std::to_string(static_cast<int>(platform::sim::originOf(*icon).kind)) : "none") +
                " skin=" + (form.tv->picture() ? "1" : "0") + " T4=" + on(form.T4) +
+               " groups=" + std::to_string(form.SFPlayList1->NodesCount()) +
                " silent=" + (form.ListWeb->silent() ? "1" : "0") + " pages=" + pages(*form.ListWeb) + "/" +
                pages(*form.W2) + " dizhi=" + form.dizhi + " caption=" + form.form().caption() +
                " T6=" + on(form.T6) + " library=" + (form.Picture1->visible() ? "1" : "0") +
@@ -51,6 +53,7 @@ protected:
 // earlier than the rotation armed after it.
 TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     serveGbk("/zel/link.txt", "通知###http://portal.test/n", 700);
+    writeBytes(appDir() / "zelskin" / "zelplaylist.xml", "<playlist><ul><Class Name=\"甲\"/></ul></playlist>");
     Form1 form(platform, windows);
     std::vector<std::string> seen;
     for (platform::BrowserPane* pane : {form.ListWeb, form.W2})
@@ -60,7 +63,7 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     form.Form_Load();
 
     // Icon kinds: 1 stored with the program, 3 from an icon file.
-    const std::string skinned = "tray=1 icon=3 skin=1 T4=1 silent=1 ";
+    const std::string skinned = "tray=1 newWindow=1 icon=3 skin=1 T4=1 groups=1 silent=1 ";
     EXPECT_EQ(seen, (Calls{skinned + "pages=1/0 dizhi= caption= T6=0 library=1 label=正在检测新版本 downloads=0 "
                                      "gun=0 bounded=0",
                            skinned + "pages=1/1 dizhi= caption= T6=0 library=1 label=正在检测新版本 downloads=0 "

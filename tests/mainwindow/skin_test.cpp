@@ -50,6 +50,7 @@ struct Broken {
 };
 
 TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
+    testsupport::writeBytes(appDir() / "zelskin" / "zelplaylist.xml", "<playlist><ul><Class Name=\"甲\"/></ul></playlist>");
     for (const Broken broken :
          {Broken{"skin/Close.jpg", true, 1}, Broken{"skin/tv.jpg", false, 15}, Broken{"icon.ico", true, 16}}) {
         const std::filesystem::path brokenFile = appDir() / "zelskin" / broken.file;
@@ -72,6 +73,8 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
         for (std::size_t step = 0; step < loaded.size(); ++step)
             EXPECT_EQ(static_cast<bool>(loaded[step].first), step < broken.loading) << broken.file << " " << step;
         EXPECT_FALSE(window.T4->enabled());
+        EXPECT_TRUE(window.W2->browserEvents.newWindow) << "connected before the skin";
+        EXPECT_EQ(window.SFPlayList1->NodesCount(), 0) << "nothing after the skin runs";
         EXPECT_TRUE(platform::sim::as<platform::sim::SimBrowser>(*window.ListWeb).navigations().empty())
             << "nothing after the skin runs";
         std::filesystem::remove_all(brokenFile);

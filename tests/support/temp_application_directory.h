@@ -11,7 +11,8 @@
 namespace fluvane::testsupport {
 
 // A temporary application directory with a zelskin folder; HOME and the XDG
-// folders point inside it so nothing reaches the real home folder.
+// folders, the desktop among them (not created), point inside it so nothing
+// reaches the real home folder.
 class TempApplicationDirectory {
 public:
     TempApplicationDirectory() {
@@ -23,6 +24,7 @@ public:
         ::setenv("XDG_CONFIG_HOME", (root_ / "home" / ".config").c_str(), 1);
         ::setenv("XDG_DATA_HOME", (root_ / "home" / ".local").c_str(), 1);
         ::setenv("XDG_RUNTIME_DIR", (root_ / "home").c_str(), 1);
+        ::setenv("XDG_DESKTOP_DIR", desktop().c_str(), 1);
     }
     ~TempApplicationDirectory() {
         std::error_code error;
@@ -33,6 +35,8 @@ public:
     TempApplicationDirectory& operator=(const TempApplicationDirectory&) = delete;
 
     std::filesystem::path app() const { return root_ / "app"; }
+    std::filesystem::path root() const { return root_; }
+    std::filesystem::path desktop() const { return root_ / "home" / "Desktop"; }
 
 private:
     std::filesystem::path root_;

@@ -1,0 +1,129 @@
+#include "mainwindow/form1.h"
+
+#include "mainwindow/command_url.h"
+#include "mainwindow/page_commands.h"
+#include "startup/arguments.h"
+#include "startup/process_utils.h"
+#include "startup/web_url.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace fluvane::mainwindow {
+
+namespace {
+
+constexpr const char* kShortcutMade = "放入桌面成功，下次从桌面打开即可观看";
+constexpr const char* kShortcutFailed = "放入桌面失败，无法在桌面上创建快捷方式";
+constexpr const char* kPlayerAppFailed = "播放程序无法启动，请重新安装本软件";
+
+bool blank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
+}
+
+}  // namespace
+
+void Form1::connectCommands() {
+    // No pane ever shows a script-error dialog.
+    for (platform::BrowserPane* pane : {ListWeb, W2, W3, qvod, tj})
+        pane->browserEvents.downloadBegin = [pane] { pane->setSilent(true); };
+    ListWeb->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                                    bool& cancel) { ListWeb_BeforeNavigate2(url, source, cancel); };
+    W3->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                               bool& cancel) { W3_BeforeNavigate2(url, source, cancel); };
+}
+
+// Only the portal's own pages command the client, never a frame of another
+// site inside them (an advertisement). The checks follow one another rather
+// than exclude each other: a URL holding several commands runs each of them.
+void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source,
+                                    bool& cancel) {
+    if (!IsTrustedCommandSource(source, dizhi)) return;
+    if (IsCommandUrl(url, "dddisk://")) {
+        cancel = true;
+        MakeDesktopShortcut(url);
+    }
+    if (IsCommandUrl(url, "gbook://")) {
+        cancel = true;
+        windows_.ShowFeedback();
+    }
+    if (IsPlayUrl(url)) {
+        cancel = true;
+        if (play(MapPlayUrl(url, dizhi), true)) SwitchView(View::Player);
+    }
+    AddEpisodeGroup(url);
+}
+
+// The player page closes itself.
+void Form1::W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
+    if (!IsTrustedCommandSource(source, dizhi) || !IsCommandUrl(url, "colse://")) return;
+    cancel = true;
+    startup::KillExternalPlayers(platform_.processes);
+    W3->setVisible(false);
+    bj->setVisible(true);
+    ListWeb->refresh();
+}
+
+// No window ever opens from W2: its new windows are titles for the player
+// program, which a second request ends instead of starting again.
+void Form1::W2_NewWindow(const std::string& url, bool& processed) {
+    processed = true;
+    const std::string arguments = PlayerArguments(url, playerFields_);
+    if (startup::IsProcessRunning(platform_.processes, startup::kPlayerApp)) {
+        startup::KillPlayerApp(platform_.processes);
+        return;
+    }
+    const std::filesystem::path program = platform_.application.directory() / "app" / "fluvaneapp";
+    if (!platform_.processes.start(program, {arguments}, platform::WindowStyle::NormalFocus))
+        windows_.ShowTip(kPlayerAppFailed);
+}
+
+// Stops the external players, then plays `url` in the player pane, after the
+// buffering countdown when it is on. Only web pages play: false for others.
+bool Form1::play(const std::string& url, bool withListAd) {
+    if (!startup::IsWebUrl(url)) return false;
+    startup::KillExternalPlayers(platform_.processes);
+    bj->setVisible(false);
+    if (withListAd)
+        广告倒计时();
+    else
+        startBuffering();
+    W3->navigate(url);
+    W3->setVisible(true);
+    return true;
+}
+
+// "dddisk://" title "@@@" path: a desktop shortcut that starts the client on
+// `dizhi` + path. The platform names the file safely whatever the title.
+void Form1::MakeDesktopShortcut(const std::string& url) {
+    auto request = ParseShortcutUrl(url, dizhi);
+    if (request && blank(request->title)) {
+        const auto page = ListWeb->document();
+        request->title = page && !blank(page->title) ? page->title : form_->caption();
+    }
+    const std::filesystem::path appDir = platform_.application.directory();
+    const bool made =
+        request &&
+        platform_.shell.createShortcut(
+            {request->title, platform_.application.executable(),
+             {startup::EncodeArguments(platform_.codePage,
+                                       startup::ComposeShortcutArgument(request->title, request->pageUrl))},
+             form_->caption(), appDir / "zelskin" / "icon.ico"});
+    windows_.ShowTip(made ? kShortcutMade : kShortcutFailed);
+}
+
+// A play link followed on a page adds the page's episodes as a new group,
+// once per page title. Episodes that are no web pages are left out.
+void Form1::AddEpisodeGroup(const std::string& url) {
+    const auto page = ListWeb->document();
+    if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(page->title)) return;
+    const auto group = CollectEpisodes(*page, url, dizhi);
+    if (!group) return;
+    SFPlayList1->AddNode(group->name);
+    const int node = SFPlayList1->NodesCount() - 1;
+    for (const Episode& episode : group->episodes)
+        if (startup::IsWebUrl(episode.url)) SFPlayList1->AddItem(node, episode.name, episode.url);
+    playlistChanged();
+}
+
+}  // namespace fluvane::mainwindow

@@ -1,0 +1,97 @@
+#include "form1_fixture.h"
+
+namespace fluvane::mainwindow {
+namespace {
+
+using Calls = std::vector<std::string>;
+using platform::sim::as;
+using platform::sim::SimBrowser;
+
+constexpr const char* kThreeGroups =
+    "<playlist><ul><Class Name=\"甲\"/><li Name=\"1\" URL=\"http://portal.test/a/1.html\"/></ul>"
+    "<ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
+    "<li Name=\"2\" URL=\"http://portal.test/b/2.html\"/></ul>"
+    "<ul><Class Name=\"丙\"/><li Name=\"1\" URL=\"http://portal.test/c/1.html\"/>"
+    "<li Name=\"2\" URL=\"http://portal.test/c/2.html\"/><li Name=\"3\" URL=\"http://portal.test/c/3.html\"/></ul>"
+    "</playlist>";
+
+class Form1PlaylistTest : public Form1Fixture {
+protected:
+    std::filesystem::path playlistFile() const { return appDir() / "zelskin" / "zelplaylist.xml"; }
+    std::string saved() const { return testsupport::readBytes(playlistFile()); }
+    // A press on the first entry row of the open group, the only one open.
+    void clickFirstEntryOfOpenGroup(int openGroup) {
+        const int y = (openGroup + 1) * controls::SFPlayList::kRowHeight + 5;
+        ASSERT_TRUE(sim.ui().press(*form->SFPlayList1Window, {40, y}));
+        ASSERT_TRUE(sim.ui().release(*form->SFPlayList1Window, {40, y}));
+    }
+};
+
+// Each group added opens and closes the one before, so the file's last group is the open one.
+TEST_F(Form1PlaylistTest, TheFileLoadsWithItsLastGroupOpen) {
+    testsupport::writeBytes(playlistFile(), kThreeGroups);
+    Form1& f = load();
+    ASSERT_EQ(f.SFPlayList1->NodesCount(), 3);
+    EXPECT_EQ(f.SFPlayList1->NodeText(2), "丙");
+    EXPECT_EQ(f.SFPlayList1->ExpandedItemsHeight(), 3 * controls::SFPlayList::kRowHeight);
+}
+
+// An entry plays at once, after the countdown when it is on, but without the
+// list advertisement; the pointer left by the window's edge goes.
+TEST_F(Form1PlaylistTest, PressingAnEntryPlaysIt) {
+    testsupport::writeBytes(playlistFile(), kThreeGroups);
+    for (const char* huangchong : {"1", "0"}) {
+        Form1& f = load();
+        f.listcose();
+        f.huangchong = huangchong;
+        f.form().setCursor(platform::Cursor::SizeWE);
+        clickFirstEntryOfOpenGroup(2);
+        EXPECT_EQ(as<SimBrowser>(*f.W3).navigations(), Calls{"http://portal.test/c/1.html"});
+        EXPECT_TRUE(f.W3->visible());
+        EXPECT_FALSE(f.bj->visible());
+        EXPECT_EQ(f.vip->visible(), std::string(huangchong) == "1");
+        EXPECT_FALSE(f.listad1->UserControl.visible());
+        EXPECT_EQ(sim.processes().terminations().back(), "orvelbaidu.exe");
+        EXPECT_EQ(window().cursor(), platform::Cursor::Default);
+    }
+}
+
+// Changes in a burst are written once, a second after the last; a process
+// that ends without quitting keeps them.
+TEST_F(Form1PlaylistTest, AChangeIsSavedASecondLater) {
+    testsupport::writeBytes(playlistFile(), kThreeGroups);
+    Form1& f = load();
+    // A release in the delete band at the right end of the first group's row.
+    ASSERT_TRUE(sim.ui().release(*f.SFPlayList1Window, {240, 10}));
+    ASSERT_EQ(f.SFPlayList1->NodesCount(), 2);
+    sim.advance(600);
+    sim.ui().setDocumentForUrl("http://portal.test/tcab/show/9.html",
+                               {"丁", {{"flvplay:///tcab/play/9.html", "第1集"}}});
+    f.ListWeb->navigate("http://portal.test/tcab/show/9.html");
+    as<SimBrowser>(*f.ListWeb).raiseBeforeNavigate("flvplay:///tcab/play/9.html");
+    sim.advance(999);
+    EXPECT_EQ(saved(), kThreeGroups);
+    sim.advance(1);
+    EXPECT_EQ(saved(),
+              "<playlist><ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
+              "<li Name=\"2\" URL=\"http://portal.test/b/2.html\"/></ul>"
+              "<ul><Class Name=\"丙\"/><li Name=\"1\" URL=\"http://portal.test/c/1.html\"/>"
+              "<li Name=\"2\" URL=\"http://portal.test/c/2.html\"/><li Name=\"3\" URL=\"http://portal.test/c/3.html\"/></ul>"
+              "<ul><Class Name=\"丁\"/><li Name=\"第1集\" URL=\"http://portal.test/tcab/play/9.html\"/></ul></playlist>");
+
+    ASSERT_TRUE(sim.ui().click(*f.Picture7, {5, 5}));
+    sim.advance(1000);
+    EXPECT_EQ(saved(), "<playlist/>");
+}
+
+// What the quitting paths call.
+TEST_F(Form1PlaylistTest, SavePlayListWritesTheListAndSaysWhetherItCould) {
+    Form1& f = load();
+    f.SFPlayList1->AddNode("电影");
+    EXPECT_TRUE(f.SavePlayList(playlistFile()));
+    EXPECT_EQ(saved(), "<playlist><ul><Class Name=\"电影\"/></ul></playlist>");
+    EXPECT_FALSE(f.SavePlayList(appDir() / "missing" / "zelplaylist.xml"));
+}
+
+}  // namespace
+}  // namespace fluvane::mainwindow
