@@ -74,6 +74,21 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
     bj = &Picture2->addSurface();
     bj->setBackColor(kBackground);  // the backdrop picture fades into it
     bjimg = &bj->addImage();
+    // The player page loads under the buffering overlay, which in turn lies
+    // under the panel and the bottom bar it reaches into.
+    W3 = &Picture2->addBrowser();
+    W3->setVisible(false);
+    vip = &Picture2->addSurface();
+    vip->setVisible(false);
+    qvod = &vip->addBrowser();
+    vip3 = &vip->addSurface();  // the countdown shows over the page
+    vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
+    vip3->setBackColor(kCountdownStrip);
+    Label5 = &addLabel(*vip3, Rect::fromSize(0, 4, 60, 12));  // ends where tip begins
+    Label5->setCaption("缓冲倒计时：");
+    Label5->setForeColor(kGrey);
+    tip = &addLabel(*vip3, Rect::fromSize(0, 4, 40, 12));
+    tip->setForeColor(kYellow);
     Picture6 = &Picture2->addSurface();
     Picture6->setBackColor(kPlaylistPanel);
     Image15 = &addStored(Picture6->addImage(), ui, kPanelHeader);
@@ -87,17 +102,6 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
     listad1 = std::make_unique<listad>(*Picture6, portalUrl);
     listad1->UserControl.setBackColor(kPlaylistPanel);
     listad1->UserControl.setGeometry(Rect::fromSize(30, 412, 185, 177));
-    vip = &Picture2->addSurface();
-    vip->setVisible(false);
-    vip3 = &vip->addSurface();
-    vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
-    vip3->setBackColor(kCountdownStrip);
-    Label5 = &addLabel(*vip3, Rect::fromSize(0, 4, 60, 12));  // ends where tip begins
-    Label5->setCaption("缓冲倒计时：");
-    Label5->setForeColor(kGrey);
-    tip = &addLabel(*vip3, Rect::fromSize(0, 4, 40, 12));
-    tip->setForeColor(kYellow);
-    qvod = &vip->addBrowser();
     Picture5 = &Picture2->addSurface();
     Image14 = &Picture5->addImage();
     Picture9 = &Picture5->addSurface();
@@ -117,8 +121,6 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
     Picture4->setCursor(platform::Cursor::Hand);
     Image12 = &addStored(addHolder(*Picture4), ui, kHandleShownCells);
     Image13 = &addStored(addHolder(*Picture4), ui, kHandleHiddenCells);
-    W3 = &Picture2->addBrowser();
-    W3->setVisible(false);
 
     tj = &w.addBrowser();
     tj->setVisible(false);

@@ -60,8 +60,11 @@ TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
     const auto& frame = platform::sim::as<platform::sim::SimLine>(*f.Line4);
     EXPECT_EQ(frame.from(), (platform::Point{1, 659}));
     EXPECT_EQ(frame.to(), (platform::Point{979, 659}));
-    EXPECT_GT(platform::sim::as<platform::sim::SimSurface>(*f.Picture1).zOrder(),
-              platform::sim::as<platform::sim::SimSurface>(*f.Picture2).zOrder());
+    const auto z = [](platform::Control& control) { return dynamic_cast<platform::sim::SimNode&>(control).zOrder(); };
+    EXPECT_GT(z(*f.Picture1), z(*f.Picture2));
+    EXPECT_LT(z(*f.W3), z(*f.vip)) << "the player page loads under the buffering overlay";
+    EXPECT_LT(z(*f.vip), z(*f.Picture6)) << "the overlay reaches under the playlist panel";
+    EXPECT_LT(z(*f.qvod), z(*f.vip3)) << "the countdown shows over the buffering page";
 }
 
 TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
