@@ -8,6 +8,8 @@
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/posix/posix_shell.h"
+#include "platform/posix/xdg_dirs.h"
+#include "platform/qt/qt_instance_channel.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_web_context.h"
 #include "client/client.h"
@@ -58,14 +60,15 @@ int main(int argc, char** argv) {
     platform::posix::PosixProcesses processes;
     platform::posix::PosixShell shell;
     platform::posix::PosixApplication application(argc, argv);
+    platform::qt::QtInstanceChannel instanceChannel(platform::posix::xdg::runtimeFolder(), "fluvane.socket");
     platform::qt::QtUi ui(schemes, application.directory(), shell);
 
     const std::string portalUrl = setting("FLUVANE_PORTAL_URL", FLUVANE_PORTAL_URL);
     std::string checkUrl = setting("FLUVANE_CHECK_URL", FLUVANE_CHECK_URL);
     if (checkUrl.empty()) checkUrl = portalUrl;
 
-    platform::Platform platform{ui,         profile, codePage, network,  processes,
-                                shell,      application, portalUrl, checkUrl};
+    platform::Platform platform{ui,    profile,     codePage,        network,   processes,
+                                shell, application, instanceChannel, portalUrl, checkUrl};
     client::Client client(platform);
     client.start();
     return app.exec();

@@ -1,8 +1,22 @@
 #include "client/form_registry.h"
 
+#include "startup/web_url.h"
+
+#include <string_view>
+
 namespace fluvane::client {
 
 namespace {
+
+// An http(s) page under the portal base: the base, then nothing, a path, a
+// query or a fragment, so that "http://portal.test.example" or
+// "http://portal.test@example" is not a page of "http://portal.test".
+bool IsPortalPage(std::string_view url, std::string_view portal) {
+    if (portal.empty() || !startup::IsWebUrl(url) || !url.starts_with(portal)) return false;
+    const std::string_view rest = url.substr(portal.size());
+    return portal.ends_with('/') || rest.empty() || rest.front() == '/' || rest.front() == '?' ||
+           rest.front() == '#';
+}
 
 // A new window after its load step.
 template <class Window>
@@ -30,9 +44,14 @@ FormRegistry::FormRegistry(platform::Platform& platform)
           mainwindow::Form1& main = Form1();
           window->Form_Load(main.form(), main.oMagneticWnd);
           return window;
-      }) {}
+      }) {
+    platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { ShowHandedPage(pageUrl); };
+}
 
-FormRegistry::~FormRegistry() { fMain_.unload(); }
+FormRegistry::~FormRegistry() {
+    platform_.instanceChannel.pageReceived = nullptr;
+    fMain_.unload();
+}
 
 platform::Form* FormRegistry::mainForm() {
     mainwindow::Form1* main = loadedForm1();
@@ -61,6 +80,21 @@ void FormRegistry::ShowSettings() {
 void FormRegistry::ShowAbout() {
     shezhigy_.get().Show(mainForm());
     shezhitip_.unload();
+}
+
+void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
+    mainwindow::Form1* main = loadedForm1();
+    if (!main || !IsPortalPage(pageUrl, main->dizhi)) return;
+    // The first navigation happens now, so that it does not replace the page later.
+    if (main->T4->enabled()) main->T4_Timer();
+    main->ListWeb->navigate(pageUrl);
+    main->appopen();
+    platform::Form& window = main->form();
+    // Restored as the window manager would: to maximised if it was, past the window's own procedures.
+    if (window.windowState() == platform::WindowState::Minimized)
+        window.sendMessage(platform::msg::SysCommand, platform::syscmd::Restore, 0);
+    window.show();
+    window.setForeground();
 }
 
 }  // namespace fluvane::client

@@ -20,6 +20,7 @@ namespace fluvane::client {
 // reaches the others through the narrow SecondaryWindows interface.
 class FormRegistry final : public mainwindow::SecondaryWindows {
 public:
+    // Takes the pages later starts of the program hand over.
     explicit FormRegistry(platform::Platform& platform);
     // The side window leaves the main window's magnetic service before either goes.
     ~FormRegistry() override;
@@ -46,6 +47,10 @@ public:
     // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
     void ShowSettings();
     void ShowAbout();
+    // A page a later start handed over: the main window, once loaded, shows it
+    // in the library view and comes to the front. Only an http(s) page under
+    // the portal base `dizhi` is shown; anything else is ignored.
+    void ShowHandedPage(const std::string& pageUrl);
 
     FormSlot<windows::tan>& tan() { return tan_; }
     FormSlot<windows::tui>& tui() { return tui_; }

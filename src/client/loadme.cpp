@@ -39,6 +39,7 @@ loadme::loadme(platform::Platform& platform, FormRegistry& forms) : platform_(pl
 
 void loadme::Form_Load() {
     if (platform_.processes.anotherInstanceRunning()) {
+        handPageToRunningInstance();
         platform_.application.endProcess(0);
         return;
     }
@@ -60,14 +61,25 @@ void loadme::Form_Load() {
         return;
     }
 
-    const std::string decoded =
-        DecodeArguments(platform_.codePage, commandLine(platform_.application.arguments()));
+    const std::string decoded = decodedCommandLine();
     if (decoded.empty()) {
         nolink->setEnabled(true);
         updateFlag = ReadConfig(platform_, "form", "update", "");
         return;
     }
     startFromShortcut(decoded);
+}
+
+std::string loadme::decodedCommandLine() const {
+    return DecodeArguments(platform_.codePage, commandLine(platform_.application.arguments()));
+}
+
+// A desktop shortcut clicked while the client runs: the running client shows
+// its page, so the click is not lost. Only the page goes over, and only a web
+// page: the command line is anyone's to write.
+void loadme::handPageToRunningInstance() {
+    if (const auto start = startup::ParseShortcutArgument(decodedCommandLine()))
+        platform_.instanceChannel.sendPage(start->pageUrl);
 }
 
 // The hidden main window's load installs the tray icon that carries the
@@ -102,6 +114,7 @@ void loadme::startFromShortcut(const std::string& decoded) {
     main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
     main.ListWeb->navigate(start->pageUrl);
     unload();
+    platform_.instanceChannel.listen();
 }
 
 void loadme::nolink_Timer() {
@@ -130,6 +143,7 @@ void loadme::handOver() {
         forms_.ShowSideWindow({beside.right, beside.top});
     }
     unload();
+    platform_.instanceChannel.listen();
 }
 
 void loadme::unload() {

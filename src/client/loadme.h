@@ -8,9 +8,11 @@
 
 namespace fluvane::client {
 
-// The start-up window: never visible. It ends a second instance, checks the
-// network, starts from a desktop shortcut or fetches the server configuration
-// and offers an update, then hands over to the main window and unloads itself.
+// The start-up window: never visible. It ends a second instance (handing a
+// shortcut's page to the running one first), checks the network, starts from
+// a desktop shortcut or fetches the server configuration and offers an
+// update, then hands over to the main window, unloads itself and opens the
+// channel through which later starts hand over their pages.
 class loadme {
 public:
     loadme(platform::Platform& platform, FormRegistry& forms);
@@ -34,6 +36,8 @@ public:
     std::unique_ptr<platform::Timer> offline;  // ends the process once the offline balloon has shown
 
 private:
+    std::string decodedCommandLine() const;
+    void handPageToRunningInstance();
     void tellOffline();
     void startFromShortcut(const std::string& decoded);
     void handOver();

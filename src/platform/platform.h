@@ -19,6 +19,7 @@ struct Platform {
     Processes& processes;
     Shell& shell;
     Application& application;
+    InstanceChannel& instanceChannel;
     std::string portalUrl;  // the portal base URL fixed in the program
     std::string checkUrl;   // the connectivity-check URL
 };

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,22 @@ public:
     // included; returns without waiting for them to go.
     virtual void terminateByImageName(const std::string& imageName) = 0;
     virtual bool anotherInstanceRunning() = 0;
+};
+
+// Hands a page from a later start of the program to the instance already
+// running, over a channel only this user can reach.
+class InstanceChannel {
+public:
+    virtual ~InstanceChannel() = default;
+    // For the instance that holds the single-instance lock only: it takes the
+    // channel over from any instance that died. From then on each page handed
+    // over raises pageReceived on the user-interface thread. False when the
+    // channel cannot be had.
+    virtual bool listen() = 0;
+    // Blocks for a bounded time at most; true when the page was delivered.
+    virtual bool sendPage(const std::string& pageUrl) = 0;
+
+    std::function<void(const std::string& pageUrl)> pageReceived;
 };
 
 struct Shortcut {

@@ -36,16 +36,36 @@ protected:
     loadme* start = &client.startWindow();
 };
 
-TEST_F(LoadmeTest, ASecondInstanceEndsBeforeAnyWindowOrNetworkAccess) {
+// What a second start hands the running client: the page of a valid shortcut
+// argument, nothing else. It ends before any window or network access either way.
+struct SecondStart {
+    const char* decoded;  // the command line before scrambling; empty: none
+    Calls handedOver;
+};
+
+class SecondInstanceTest : public LoadmeTest, public ::testing::WithParamInterface<SecondStart> {};
+
+TEST_P(SecondInstanceTest, EndsBeforeAnyWindowOrNetworkAccessHandingOverOnlyAShortcutsPage) {
     sim.processes().setAnotherInstanceRunning(true);
+    if (*GetParam().decoded)
+        sim.application().setArguments({startup::EncodeArguments(codePage, GetParam().decoded)});
     start->Form_Load();
 
+    EXPECT_EQ(sim.instanceChannel().sentPages(), GetParam().handedOver);
     EXPECT_TRUE(sim.application().ended());
     EXPECT_TRUE(sim.ui().forms().empty());
     EXPECT_TRUE(sim.network().connectionChecks().empty());
     EXPECT_TRUE(downloads().empty());
     EXPECT_FALSE(mainWindowLoaded());
+    EXPECT_FALSE(sim.instanceChannel().listening());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, SecondInstanceTest,
+    ::testing::Values(SecondStart{"", {}},
+                      SecondStart{"神探 第2集#@@http://portal.test/tcab/show/?id=7", {"http://portal.test/tcab/show/?id=7"}},
+                      SecondStart{"http://portal.test/tcab/", {}},
+                      SecondStart{"神探#@@javascript:alert(1)", {}}));
 
 TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload) {
     writeSettings("False", "1.0");
@@ -66,9 +86,11 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
 
     advanceTo(1099);
     EXPECT_FALSE(mainWindowLoaded());
+    EXPECT_FALSE(sim.instanceChannel().listening());
     advanceTo(1100);
     EXPECT_TRUE(mainWindowShown());
     EXPECT_TRUE(start->unloaded());
+    EXPECT_TRUE(sim.instanceChannel().listening());
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
     EXPECT_EQ(startup::ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
@@ -166,6 +188,7 @@ TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
 
     ASSERT_TRUE(mainWindowShown());
     EXPECT_TRUE(start->unloaded());
+    EXPECT_TRUE(sim.instanceChannel().listening());
     mainwindow::Form1& window = main();
     EXPECT_EQ(browser(window.ListWeb).navigations().back(), page);
     EXPECT_EQ(browser(window.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
@@ -234,6 +257,58 @@ TEST_F(LoadmeTest, AnUnreadableUpdateSettingMeansNoUpdateCheck) {
 
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_TRUE(mainWindowShown());
+}
+
+// The running client, on the player view, hidden and then minimised: each
+// page handed over shows in the library view, in front, and the first
+// navigation that was still due does not replace it.
+TEST_F(LoadmeTest, AHandedOverPageShowsInTheLibraryViewInFront) {
+    writeSettings("False", "1.0", "False");
+    start->Form_Load();
+    sim.advance(400);
+    ASSERT_TRUE(mainWindowShown());
+    mainwindow::Form1& window = main();
+    platform::sim::SimForm& form = platform::sim::as<platform::sim::SimForm>(window.form());
+    ASSERT_FALSE(window.Picture1->visible());
+    window.W2->setVisible(true);
+    window.form().hide();
+
+    const std::string first = "http://portal.test/tcab/show/?id=7";
+    sim.instanceChannel().deliver(first);
+    EXPECT_TRUE(form.shown());
+    EXPECT_EQ(form.foregroundRequests(), 1);
+    EXPECT_TRUE(window.Picture1->visible());
+    EXPECT_FALSE(window.W2->visible());
+    EXPECT_EQ(browser(window.ListWeb).navigations().back(), first);
+    sim.advance(5000);
+    EXPECT_EQ(browser(window.ListWeb).navigations().back(), first);
+    EXPECT_EQ(browser(window.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
+
+    window.form().setWindowState(platform::WindowState::Maximized);
+    window.form().setWindowState(platform::WindowState::Minimized);
+    const std::string second = "http://portal.test/tcab/list/?page=2";
+    sim.instanceChannel().deliver(second);
+    EXPECT_TRUE(form.shown());
+    EXPECT_EQ(window.form().windowState(), platform::WindowState::Maximized);
+    EXPECT_EQ(form.foregroundRequests(), 2);
+    EXPECT_EQ(browser(window.ListWeb).navigations().back(), second);
+}
+
+TEST_F(LoadmeTest, AHandedOverPageOutsideThePortalIsIgnored) {
+    start->Form_Load();
+    sim.advance(400 + 3000);
+    mainwindow::Form1& window = main();
+    window.form().hide();
+    const Calls before = browser(window.ListWeb).navigations();
+
+    for (const char* page : {"http://elsewhere.test/tcab/", "http://portal.test.elsewhere.test/tcab/",
+                             "http://portal.test@elsewhere.test/", "http://portal.testing/", "javascript:alert(1)",
+                             "file:///etc/passwd", "portal.test/tcab/", ""}) {
+        SCOPED_TRACE(page);
+        sim.instanceChannel().deliver(page);
+        EXPECT_EQ(browser(window.ListWeb).navigations(), before);
+        EXPECT_FALSE(mainWindowShown());
+    }
 }
 
 }  // namespace

@@ -29,9 +29,10 @@ protected:
         thread.join();
     }
     void fetch() {
-        platform::Platform real{platform.ui,         platform.profile,     platform.codePage,
-                                network,             platform.processes,   platform.shell,
-                                platform.application, "http://127.0.0.1:" + std::to_string(port), ""};
+        platform::Platform real{platform.ui,          platform.profile,   platform.codePage,
+                                network,              platform.processes, platform.shell,
+                                platform.application, platform.instanceChannel,
+                                "http://127.0.0.1:" + std::to_string(port), ""};
         FetchServerConfig(real);
     }
 

@@ -52,30 +52,6 @@ std::int64_t pidOf(const fs::directory_entry& entry)
     return std::strtoll(name.c_str(), nullptr, 10);
 }
 
-// A real folder of this user that nobody else may write to, so no one else
-// can hold, remove or plant the lock in it.
-bool privateFolder(const fs::path& dir)
-{
-    struct stat info {};
-    return ::lstat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
-           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-}
-
-// $XDG_RUNTIME_DIR, else a 0700 folder of the user's own in the cache; never
-// a shared temporary folder. Empty when neither can be had.
-fs::path lockDirectory()
-{
-    if (const fs::path runtime = xdg::environment("XDG_RUNTIME_DIR"); runtime.is_absolute() && privateFolder(runtime)) {
-        return runtime;
-    }
-    const fs::path cache = xdg::cacheHome();
-    std::error_code error;
-    fs::create_directories(cache, error);
-    const fs::path dir = cache / "fluvane";
-    ::mkdir(dir.c_str(), 0700);
-    return privateFolder(dir) ? dir : fs::path();
-}
-
 }  // namespace
 
 PosixProcesses::PosixProcesses(std::string instanceName, std::chrono::milliseconds selfEndDelay)
@@ -131,7 +107,7 @@ void PosixProcesses::terminateByImageName(const std::string& imageName)
 bool PosixProcesses::anotherInstanceRunning()
 {
     if (lockFd_ >= 0) return false;
-    const fs::path dir = lockDirectory();
+    const fs::path dir = xdg::runtimeFolder();
     if (dir.empty()) return false;
     const fs::path lock = dir / (instanceName_ + ".lock");
     const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);

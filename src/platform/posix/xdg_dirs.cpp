@@ -1,6 +1,7 @@
 #include "platform/posix/xdg_dirs.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -13,6 +14,15 @@ std::filesystem::path absoluteOr(const char* name, const std::filesystem::path& 
 {
     const std::string value = environment(name);
     return value.starts_with('/') ? std::filesystem::path(value) : fallback;
+}
+
+// A real folder of this user that nobody else may write to, so no one else
+// can plant, hold or remove what is in it.
+bool privateFolder(const std::filesystem::path& dir)
+{
+    struct stat info {};
+    return ::lstat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace
@@ -33,5 +43,19 @@ std::filesystem::path home()
 std::filesystem::path configHome() { return absoluteOr("XDG_CONFIG_HOME", home() / ".config"); }
 
 std::filesystem::path cacheHome() { return absoluteOr("XDG_CACHE_HOME", home() / ".cache"); }
+
+std::filesystem::path runtimeFolder()
+{
+    if (const std::filesystem::path runtime = environment("XDG_RUNTIME_DIR");
+        runtime.is_absolute() && privateFolder(runtime)) {
+        return runtime;
+    }
+    const std::filesystem::path cache = cacheHome();
+    std::error_code error;
+    std::filesystem::create_directories(cache, error);
+    const std::filesystem::path dir = cache / "fluvane";
+    ::mkdir(dir.c_str(), 0700);
+    return privateFolder(dir) ? dir : std::filesystem::path();
+}
 
 }  // namespace fluvane::platform::posix::xdg

@@ -14,5 +14,10 @@ std::filesystem::path home();
 std::filesystem::path configHome();
 // $XDG_CACHE_HOME when it is absolute, else ~/.cache.
 std::filesystem::path cacheHome();
+// Where this user's running instances meet (the single-instance lock, the
+// channel between them): $XDG_RUNTIME_DIR when it is a folder of this user
+// that nobody else may write to, else a 0700 folder of the program's own in
+// the cache; never a shared temporary folder. Empty when neither can be had.
+std::filesystem::path runtimeFolder();
 
 }  // namespace fluvane::platform::posix::xdg

@@ -22,7 +22,7 @@ namespace fluvane::platform::sim {
 //                               pictures, scripted browser documents
 //   as<SimForm>(form), as<SimBrowser>(pane), as<SimDrawable>(surface) …
 //                               the simulated side of a control
-//   network(), processes(), shell(), application()
+//   network(), processes(), shell(), application(), instanceChannel()
 class SimPlatform {
 public:
     // The desktop folder starts as applicationDirectory/"Desktop"; the check
@@ -45,6 +45,7 @@ public:
     SimProcesses& processes() { return processes_; }
     SimShell& shell() { return shell_; }
     SimApplication& application() { return application_; }
+    SimInstanceChannel& instanceChannel() { return instanceChannel_; }
 
 private:
     platform::Profile& profile_;
@@ -57,6 +58,7 @@ private:
     SimApplication application_;
     SimProcesses processes_;
     SimShell shell_;
+    SimInstanceChannel instanceChannel_;
 };
 
 }  // namespace fluvane::platform::sim

@@ -143,4 +143,31 @@ private:
     int exitCode_ = 0;
 };
 
+// A test plays the other side: it reads the pages this process handed over
+// and delivers pages to it as a later start would.
+class SimInstanceChannel final : public platform::InstanceChannel {
+public:
+    bool listen() override {
+        listening_ = true;
+        return true;
+    }
+    // Recorded; delivered as though an instance were listening.
+    bool sendPage(const std::string& pageUrl) override {
+        sent_.push_back(pageUrl);
+        return true;
+    }
+
+    // Raises pageReceived, as a later start's page would; nothing arrives
+    // while this process does not listen.
+    void deliver(const std::string& pageUrl) {
+        if (listening_ && pageReceived) pageReceived(pageUrl);
+    }
+    bool listening() const { return listening_; }
+    const std::vector<std::string>& sentPages() const { return sent_; }
+
+private:
+    bool listening_ = false;
+    std::vector<std::string> sent_;
+};
+
 }  // namespace fluvane::platform::sim
