@@ -5,6 +5,7 @@
 #include "mainwindow/page_commands.h"
 #include "mainwindow/playlist_file.h"
 #include "null_platform.h"
+#include "platform/posix/posix_files.h"
 #include "support/temp_application_directory.h"
 
 #include <benchmark/benchmark.h>
@@ -19,6 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kGroups = 100;
+
+// Real files, flushed to disk as the client saves them.
+platform::posix::PosixFiles files;
 
 fs::path playListFile(const testsupport::TempApplicationDirectory& dir) {
     return dir.app() / "zelskin" / "zelplaylist.xml";
@@ -48,14 +52,14 @@ void BM_SavePlayList(benchmark::State& state) {
     const auto holder = filled(static_cast<int>(state.range(0)));
     const testsupport::TempApplicationDirectory dir;
     for (auto _ : state)
-        if (!mainwindow::SavePlayList(holder->list, playListFile(dir))) state.SkipWithError("the save failed");
+        if (!mainwindow::SavePlayList(files, holder->list, playListFile(dir))) state.SkipWithError("the save failed");
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_SavePlayList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 void BM_LoadPlayList(benchmark::State& state) {
     const testsupport::TempApplicationDirectory dir;
-    mainwindow::SavePlayList(filled(static_cast<int>(state.range(0)))->list, playListFile(dir));
+    mainwindow::SavePlayList(files, filled(static_cast<int>(state.range(0)))->list, playListFile(dir));
     for (auto _ : state) {
         state.PauseTiming();
         auto target = std::make_unique<EmptyPlayList>();

@@ -1,5 +1,6 @@
 # Fails when a file of a logic folder includes a folder outside its
-# allow-list, or includes Qt. Usage:
+# allow-list, or includes Qt or the operating system's own headers: the logic
+# reaches the system only through the platform interfaces. Usage:
 #   cmake -DSOURCE=<src dir> -DLAYERS=<"folder:used used;..."> -P check_layering.cmake
 set(violations "")
 foreach(layer ${LAYERS})
@@ -19,6 +20,8 @@ foreach(layer ${LAYERS})
         endif()
       elseif(line MATCHES "#[ \t]*include[ \t]*<Q")
         string(APPEND violations "${file}: ${folder}/ may not include Qt\n")
+      elseif(line MATCHES "#[ \t]*include[ \t]*<(unistd|fcntl|dirent|pwd|signal|spawn)\\.h>|#[ \t]*include[ \t]*<sys/")
+        string(APPEND violations "${file}: ${folder}/ may not include system headers\n")
       endif()
     endforeach()
   endforeach()

@@ -7,6 +7,7 @@
 #include "fuzz_check.h"
 #include "mainwindow/playlist_file.h"
 #include "platform/sim/sim_form.h"
+#include "platform/sim/sim_services.h"
 #include "platform/sim/sim_ui.h"
 
 #include <pugixml.hpp>
@@ -132,11 +133,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     ListHost host;
+    static fluvane::platform::sim::SimFiles files;
     fluvane::mainwindow::LoadPlayList(host.list(), file);
     const std::vector<Group> loaded = groupsOf(host.list());
     checkAgainstDocument(loaded, data, size);
 
-    check(fluvane::mainwindow::SavePlayList(host.list(), file), "the loaded list saves");
+    check(fluvane::mainwindow::SavePlayList(files, host.list(), file), "the loaded list saves");
     ListHost again;
     fluvane::mainwindow::LoadPlayList(again.list(), file);
     check(same(groupsOf(again.list()), loaded), "what loads saves and loads back unchanged");

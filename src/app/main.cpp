@@ -5,6 +5,7 @@
 #include "platform/posix/curl_network.h"
 #include "platform/posix/posix_application.h"
 #include "platform/posix/posix_code_page.h"
+#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/posix/posix_shell.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     platform::posix::CurlNetwork network;
     platform::posix::PosixProcesses processes;
     platform::posix::PosixShell shell;
+    platform::posix::PosixFiles files;
     platform::posix::PosixApplication application(argc, argv);
     platform::qt::QtInstanceChannel instanceChannel(platform::posix::xdg::runtimeFolder(), "fluvane.socket");
     platform::qt::QtUi ui(schemes, application.directory(), shell);
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
     if (checkUrl.empty()) checkUrl = portalUrl;
 
     platform::Platform platform{ui,    profile,     codePage,        network,   processes,
-                                shell, application, instanceChannel, portalUrl, checkUrl};
+                                shell, files, application, instanceChannel, portalUrl, checkUrl};
     client::Client client(platform);
     client.start();
     return app.exec();

@@ -36,7 +36,7 @@ std::filesystem::path Form1::playlistFile() const {
 }
 
 bool Form1::SavePlayList(const std::filesystem::path& path) {
-    return mainwindow::SavePlayList(*SFPlayList1, path);
+    return mainwindow::SavePlayList(platform_.files, *SFPlayList1, path);
 }
 
 // A process that ends without quitting keeps the playlist as of a second

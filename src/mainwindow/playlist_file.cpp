@@ -1,15 +1,7 @@
 #include "mainwindow/playlist_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <pugixml.hpp>
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -103,62 +95,19 @@ void buildPlayList(pugi::xml_document& document, const controls::SFPlayList& lis
     }
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The document's text straight into a file, in the library's chunks.
-class FileWriter final : public pugi::xml_writer {
+// The document's text straight into the new file, in the library's chunks.
+class SinkWriter final : public pugi::xml_writer {
 public:
-    explicit FileWriter(int fd) : fd_(fd) {}
+    explicit SinkWriter(const platform::Files::Sink& put) : put_(put) {}
     void write(const void* data, std::size_t size) override {
-        ok_ = ok_ && writeAll(fd_, {static_cast<const char*>(data), size});
+        ok_ = ok_ && put_({static_cast<const char*>(data), size});
     }
     bool ok() const { return ok_; }
 
 private:
-    int fd_;
+    const platform::Files::Sink& put_;
     bool ok_ = true;
 };
-
-// Replaces `target` so that a crash or a full disk at any moment leaves either
-// the old file or the new one, never a mix: a temporary file beside it is
-// written, flushed, renamed over it, and the folder's entry flushed. POSIX
-// calls, since the standard library cannot flush a file to disk.
-// `write` fills the open temporary file and says whether it could.
-bool replaceFile(const std::filesystem::path& target, const std::function<bool(int fd)>& write) {
-    // A rename would replace a read-only file, which the platform's XML object
-    // refuses to overwrite.
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    const std::filesystem::path temporary =
-        folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                  std::to_string(counter++) + ".tmp");
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    struct stat existing {};
-    const bool written = (::stat(target.c_str(), &existing) != 0 || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
-                         write(fd) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // The new content is in place once renamed; flushing the folder only makes
-    // the rename survive a power loss, so its failure is not a failed save.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -185,13 +134,13 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
     }
 }
 
-bool SavePlayList(const controls::SFPlayList& list, const std::filesystem::path& path) {
+bool SavePlayList(platform::Files& files, const controls::SFPlayList& list, const std::filesystem::path& path) {
     pugi::xml_document document;
     buildPlayList(document, list);
-    return replaceFile(path, [&](int fd) {
+    return files.replace(path, [&](const platform::Files::Sink& put) {
         // The single line the platform's XML object writes: no declaration, no
         // indentation, no byte-order mark; '"', '&' and '<' as entities, '>' as is.
-        FileWriter writer(fd);
+        SinkWriter writer(put);
         document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
         return writer.ok();
     });

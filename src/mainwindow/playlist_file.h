@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/sf_play_list.h"
+#include "platform/services.h"
 
 #include <filesystem>
 
@@ -17,9 +18,8 @@ namespace fluvane::mainwindow {
 // UTF-8 without the control characters XML cannot carry.
 void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path);
 
-// Writes the whole list to a temporary file beside `path`, flushes it to disk
-// and moves it over `path`. False when it could not: `path` is then as it was.
-// Cheap enough to call a second after every change.
-bool SavePlayList(const controls::SFPlayList& list, const std::filesystem::path& path);
+// Replaces `path` with the whole list in one step. False when it could not:
+// `path` is then as it was. Cheap enough to call a second after every change.
+bool SavePlayList(platform::Files& files, const controls::SFPlayList& list, const std::filesystem::path& path);
 
 }  // namespace fluvane::mainwindow

@@ -18,6 +18,7 @@ struct Platform {
     Network& network;
     Processes& processes;
     Shell& shell;
+    Files& files;
     Application& application;
     InstanceChannel& instanceChannel;
     std::string portalUrl;  // the portal base URL fixed in the program

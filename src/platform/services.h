@@ -126,6 +126,19 @@ public:
     virtual bool setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) = 0;
 };
 
+// The files the program keeps (the playlist), replaced whole.
+class Files {
+public:
+    virtual ~Files() = default;
+    // Hands `write` a sink for the new content; both say whether they could.
+    using Sink = std::function<bool(std::string_view bytes)>;
+    using Writer = std::function<bool(const Sink& put)>;
+    // Replaces `file` in one step, so that a crash, a full disk or a power cut
+    // at any moment leaves the old file or the new one, never a mix. A
+    // read-only file is not replaced. False leaves `file` exactly as it was.
+    virtual bool replace(const std::filesystem::path& file, const Writer& write) = 0;
+};
+
 class Application {
 public:
     virtual ~Application() = default;

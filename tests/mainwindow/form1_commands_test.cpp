@@ -225,15 +225,16 @@ TEST_F(Form1CommandsTest, AShortcutThatCannotBeMadeSaysSo) {
 // nothing is written anywhere else; without a desktop folder none is made.
 TEST_F(Form1CommandsTest, HostileTitlesMakeOneFileInTheDesktopFolder) {
     platform::posix::PosixShell shell;
-    platform::Platform real{sim.ui(), profile,           codePage,
-                            sim.network(), sim.processes(), shell,
-                            sim.application(), testsupport::kPortal, testsupport::kCheckUrl};
+    platform::Platform withRealShell{platform.ui,          platform.profile,   platform.codePage,
+                                     platform.network,     platform.processes, shell,
+                                     platform.files,       platform.application, platform.instanceChannel,
+                                     platform.portalUrl,   platform.checkUrl};
     const auto everything = [&] {
         std::set<std::filesystem::path> found;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.root())) found.insert(entry.path());
         return found;
     };
-    Form1 f(real, windows);
+    Form1 f(withRealShell, windows);
     f.Form_Load();
     EXPECT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("dddisk://片名@@@/tcab/"));
     EXPECT_EQ(windows.calls, Calls{kFailed});

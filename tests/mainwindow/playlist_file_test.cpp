@@ -1,5 +1,7 @@
 #include "mainwindow/playlist_file.h"
 
+#include "platform/posix/posix_files.h"
+
 #include "controls/sim_window.h"
 #include "support/temp_application_directory.h"
 
@@ -64,7 +66,7 @@ protected:
     }
     bool save(const Groups& groups, const fs::path& path) {
         fill(list, groups);
-        return SavePlayList(list, path);
+        return SavePlayList(files, list, path);
     }
     std::vector<std::string> folderEntries() const {
         std::vector<std::string> names;
@@ -73,6 +75,7 @@ protected:
     }
 
     testsupport::TempApplicationDirectory dir;
+    platform::posix::PosixFiles files;
     controls::testing::SimWindow window{{0, 0, 200, 300}};
     controls::SFPlayList list{window.surface, window.ui, platform::Font{}};
 };
@@ -207,7 +210,7 @@ TEST_P(FailedSaveTest, KeepsThePreviousFileAndSaysSo) {
     list.ClearNodes();
     fill(list, {{"new", std::vector<Entry>(50, {"an entry of the new list", "http://portal.test/tcab/new.html"})}});
 
-    EXPECT_FALSE(GetParam().around(file().parent_path(), [&] { return SavePlayList(list, file()); }));
+    EXPECT_FALSE(GetParam().around(file().parent_path(), [&] { return SavePlayList(files, list, file()); }));
     EXPECT_EQ(readBytes(file()), previous);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"zelplaylist.xml"});
 }

@@ -31,7 +31,7 @@ protected:
     void fetch() {
         platform::Platform real{platform.ui,          platform.profile,   platform.codePage,
                                 network,              platform.processes, platform.shell,
-                                platform.application, platform.instanceChannel,
+                                platform.files,       platform.application, platform.instanceChannel,
                                 "http://127.0.0.1:" + std::to_string(port), ""};
         FetchServerConfig(real);
     }

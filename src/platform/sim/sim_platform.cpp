@@ -17,8 +17,8 @@ SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePag
       shell_(applicationDirectory / "Desktop") {}
 
 platform::Platform SimPlatform::platform() {
-    return {ui_,    profile_,     codePage_,        network_,   processes_,
-            shell_, application_, instanceChannel_, portalUrl_, checkUrl_};
+    return {ui_,          profile_,         codePage_,  network_, processes_, shell_, files_,
+            application_, instanceChannel_, portalUrl_, checkUrl_};
 }
 
 }  // namespace fluvane::platform::sim

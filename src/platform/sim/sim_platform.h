@@ -44,6 +44,7 @@ public:
     SimNetwork& network() { return network_; }
     SimProcesses& processes() { return processes_; }
     SimShell& shell() { return shell_; }
+    SimFiles& files() { return files_; }
     SimApplication& application() { return application_; }
     SimInstanceChannel& instanceChannel() { return instanceChannel_; }
 
@@ -58,6 +59,7 @@ private:
     SimApplication application_;
     SimProcesses processes_;
     SimShell shell_;
+    SimFiles files_;
     SimInstanceChannel instanceChannel_;
 };
 

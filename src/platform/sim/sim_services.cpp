@@ -68,6 +68,26 @@ std::int64_t SimProcesses::addProcess(const std::string& imageName) {
     return lastPid_;
 }
 
+bool SimFiles::replace(const std::filesystem::path& file, const Writer& write) {
+    ++replacements_;
+    const std::filesystem::path temporary = file.string() + ".sim-tmp";
+    bool written = !failing_;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        written = written && out && write([&out](std::string_view bytes) {
+                      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+                      return static_cast<bool>(out);
+                  });
+    }
+    std::error_code error;
+    if (written) std::filesystem::rename(temporary, file, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
 bool SimShell::openLink(const std::string& url) {
     links_.push_back(url);
     return succeeds_;

@@ -122,6 +122,20 @@ private:
     std::vector<Autostart> autostarts_;
 };
 
+// Real files, replaced through a temporary beside them; a test can make
+// every replacement fail as a full disk would.
+class SimFiles final : public platform::Files {
+public:
+    bool replace(const std::filesystem::path& file, const Writer& write) override;
+
+    void setFailing(bool failing) { failing_ = failing; }
+    int replacements() const { return replacements_; }
+
+private:
+    bool failing_ = false;
+    int replacements_ = 0;
+};
+
 class SimApplication final : public platform::Application {
 public:
     explicit SimApplication(std::filesystem::path directory) : directory_(std::move(directory)) {}
