@@ -39,6 +39,10 @@ public:
     // Writes the whole playlist to `path`; false when it could not, and the
     // file is then as it was.
     bool SavePlayList(const std::filesystem::path& path);
+    // Quitting, from the close button and the menus' "退出程序": the playlist
+    // saved, the tray icon removed, then the exit advertisement takes over or
+    // the players and the client end.
+    void ExitSequence();
 
     // Loading (form1.cpp, form1_skin.cpp).
     void Form_Load();

@@ -2,25 +2,34 @@
 
 #include "mainwindow/secondary_windows.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace fluvane::testsupport {
 
-// The secondary windows as the main window asks for them.
+// The secondary windows as the main window asks for them; `onCall` runs at
+// each call, for tests that look at the state the call found.
 class RecordingWindows : public mainwindow::SecondaryWindows {
 public:
-    void ShowPopupAd(const std::string& url) override { calls.push_back("popup " + url); }
-    void ShowRecommendation() override { calls.push_back("recommendation"); }
-    void ShowExitAd() override { calls.push_back("exit ad"); }
-    void ClosePopupAd() override { calls.push_back("close popup"); }
-    void ShowFeedback() override { calls.push_back("feedback"); }
-    void ShowTip(const std::string& text) override { calls.push_back("tip " + text); }
+    void ShowPopupAd(const std::string& url) override { record("popup " + url); }
+    void ShowRecommendation() override { record("recommendation"); }
+    void ShowExitAd() override { record("exit ad"); }
+    void ClosePopupAd() override { record("close popup"); }
+    void ShowFeedback() override { record("feedback"); }
+    void ShowTip(const std::string& text) override { record("tip " + text); }
     void ShowTrayMenu(platform::Point screen) override {
-        calls.push_back("tray menu " + std::to_string(screen.x) + "," + std::to_string(screen.y));
+        record("tray menu " + std::to_string(screen.x) + "," + std::to_string(screen.y));
     }
 
     std::vector<std::string> calls;
+    std::function<void()> onCall;
+
+private:
+    void record(std::string call) {
+        calls.push_back(std::move(call));
+        if (onCall) onCall();
+    }
 };
 
 }  // namespace fluvane::testsupport

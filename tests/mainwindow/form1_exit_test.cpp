@@ -1,0 +1,50 @@
+#include "form1_fixture.h"
+
+namespace fluvane::mainwindow {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Quitting saves the playlist and removes the tray icon first; then either the
+// exit advertisement takes over as the main window and the pop-up close, or
+// every player and the client itself are terminated.
+TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
+    struct Case {
+        const char* tuichu;
+        Calls windowCalls;
+        bool mainClosed;
+        Calls terminations;
+    };
+    const Case cases[] = {
+        {"1", {"exit ad", "close popup"}, true, {}},
+        {"0", {}, false, {"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
+                          "orvelbaidu.exe", "fluvaneapp.exe"}},
+    };
+    const auto playlist = appDir() / "zelskin" / "zelplaylist.xml";
+    for (const Case& c : cases) {
+        std::filesystem::remove(playlist);
+        Form1& f = load();
+        f.SFPlayList1->AddNode("剧集");
+        f.tuichu = c.tuichu;
+        windows.calls.clear();
+        windows.onCall = [&] {
+            EXPECT_TRUE(std::filesystem::exists(playlist)) << "saved before the exit advertisement";
+            EXPECT_EQ(sim.ui().notifyIconCalls().back().operation, platform::NotifyIconOperation::Delete);
+        };
+        const std::size_t terminationsBefore = sim.processes().terminations().size();
+
+        f.ExitSequence();
+
+        EXPECT_EQ(windows.calls, c.windowCalls) << c.tuichu;
+        EXPECT_EQ(window().closed(), c.mainClosed) << c.tuichu;
+        EXPECT_NE(testsupport::readBytes(playlist).find("剧集"), std::string::npos) << c.tuichu;
+        EXPECT_EQ(sim.ui().notifyIconCalls().back().operation, platform::NotifyIconOperation::Delete);
+        const auto& all = sim.processes().terminations();
+        EXPECT_EQ(Calls(all.begin() + static_cast<std::ptrdiff_t>(terminationsBefore), all.end()), c.terminations)
+            << c.tuichu;
+        windows.onCall = nullptr;
+    }
+}
+
+}  // namespace
+}  // namespace fluvane::mainwindow
