@@ -3,6 +3,7 @@
 #include "mainwindow/playlist_file.h"
 #include "mainwindow/twips.h"
 #include "startup/config_files.h"
+#include "startup/web_url.h"
 
 #include <filesystem>
 
@@ -19,24 +20,6 @@ std::unique_ptr<platform::Timer> makeTimer(platform::Ui& ui, int interval, std::
     timer->setInterval(interval);
     timer->tick = std::move(tick);
     return timer;
-}
-
-// A file URL for a local page; bytes outside the unreserved set are escaped.
-std::string fileUrl(const std::filesystem::path& file) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string url = "file://";
-    for (const unsigned char c : file.generic_string()) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                           c == '/' || c == '-' || c == '_' || c == '.' || c == '~';
-        if (plain) {
-            url += static_cast<char>(c);
-        } else {
-            url += '%';
-            url += kHex[c >> 4];
-            url += kHex[c & 0xF];
-        }
-    }
-    return url;
 }
 
 }  // namespace
@@ -87,7 +70,7 @@ void Form1::Form_Load() {
     LoadPlayList(*SFPlayList1, playlistFile());
 
     ListWeb->setSilent(true);
-    const std::string loadingPage = fileUrl(appDir / "zelskin" / "html" / "Loading.html");
+    const std::string loadingPage = startup::LocalPageUrl(appDir / "zelskin" / "html" / "Loading.html");
     ListWeb->navigate(loadingPage);
     W2->navigate(loadingPage);
 

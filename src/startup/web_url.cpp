@@ -39,4 +39,26 @@ bool IsWebUrl(std::string_view url) {
     return !host.substr(0, host.find(':')).empty();
 }
 
+std::optional<std::string> PortalPage(std::string_view base, std::string_view path) {
+    if (!IsWebUrl(base)) return std::nullopt;
+    return std::string(base) + std::string(path);
+}
+
+std::string LocalPageUrl(const std::filesystem::path& file) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const unsigned char c : file.generic_string()) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '-' || c == '_' || c == '.' || c == '~';
+        if (plain) {
+            url += static_cast<char>(c);
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 0xF];
+        }
+    }
+    return url;
+}
+
 }  // namespace fluvane::startup

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace fluvane::startup {
@@ -8,5 +11,14 @@ namespace fluvane::startup {
 // host: the only kind of address that text from the portal or the command
 // line may make the client open or navigate to.
 bool IsWebUrl(std::string_view url);
+
+// The portal page `path` under `base`, or nothing when `base` is no web
+// address: the base comes from the server and would otherwise steer a pane
+// to local files or scripts.
+std::optional<std::string> PortalPage(std::string_view base, std::string_view path);
+
+// The file URL of one of the client's local pages; bytes outside the
+// unreserved set are escaped.
+std::string LocalPageUrl(const std::filesystem::path& file);
 
 }  // namespace fluvane::startup

@@ -1,7 +1,7 @@
 #include "windows/f_main.h"
 
 #include "windows/frame_lines.h"
-#include "windows/page_urls.h"
+#include "startup/web_url.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {
@@ -32,13 +32,13 @@ void fMain::Form_Load(platform::Form& mainForm, winsvc::cMagneticWnd& magnetic) 
     const platform::Rect main = mainForm.geometry();
     moveTo({main.right, main.top});
     magnetic.AddWindow(*form_, &mainForm);
-    w->navigate(LocalPageUrl(platform_.application.directory() / "app" / "loading.html"));
+    w->navigate(startup::LocalPageUrl(platform_.application.directory() / "app" / "loading.html"));
     T1->setEnabled(true);
 }
 
 void fMain::T1_Timer() {
     T1->setEnabled(false);
-    if (const auto page = PortalPage(platform_.portalUrl, "/tcab/zelad/l/")) w->navigate(*page);
+    if (const auto page = startup::PortalPage(platform_.portalUrl, "/tcab/zelad/l/")) w->navigate(*page);
 }
 
 bool fMain::minimised() const { return form_->windowState() == platform::WindowState::Minimized; }

@@ -2,7 +2,7 @@
 
 #include "startup/config_files.h"
 #include "windows/ad_window.h"
-#include "windows/page_urls.h"
+#include "startup/web_url.h"
 #include "windows/twips.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ void tan::Form_Load() {
 void tan::Form_Resize() { LayOutFrameStrips(*this); }
 
 void tan::Show(const std::string& url, platform::Form* owner) {
-    if (!IsWebAddress(url)) return;
+    if (!startup::IsWebUrl(url)) return;
     w->navigate(url);
     form_->setOwner(owner);
     form_->show();

@@ -3,7 +3,7 @@
 #include "startup/config_files.h"
 #include "startup/process_utils.h"
 #include "windows/ad_window.h"
-#include "windows/page_urls.h"
+#include "startup/web_url.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {
@@ -34,7 +34,7 @@ void tui::Form_Load() {
     l2->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告高"));
     SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
     CentreOnScreen(*form_, platform_.ui);
-    if (const auto page = PortalPage(dizhi->caption(), "/tcab/zelad/tui/?id=1")) w->navigate(*page);
+    if (const auto page = startup::PortalPage(dizhi->caption(), "/tcab/zelad/tui/?id=1")) w->navigate(*page);
     T1->setEnabled(true);
 }
 

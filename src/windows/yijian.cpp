@@ -1,7 +1,7 @@
 #include "windows/yijian.h"
 
 #include "windows/frame_lines.h"
-#include "windows/page_urls.h"
+#include "startup/web_url.h"
 #include "windows/twips.h"
 #include "windows/window_placement.h"
 
@@ -43,13 +43,13 @@ yijian::yijian(platform::Platform& platform, std::string dizhi)
 
 void yijian::Form_Load() {
     WebBrowser1->navigate(
-        LocalPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
+        startup::LocalPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
     T1->setEnabled(true);
 }
 
 void yijian::T1_Timer() {
     T1->setEnabled(false);
-    if (const auto page = PortalPage(dizhi_, "/tcab/gbook.asp")) WebBrowser1->navigate(*page);
+    if (const auto page = startup::PortalPage(dizhi_, "/tcab/gbook.asp")) WebBrowser1->navigate(*page);
 }
 
 bool yijian::minimised() const { return form_->windowState() == platform::WindowState::Minimized; }
