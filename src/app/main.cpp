@@ -11,6 +11,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/qt/qt_instance_channel.h"
+#include "platform/qt/qt_process_setup.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_web_context.h"
 #include "client/client.h"
@@ -19,23 +20,11 @@
 
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace fluvane;
-
-// The engine must know before it starts: as root it cannot sandbox itself, and
-// it is not to contact anything but the pages it is asked for.
-void prepareBrowserEngine() {
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    std::string flags = "--disable-background-networking --disable-component-update --disable-gpu";
-    if (const char* given = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS")) {
-        flags = std::string(given) + " " + flags;
-    }
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
-}
 
 // A build setting, overridden by the environment variable of the same name.
 std::string setting(const char* name, const char* built) {
@@ -46,12 +35,14 @@ std::string setting(const char* name, const char* built) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    prepareBrowserEngine();
+    platform::qt::prepareBrowserEngine();
+    platform::qt::preferX11OnWayland();
     const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
                                            mainwindow::kCommandSchemes.end());
     platform::qt::QtWebContext::registerSchemes(schemes);
 
     QApplication app(argc, argv);
+    platform::qt::completeDesktopSetup(app);
     // Windows hide rather than close; the logic ends the process itself.
     app.setQuitOnLastWindowClosed(false);
 

@@ -13,6 +13,10 @@ bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
+bool isWebScheme(std::string_view scheme) {
+    return equalsIgnoringCase(scheme, "http") || equalsIgnoringCase(scheme, "https");
+}
+
 }  // namespace
 
 PlayerArguments parsePlayerArgument(std::string_view argument) {
@@ -32,20 +36,12 @@ PlayerArguments parsePlayerArgument(std::string_view argument) {
     return parsed;
 }
 
-bool isWebScheme(std::string_view scheme) {
-    return equalsIgnoringCase(scheme, "http") || equalsIgnoringCase(scheme, "https");
-}
-
 bool isWebAddress(std::string_view url) {
     const std::size_t colon = url.find(':');
     if (colon == std::string_view::npos || !isWebScheme(url.substr(0, colon))) return false;
     const std::string_view authority = url.substr(colon + 1);
     return authority.starts_with("//") && authority.size() > 2 &&
            std::string_view("/?#").find(authority[2]) == std::string_view::npos;
-}
-
-bool allowsNavigation(std::string_view scheme, bool mainFrame) {
-    return isWebScheme(scheme) || (!mainFrame && equalsIgnoringCase(scheme, "about"));
 }
 
 }  // namespace fluvane::playerapp

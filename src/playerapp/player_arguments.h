@@ -18,14 +18,7 @@ struct PlayerArguments {
 // separator at the end closes the URL. Parts that are missing stay empty.
 PlayerArguments parsePlayerArgument(std::string_view argument);
 
-// http or https, in any letter case.
-bool isWebScheme(std::string_view scheme);
-
 // An http(s) address with a host: the only kind the program shows.
 bool isWebAddress(std::string_view url);
-
-// Whether a frame may go to a URL of this scheme. Pages stay on the web;
-// subframes may also hold the engine's own empty documents (about:blank).
-bool allowsNavigation(std::string_view scheme, bool mainFrame);
 
 }  // namespace fluvane::playerapp

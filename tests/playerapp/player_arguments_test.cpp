@@ -52,17 +52,5 @@ TEST(PlayerArgumentsTest, OnlyHttpAddressesWithAHostAreShown) {
     for (const auto& [url, shown] : cases) EXPECT_EQ(isWebAddress(url), shown) << url;
 }
 
-TEST(PlayerArgumentsTest, FramesStayOnTheWeb) {
-    const std::tuple<std::string, bool, bool> cases[] = {
-        {"http", true, true},   {"HTTPS", true, true},      {"https", false, true},
-        {"about", false, true}, {"about", true, false},     {"data", false, false},
-        {"file", true, false},  {"javascript", false, false}, {"blob", true, false},
-        {"flvplay", true, false}, {"", true, false},
-    };
-    for (const auto& [scheme, mainFrame, allowed] : cases) {
-        EXPECT_EQ(allowsNavigation(scheme, mainFrame), allowed) << scheme << " main frame " << mainFrame;
-    }
-}
-
 }  // namespace
 }  // namespace fluvane::playerapp
