@@ -1,9 +1,8 @@
 #include "playerapp/player_window.h"
 
-#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_icon.h"
 #include "playerapp/player_page.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -16,22 +15,12 @@ namespace {
 
 constexpr QSize kDefaultSize(1024, 720);
 
-// The program's icon, drawn into the binary at 64, 48, 32, 24 and 16 pixels.
-QIcon programIcon() {
-    QIcon icon;
-    for (int id = 201; id <= 205; ++id) {
-        const QImage image = platform::qt::resourceImage(id);
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
-
 }  // namespace
 
 PlayerWindow::PlayerWindow(const PlayerArguments& arguments) {
     const QString title = QString::fromStdString(arguments.fields[0]);
     setWindowTitle(title);
-    setWindowIcon(programIcon());
+    setWindowIcon(platform::qt::programIcon());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     if (isWebAddress(arguments.url)) {

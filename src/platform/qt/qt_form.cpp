@@ -1,5 +1,6 @@
 #include "platform/qt/qt_form.h"
 
+#include "platform/qt/qt_icon.h"
 #include "platform/qt/qt_move_loop.h"
 
 #include <QCloseEvent>
@@ -147,8 +148,7 @@ std::string QtForm::caption() const { return toStdString(form().windowTitle()); 
 void QtForm::setCaption(const std::string& text) { form().setWindowTitle(toQString(text)); }
 
 void QtForm::setIcon(std::shared_ptr<platform::Picture> icon) {
-    const QImage* image = icon ? imageOf(*icon) : nullptr;
-    form().setWindowIcon(image ? QIcon(QPixmap::fromImage(*image)) : QIcon());
+    form().setWindowIcon(icon ? iconOf(*icon) : QIcon());
 }
 
 void QtForm::setOwner(platform::Form* owner) {

@@ -1,11 +1,10 @@
 #include "platform/qt/qt_tray.h"
 
-#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_form.h"
+#include "platform/qt/qt_icon.h"
 
 #include <QIcon>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 
 namespace fluvane::platform::qt {
@@ -26,6 +25,17 @@ QSystemTrayIcon::MessageIcon balloonIcon(int icon) {
 }
 
 }  // namespace
+
+std::optional<std::intptr_t> trayMouseMessage(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+        case QSystemTrayIcon::DoubleClick: return platform::traymsg::LeftButtonUp;
+        case QSystemTrayIcon::Context: return platform::traymsg::RightButtonUp;
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown: return std::nullopt;
+    }
+    return std::nullopt;
+}
 
 bool QtTray::apply(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) {
     const Key key{data.owner, data.id};
@@ -69,8 +79,7 @@ bool QtTray::add(const platform::NotifyIconData& data) {
     };
     connect(icon, &QSystemTrayIcon::activated, this,
             [send](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger) send(platform::traymsg::LeftButtonUp);
-                if (reason == QSystemTrayIcon::Context) send(platform::traymsg::RightButtonUp);
+                if (const auto mouseMessage = trayMouseMessage(reason)) send(*mouseMessage);
             });
     connect(icon, &QSystemTrayIcon::messageClicked, this,
             [send] { send(platform::traymsg::BalloonClick); });
@@ -87,8 +96,7 @@ bool QtTray::add(const platform::NotifyIconData& data) {
 void QtTray::update(Entry& entry, const platform::NotifyIconData& data) {
     if (data.flags & flag::Message) entry.callbackMessage = data.callbackMessage;
     if (data.flags & flag::Icon) {
-        const QImage* image = data.icon ? imageOf(*data.icon) : nullptr;
-        entry.icon->setIcon(image ? QIcon(QPixmap::fromImage(*image)) : QIcon());
+        entry.icon->setIcon(data.icon ? iconOf(*data.icon) : QIcon());
     }
     if (data.flags & flag::Tip) entry.icon->setToolTip(toQString(data.tip));
     if ((data.flags & flag::Balloon) && !data.balloonText.empty()) {

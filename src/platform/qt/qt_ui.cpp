@@ -2,6 +2,7 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_icon.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_web_context.h"
@@ -101,12 +102,15 @@ std::shared_ptr<platform::Picture> QtUi::loadPicture(const std::filesystem::path
     return pictureOf(readPictureFile(file));
 }
 
+// The logic sees the standard large size; windows and the tray get them all.
 std::shared_ptr<platform::Picture> QtUi::loadIcon(const std::filesystem::path& file) {
-    return pictureOf(readIconFile(file, kLargeIconSide));
+    return loadIconFile(file, kLargeIconSide);
 }
 
 std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
-    return pictureOf(resourceImage(id));
+    const QImage image = resourceImage(id);
+    if (!image.isNull() && isProgramIcon(id)) return std::make_shared<QtIconPicture>(image, programIcon());
+    return pictureOf(image);
 }
 
 platform::Color QtUi::systemColor(int index) const {

@@ -1,0 +1,90 @@
+// What the Qt platform takes from the desktop: the icon's sizes, the tray's
+// clicks, and Qt's own texts in the user's language.
+#include "platform/messages.h"
+#include "platform/qt/qt_form.h"
+#include "platform/qt/qt_process_setup.h"
+#include "platform/qt/qt_tray.h"
+#include "platform/qt/qt_ui.h"
+#include "qt_test_application.h"
+
+#include <QAbstractButton>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+namespace fluvane::platform::qt {
+namespace {
+
+using namespace platform;
+
+class QtDesktopTest : public ::testing::Test {
+protected:
+    QtDesktopTest() : app(testing::testApplication("offscreen")) {}
+
+    QApplication& app;
+    testing::RecordingShell shell;
+    QtUi ui{{}, {}, shell};
+};
+
+TEST_F(QtDesktopTest, TrayActivationsArriveAsTheSystemsMouseMessages) {
+    const std::pair<QSystemTrayIcon::ActivationReason, std::optional<std::intptr_t>> cases[] = {
+        {QSystemTrayIcon::Trigger, traymsg::LeftButtonUp},
+        {QSystemTrayIcon::DoubleClick, traymsg::LeftButtonUp},
+        {QSystemTrayIcon::Context, traymsg::RightButtonUp},
+        {QSystemTrayIcon::MiddleClick, std::nullopt},
+        {QSystemTrayIcon::Unknown, std::nullopt},
+    };
+    for (const auto& [reason, message] : cases) EXPECT_EQ(trayMouseMessage(reason), message) << reason;
+}
+
+// The logic sees the standard large size; the window's frame, its taskbar
+// entry and the tray choose from every size.
+TEST_F(QtDesktopTest, WindowsAndTheTrayGetEverySizeTheLogicTheLargeOne) {
+    const std::filesystem::path skinIcon = std::filesystem::path(FLUVANE_GENERATED_SKIN_DIR) / "zelskin" / "icon.ico";
+    const struct {
+        std::shared_ptr<Picture> icon;
+        QList<QSize> sizes;
+    } cases[] = {
+        {ui.loadIcon(skinIcon),
+         {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}},
+        {ui.resourcePicture(203), {{64, 64}, {48, 48}, {32, 32}, {24, 24}, {16, 16}}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.icon);
+        EXPECT_EQ(c.icon->size(), (Size{32, 32}));
+        const std::unique_ptr<Form> form = ui.createForm();
+        form->setIcon(c.icon);
+        EXPECT_EQ(static_cast<QtForm&>(*form).widget()->windowIcon().availableSizes(), c.sizes);
+        NotifyIconData tray;
+        tray.owner = form.get();
+        tray.flags = 2;
+        tray.icon = c.icon;
+        ASSERT_TRUE(ui.notifyIcon(NotifyIconOperation::Add, tray));
+        const auto* icon = static_cast<QtForm&>(*form).widget()->findChild<QSystemTrayIcon*>();
+        ASSERT_TRUE(icon);
+        EXPECT_EQ(icon->icon().availableSizes(), c.sizes);
+        ui.notifyIcon(NotifyIconOperation::Delete, tray);
+    }
+}
+
+TEST_F(QtDesktopTest, MessageBoxButtonsSpeakTheSystemsLanguage) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    completeDesktopSetup(app);
+    QMessageBox box(QMessageBox::Question, "检测到更新", "是否立即升级", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(u'是')) << box.button(QMessageBox::Yes)->text().toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(u'否')) << box.button(QMessageBox::No)->text().toStdString();
+    for (QTranslator* translator : app.findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+}  // namespace
+}  // namespace fluvane::platform::qt
