@@ -177,7 +177,10 @@ protected:
     // Handlers capture the test's locals; nothing may call them once it ends.
     void TearDown() override { pane->browserEvents = {}; }
 
-    QWebEngineView& view() const { return *static_cast<QWebEngineView*>(static_cast<QtBrowserPane*>(pane)->widget()); }
+    // The pane's engine view, there since its first navigation.
+    QWebEngineView& view() const {
+        return *static_cast<QtBrowserPane*>(pane)->widget()->findChild<QWebEngineView*>();
+    }
     QWebEnginePage& page() const { return *view().page(); }
 
     static std::string localPage() {

@@ -16,6 +16,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -228,13 +229,54 @@ void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QS
     }
 }
 
+// Where a pane sits in its window; the engine's view comes into it with the
+// pane's first navigation and fills it.
+class PaneHolder : public QWidget {
+public:
+    explicit PaneHolder(QWidget& parent) : QWidget(&parent) {}
+
+    void hold(QWidget& view) {
+        view.setGeometry(rect());
+        setFocusProxy(&view);
+        view.show();
+    }
+
+    std::function<void()> windowClosed;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        for (QWidget* view : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) view->setGeometry(rect());
+    }
+};
+
+void releaseBrowserPanes(QWidget& window) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        auto* holder = dynamic_cast<PaneHolder*>(widget);
+        if (holder && holder->windowClosed) holder->windowClosed();
+    }
+}
+
 QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
-    : QtControl(new QWebEngineView(&parent), false),
-      context_(context),
-      page_(new QtWebPage(context, widget())) {
-    view().setPage(page_);
-    view().setGeometry(0, 0, 0, 0);
-    view().show();
+    : QtControl(new PaneHolder(parent), false), context_(context) {
+    holder().setGeometry(0, 0, 0, 0);
+    holder().show();
+    holder().windowClosed = [this] { release(); };
+}
+
+QtBrowserPane::~QtBrowserPane() {
+    if (widget()) holder().windowClosed = nullptr;
+    detachPage();
+}
+
+PaneHolder& QtBrowserPane::holder() const { return static_cast<PaneHolder&>(*widget()); }
+
+QtWebPage& QtBrowserPane::page() {
+    if (page_) return *page_;
+    view_ = new QWebEngineView(&holder());
+    page_ = new QtWebPage(context_, view_);
+    page_->setSilent(silent_);
+    view_->setPage(page_);
     page_->navigationStarting = [this](const QtNavigation& navigation) {
         return startNavigation(navigation);
     };
@@ -244,39 +286,61 @@ QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
     };
     QObject::connect(page_, &QWebEnginePage::newWindowRequested, connections_.get(),
                      [this](QWebEngineNewWindowRequest& request) { openNewWindow(request); });
+    holder().hold(*view_);
+    return *page_;
 }
 
-QtBrowserPane::~QtBrowserPane() {
+// The page may outlive the pane for a moment: it hears nothing more.
+void QtBrowserPane::detachPage() {
+    if (!page_) return;
     page_->navigationStarting = nullptr;
     page_->loadEnded = nullptr;
     page_->documentReported = nullptr;
 }
 
-QWebEngineView& QtBrowserPane::view() const { return static_cast<QWebEngineView&>(*widget()); }
+// Later, not at once: the window may close from inside the page's own event.
+void QtBrowserPane::release() {
+    released_ = true;
+    if (!page_) return;
+    detachPage();
+    view_->hide();
+    view_->deleteLater();
+    view_ = nullptr;
+    page_ = nullptr;
+}
 
 void QtBrowserPane::navigate(const std::string& url) {
     const NavigationVerdict verdict = context_.judge(url);
-    if (verdict == NavigationVerdict::Refused) return;
+    if (released_ || verdict == NavigationVerdict::Refused) return;
     const QString text = toQString(url).trimmed();
     if (verdict == NavigationVerdict::LocalPage && text.startsWith(u'/')) {
-        page_->load(QUrl::fromLocalFile(text));
+        page().load(QUrl::fromLocalFile(text));
     } else {
-        page_->load(QUrl(text, QUrl::TolerantMode));
+        page().load(QUrl(text, QUrl::TolerantMode));
     }
 }
 
-void QtBrowserPane::setSilent(bool silent) { page_->setSilent(silent); }
+void QtBrowserPane::setSilent(bool silent) {
+    silent_ = silent;
+    if (page_) page_->setSilent(silent);
+}
 
-bool QtBrowserPane::silent() const { return page_->silent(); }
+bool QtBrowserPane::silent() const { return silent_; }
 
-void QtBrowserPane::refresh() { page_->triggerAction(QWebEnginePage::Reload); }
+void QtBrowserPane::refresh() {
+    if (page_) page_->triggerAction(QWebEnginePage::Reload);
+}
 
-void QtBrowserPane::goBack() { page_->triggerAction(QWebEnginePage::Back); }
+void QtBrowserPane::goBack() {
+    if (page_) page_->triggerAction(QWebEnginePage::Back);
+}
 
-void QtBrowserPane::goForward() { page_->triggerAction(QWebEnginePage::Forward); }
+void QtBrowserPane::goForward() {
+    if (page_) page_->triggerAction(QWebEnginePage::Forward);
+}
 
 std::string QtBrowserPane::locationUrl() const {
-    return toStdString(urlText(page_->url()));
+    return page_ ? toStdString(urlText(page_->url())) : std::string();
 }
 
 // The download begins once the navigation of the page is let through, as it
@@ -313,7 +377,7 @@ void QtBrowserPane::loadEnded() {
     page_->runJavaScript(
         documentSnapshotScript(), QWebEngineScript::ApplicationWorld,
         [this, alive](const QVariant& result) {
-            if (alive.expired()) return;
+            if (alive.expired() || !page_) return;
             auto parsed = parseDocument(result.toString());
             document_ = parsed ? std::move(parsed)
                                : platform::Document{toStdString(page_->title()), {}};

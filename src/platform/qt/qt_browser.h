@@ -25,10 +25,14 @@ QString readableUrl(const QString& encoded);
 // over as invalid QUrls: their text then survives only in QUrl's error report.
 QString urlText(const QUrl& url);
 
+class PaneHolder;
 class QtWebContext;
 class QtWebPage;
 struct QtNavigation;
 
+// Every page that has loaded keeps a renderer process of the engine, so a
+// pane makes its engine page only when it first navigates (a pane that never
+// does costs nothing), and gives it back as soon as its window closes.
 class QtBrowserPane : public QtControl<platform::BrowserPane> {
 public:
     QtBrowserPane(QWidget& parent, QtWebContext& context);
@@ -43,17 +47,30 @@ public:
     std::string locationUrl() const override;
     std::optional<platform::Document> document() const override { return document_; }
 
+    // The window the pane is in has closed: the page and its renderer go now,
+    // and the pane stays without one.
+    void release();
+
 private:
-    QWebEngineView& view() const;
+    PaneHolder& holder() const;
+    // The engine's page, made on first use.
+    QtWebPage& page();
+    void detachPage();
     bool startNavigation(const QtNavigation& navigation);
     void openNewWindow(QWebEngineNewWindowRequest& request);
     void loadEnded();
 
     QtWebContext& context_;
-    QtWebPage* page_;
+    QWebEngineView* view_ = nullptr;  // with the page
+    QtWebPage* page_ = nullptr;        // from the first navigation until the release
+    bool released_ = false;
+    bool silent_ = false;
     // Connections end with the pane, while its view may live a little longer.
     std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
     std::optional<platform::Document> document_;
 };
+
+// Releases the browser panes inside a window that has closed.
+void releaseBrowserPanes(QWidget& window);
 
 }  // namespace fluvane::platform::qt

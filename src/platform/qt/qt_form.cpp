@@ -1,5 +1,6 @@
 #include "platform/qt/qt_form.h"
 
+#include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_icon.h"
 #include "platform/qt/qt_move_loop.h"
 
@@ -283,6 +284,7 @@ void QtForm::close() {
         grabber->releaseMouse();
     }
     setVisible(false);
+    releaseBrowserPanes(form());
     closed_ = true;
     openForms_.closed();
 }
