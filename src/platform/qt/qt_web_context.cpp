@@ -46,12 +46,15 @@ void QtWebContext::registerSchemes(const std::vector<std::string>& schemes) {
 
 QtWebContext::QtWebContext(const std::vector<std::string>& schemes,
                            std::filesystem::path applicationDirectory, platform::Shell& shell)
-    : profile_(new QWebEngineProfile(this)),
-      reportPrefix_(QStringLiteral("fluvane-document-") +
+    : reportPrefix_(QStringLiteral("fluvane-document-") +
                     QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char(':')),
       schemes_(schemes),
       applicationDirectory_(std::move(applicationDirectory)),
-      shell_(shell) {
+      shell_(shell) {}
+
+QWebEngineProfile& QtWebContext::profile() {
+    if (profile_) return *profile_;
+    profile_ = new QWebEngineProfile(this);
     profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     QWebEngineSettings& settings = *profile_->settings();
@@ -65,10 +68,11 @@ QtWebContext::QtWebContext(const std::vector<std::string>& schemes,
     // Something dropped on a pane does not navigate it.
     settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     auto* handler = new AbortingSchemeHandler(this);
-    for (const std::string& name : withCancelScheme(schemes)) {
+    for (const std::string& name : withCancelScheme(schemes_)) {
         profile_->installUrlSchemeHandler(QByteArray::fromStdString(name), handler);
     }
     profile_->scripts()->insert(documentReportingScript(reportPrefix_));
+    return *profile_;
 }
 
 QtWebContext::~QtWebContext() {

@@ -30,7 +30,8 @@ public:
                  platform::Shell& shell);
     ~QtWebContext() override;
 
-    QWebEngineProfile& profile() const { return *profile_; }
+    // Made with the first page: the engine starts only when a pane navigates.
+    QWebEngineProfile& profile();
     // Console messages that start with it carry a document snapshot.
     const QString& reportPrefix() const { return reportPrefix_; }
     shared::NavigationVerdict judge(std::string_view url) const;
@@ -41,7 +42,7 @@ public:
     static bool isCancelMark(const QUrl& url);
 
 private:
-    QWebEngineProfile* profile_;
+    QWebEngineProfile* profile_ = nullptr;
     QString reportPrefix_;
     std::vector<std::string> schemes_;
     std::filesystem::path applicationDirectory_;
