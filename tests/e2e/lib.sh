@@ -80,6 +80,39 @@ e2e_stop() {
   for p in "$@"; do wait "$p" 2>/dev/null || true; done
 }
 
+# e2e_descendants PID: the process's children, theirs, and so on.
+e2e_descendants() {
+  local child
+  for child in $(pgrep -P "$1"); do echo "$child"; e2e_descendants "$child"; done
+}
+
+# e2e_tree_pss PID: the proportional set size of the process and all its
+# descendants (a browser engine's processes), in kB; every shared page is
+# counted once over all the processes that map it.
+e2e_tree_pss() {
+  local p total=0
+  for p in "$1" $(e2e_descendants "$1"); do
+    total=$((total + $(awk '/^Pss:/ {kb = $2} END {print kb + 0}' "/proc/$p/smaps_rollup" 2>/dev/null || echo 0)))
+  done
+  echo "$total"
+}
+
+# e2e_gone PID...: none of the processes is left.
+e2e_gone() {
+  local p
+  for p in "$@"; do kill -0 "$p" 2>/dev/null && return 1; done
+  return 0
+}
+
+# e2e_stop_tree PID: ends a process started here and waits until its
+# descendants have gone too.
+e2e_stop_tree() {
+  local rest
+  rest=$(e2e_descendants "$1")
+  e2e_stop "$1"
+  e2e_wait_for 10 e2e_gone $rest || true
+}
+
 # e2e_portal_saw SECONDS PATTERN: the portal logged a request matching it.
 e2e_portal_saw() { e2e_wait_for "$1" grep -q -- "$2" "$PORTAL_LOG"; }
 
