@@ -97,6 +97,15 @@ e2e_tree_pss() {
   echo "$total"
 }
 
+# e2e_foreign_engine_users PID: how many processes outside PID's tree map the
+# browser engine's library, and so take their share of its pages.
+e2e_foreign_engine_users() {
+  local users ours
+  users=$(grep -l libQt6WebEngineCore /proc/[0-9]*/maps 2>/dev/null | cut -d/ -f3 | sort)
+  ours=$( (echo "$1"; e2e_descendants "$1") | sort)
+  comm -23 <(echo "$users") <(echo "$ours") | grep -c . || true
+}
+
 # e2e_gone PID...: none of the processes is left.
 e2e_gone() {
   local p

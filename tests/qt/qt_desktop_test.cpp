@@ -15,8 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace fluvane::platform::qt {
 namespace {
@@ -84,6 +86,37 @@ TEST_F(QtDesktopTest, MessageBoxButtonsSpeakTheSystemsLanguage) {
         delete translator;
     }
     QLocale::setDefault(QLocale::c());
+}
+
+// The client snaps and glues its windows by their positions, which only X11
+// tells: on a Wayland session its application object takes XWayland, unless
+// the user chose; the programs it starts choose for themselves.
+TEST_F(QtDesktopTest, WaylandSessionsRunTheClientThroughXWayland) {
+    const std::string ours = std::getenv("QT_QPA_PLATFORM");
+    const struct {
+        const char* wayland;
+        const char* given;
+        const char* forTheApplication;
+        const char* afterwards;
+    } cases[] = {
+        {"wayland-0", nullptr, "xcb;wayland", nullptr},
+        {"wayland-0", "wayland", "wayland", "wayland"},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    const auto current = [] {
+        const char* value = std::getenv("QT_QPA_PLATFORM");
+        return std::string(value ? value : "(unset)");
+    };
+    for (const auto& c : cases) {
+        c.wayland ? setenv("WAYLAND_DISPLAY", c.wayland, 1) : unsetenv("WAYLAND_DISPLAY");
+        c.given ? setenv("QT_QPA_PLATFORM", c.given, 1) : unsetenv("QT_QPA_PLATFORM");
+        preferX11OnWayland();
+        EXPECT_EQ(current(), c.forTheApplication ? c.forTheApplication : "(unset)") << c.wayland;
+        completeDesktopSetup(app);
+        EXPECT_EQ(current(), c.afterwards ? c.afterwards : "(unset)") << c.wayland;
+    }
+    unsetenv("WAYLAND_DISPLAY");
+    setenv("QT_QPA_PLATFORM", ours.c_str(), 1);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace fluvane::platform::qt {
 
@@ -21,17 +20,9 @@ bool isSet(const char* name) {
     return value && *value;
 }
 
-// Variables set for the application object alone, unless the user set them.
-std::vector<const char*>& forApplicationObject() {
-    static std::vector<const char*> names;
-    return names;
-}
-
-void setForApplicationObject(const char* name, const char* value) {
-    if (isSet(name)) return;
-    setenv(name, value, 1);
-    forApplicationObject().push_back(name);
-}
+// The platform chosen here is for the application object alone: the programs
+// this one starts choose their own.
+bool platformChosenHere = false;
 
 void loadQtTranslations(QCoreApplication& application) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -55,19 +46,21 @@ void prepareBrowserEngine() {
         flags = std::string(given) + " " + flags;
     }
     setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
-    // The engine's frames are drawn in memory already: Qt shows them as they are.
+    // The engine's frames are drawn in memory already: Qt shows them as they
+    // are instead of composing them again through OpenGL.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    setForApplicationObject("QT_XCB_GL_INTEGRATION", "none");
 }
 
 void preferX11OnWayland() {
-    if (isSet("WAYLAND_DISPLAY")) setForApplicationObject("QT_QPA_PLATFORM", "xcb;wayland");
+    if (!isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return;
+    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    platformChosenHere = true;
 }
 
 void completeDesktopSetup(QCoreApplication& application) {
     loadQtTranslations(application);
-    for (const char* name : forApplicationObject()) unsetenv(name);
-    forApplicationObject().clear();
+    if (platformChosenHere) unsetenv("QT_QPA_PLATFORM");
+    platformChosenHere = false;
 }
 
 }  // namespace fluvane::platform::qt

@@ -10,9 +10,9 @@ namespace fluvane::platform::qt {
 
 // The browser engine reads its switches when it starts: as root it cannot
 // sandbox itself; it is not to contact anything but the pages it is asked
-// for; it draws without the graphics card, and so does Qt around it, so that
-// no OpenGL stack is loaded at all; and the pages of one site share one
-// renderer process. Switches the user gave in QTWEBENGINE_CHROMIUM_FLAGS stay.
+// for; it draws without the graphics card, and so does Qt when it shows the
+// engine's frames; and the pages of one site share one renderer process.
+// Switches the user gave in QTWEBENGINE_CHROMIUM_FLAGS stay.
 void prepareBrowserEngine();
 
 // On a Wayland session the compositor places windows itself and tells no
