@@ -233,7 +233,8 @@ void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QS
 // pane's first navigation and fills it.
 class PaneHolder : public QWidget {
 public:
-    explicit PaneHolder(QWidget& parent) : QWidget(&parent) {}
+    // Like the browser control, an empty pane keeps the mouse from the window under it.
+    explicit PaneHolder(QWidget& parent) : QWidget(&parent) { setAttribute(Qt::WA_NoMousePropagation); }
 
     void hold(QWidget& view) {
         view.setGeometry(rect());
