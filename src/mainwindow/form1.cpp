@@ -49,6 +49,7 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
     connectPanes();
     connectCommands();
     connectPlaylist();
+    connectTitleBar();
 
     // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();

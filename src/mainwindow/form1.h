@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace fluvane::mainwindow {
@@ -32,8 +33,8 @@ public:
     Form1(platform::Platform& platform, SecondaryWindows& windows);
 
     // What the other windows ask of the main window.
-    void appplay();      // the player view
-    void appopen();      // the library view
+    void appplay();      // the player view, as tab 0
+    void appopen();      // the library view, as tab 1
     void 广告倒计时();   // the buffering countdown and the list advertisement
     void listcose();     // closes the list advertisement until zai brings it back
     // Writes the whole playlist to `path`; false when it could not, and the
@@ -85,6 +86,13 @@ public:
     void Picture5_MouseMove();
     void Image2_Click();
     void Label1_Click();
+
+    // The title bar's window buttons and tabs, by index (form1_title_bar.cpp).
+    void Button1_MouseMove(int Index, const platform::MouseEvent& e);
+    void Button1_MouseDown(int Index, const platform::MouseEvent& e);
+    void Button1_Click(int Index);
+    void Button2_MouseMove(int Index, const platform::MouseEvent& e);
+    void Button2_Click(int Index);
 
     // Page commands (form1_commands.cpp).
     void ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
@@ -150,13 +158,19 @@ private:
     void connectPanes();
     void connectCommands();
     void connectPlaylist();
+    void connectTitleBar();
 
     bool LoadSkin();  // false: start-up must end
     bool minimised() const;
     void paintTitleButtons();
+    void paintWindowButtons(std::optional<int> hovered);  // the others resting
+    void paintWindowButton(int index, int cell);
+    platform::Image* windowButtonCells(int index) const;  // nothing to paint: null
     void paintTabs();
     void paintViewTabs();
+    void paintTab(int tab, int cell);
     void resetPointer();
+    void toggleMaximised();
 
     platform::Platform& platform_;
     SecondaryWindows& windows_;

@@ -61,7 +61,16 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
         *holder = &addHolder(w);
     }
     for (const int index : {0, 1, 2, 3, 4, 7}) Button1[index] = &addHitArea(w);
+    // Button1 (1) names the state it would switch to: it gets its tooltip on hover.
+    Button1[0]->setToolTip("关闭软件");
+    Button1[2]->setToolTip("最小化");
+    Button1[3]->setToolTip("菜单");
+    Button1[4]->setToolTip("意见反馈");
+    Button1[7]->setToolTip("菜单导航");
     for (platform::Label*& tab : Button2) tab = &addHitArea(w);
+    Button2[0]->setToolTip("播放窗口");
+    Button2[1]->setToolTip("片库首页");
+    for (platform::Label* tab : {Button2[2], Button2[3], Button2[4]}) tab->setToolTip("应用库");
     Button2[4]->setVisible(false);
 
     Picture1 = &w.addSurface();

@@ -1,9 +1,8 @@
 #include "mainwindow/form1.h"
 
 #include "controls/rounding.h"
+#include "mainwindow/title_bar.h"
 #include "mainwindow/twips.h"
-
-#include <array>
 
 namespace fluvane::mainwindow {
 
@@ -11,15 +10,6 @@ namespace {
 
 using platform::Rect;
 
-struct WindowButton {
-    int index;      // in Button1
-    int width;
-    int fromRight;  // its left edge, from the window's right edge
-};
-constexpr std::array<WindowButton, 5> kWindowButtons{
-    {{0, 32, 34}, {1, 27, 61}, {2, 27, 88}, {4, 27, 142}, {3, 27, 115}}};
-constexpr std::array<int, 5> kTabLefts{116, 232, 348, 464, 588};  // 588: tab 4 never shows
-constexpr int kTabWidth = 116;
 constexpr int kTitleTop = 42;        // the panes start here, over the title bar's last rows
 constexpr int kBottomBarHeight = 41;
 constexpr int kPanelWidth = 250;
@@ -69,10 +59,11 @@ void Form1::Form_Resize() {
     Picture2->setGeometry(pane);
 
     for (const WindowButton& button : kWindowButtons)
-        Button1[button.index]->setGeometry(Rect::fromSize(SW - button.fromRight, 2, button.width, 45));
-    Button1[7]->setGeometry(Rect::fromSize(0, 2, 81, 45));
+        Button1[button.index]->setGeometry(
+            Rect::fromSize(SW - button.fromRight, kWindowButtonTop, button.width, kTitleHeight));
+    Button1[7]->setGeometry(Rect::fromSize(0, kWindowButtonTop, 81, kTitleHeight));
     for (std::size_t tab = 0; tab < kTabLefts.size(); ++tab)
-        Button2[tab]->setGeometry(Rect::fromSize(kTabLefts[tab], 1, kTabWidth, 45));
+        Button2[tab]->setGeometry(Rect::fromSize(kTabLefts[tab], kTabTop, kTabWidth, kTitleHeight));
 }
 
 // The browsers' own 2-pixel borders fall outside the pane.

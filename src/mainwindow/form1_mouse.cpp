@@ -16,12 +16,15 @@ void Form1::Form_MouseMove(const platform::MouseEvent& e) {
     if (form_->windowState() != platform::WindowState::Maximized) EdgeResize(*form_, edgeDrag_, e.button, e.x, e.y);
 }
 
-void Form1::Form_DblClick() {
+void Form1::Form_DblClick() { toggleMaximised(); }
+
+void Form1::bj_DblClick() { toggleMaximised(); }
+
+// The maximised size is bounded by the maximise hook.
+void Form1::toggleMaximised() {
     form_->setWindowState(form_->windowState() == platform::WindowState::Normal ? platform::WindowState::Maximized
                                                                                 : platform::WindowState::Normal);
 }
-
-void Form1::bj_DblClick() { Form_DblClick(); }
 
 // Any movement over the strip hands the window to the system's move loop,
 // which moves it while a button is held.

@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/sprite_cells.h"
+#include "mainwindow/title_bar.h"
 
 namespace fluvane::mainwindow {
 
@@ -8,10 +9,7 @@ namespace {
 
 using platform::Rect;
 
-constexpr int kTabWidth = 116;
-constexpr int kTitleHeight = 45;
-
-Rect restingCell(int width, int height) { return spriteCell(0, {width, height}); }
+constexpr platform::Size kLogoSize{97, 26};
 
 }  // namespace
 
@@ -28,39 +26,66 @@ void Form1::Form_Paint() {
     const int SW = form_->geometry().width();
     copyFrom(*Image1, Rect::fromSize(1, 0, SW - 2, kTitleHeight), *form_, {1, 0});
     paintTitleButtons();
-    copyFrom(*logo, restingCell(97, 26), *form_, {8, 9});
+    copyFrom(*logo, spriteCell(kRestingCell, kLogoSize), *form_, {8, 9});
 }
 
 // Every window button and tab in its resting cell.
 void Form1::paintTitleButtons() {
-    const int SW = form_->geometry().width();
-    const auto button = [&](const platform::Image& cells, int width, int fromRight) {
-        copyFrom(cells, restingCell(width, kTitleHeight), *form_, {SW - fromRight, 2});
-    };
-    button(*Image4, 32, 34);
-    const platform::WindowState state = form_->windowState();
-    if (state == platform::WindowState::Normal) button(*Image5, 27, 61);
-    if (state == platform::WindowState::Maximized) button(*Image8, 27, 61);
-    button(*Image6, 27, 88);
-    button(*cai, 27, 115);
-    button(*Image7, 27, 142);
+    paintWindowButtons(std::nullopt);
     paintTabs();
+}
+
+void Form1::paintWindowButtons(std::optional<int> hovered) {
+    for (const WindowButton& button : kWindowButtons)
+        paintWindowButton(button.index, button.index == hovered ? kHoverCell : kRestingCell);
+}
+
+void Form1::paintWindowButton(int index, int cell) {
+    platform::Image* const cells = windowButtonCells(index);
+    if (!cells) return;
+    const WindowButton& button = kWindowButtons.at(static_cast<std::size_t>(index));
+    const int SW = form_->geometry().width();
+    copyFrom(*cells, spriteCell(cell, {button.width, kTitleHeight}), *form_,
+             {SW - button.fromRight, kWindowButtonTop});
+}
+
+// The maximise slot shows the restore button while the window is maximised,
+// and neither while it is minimised.
+platform::Image* Form1::windowButtonCells(int index) const {
+    switch (index) {
+        case 0: return Image4;
+        case 1:
+            switch (form_->windowState()) {
+                case platform::WindowState::Normal: return Image5;
+                case platform::WindowState::Maximized: return Image8;
+                case platform::WindowState::Minimized: return nullptr;
+            }
+            return nullptr;
+        case 2: return Image6;
+        case 3: return cai;
+        case 4: return Image7;
+        default: return nullptr;
+    }
 }
 
 // Tabs 2 and 3 rest even while their page shows.
 void Form1::paintTabs() {
     paintViewTabs();
-    copyFrom(*zb, restingCell(kTabWidth, kTitleHeight), *form_, {348, 1});
-    copyFrom(*tv, restingCell(kTabWidth, kTitleHeight), *form_, {464, 1});
+    paintTab(2, kRestingCell);
+    paintTab(3, kRestingCell);
 }
 
 // The tab of the view on show is painted selected.
 void Form1::paintViewTabs() {
     const bool libraryView = Picture1->visible();
-    copyFrom(*Image9, Rect::fromSize(libraryView ? 0 : 2 * kTabWidth, 0, kTabWidth, kTitleHeight), *form_,
-             {kTabWidth, 1});
-    copyFrom(*Image10, Rect::fromSize(libraryView ? 2 * kTabWidth : 0, 0, kTabWidth, kTitleHeight), *form_,
-             {2 * kTabWidth, 1});
+    paintTab(0, libraryView ? kRestingCell : kSelectedCell);
+    paintTab(1, libraryView ? kSelectedCell : kRestingCell);
+}
+
+void Form1::paintTab(int tab, int cell) {
+    const platform::Image* const cells[] = {Image9, Image10, zb, tv};
+    const auto at = static_cast<std::size_t>(tab);
+    copyFrom(*cells[at], spriteCell(cell, {kTabWidth, kTitleHeight}), *form_, {kTabLefts[at], kTabTop});
 }
 
 void Form1::Picture4_Paint() {

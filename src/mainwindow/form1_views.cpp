@@ -4,9 +4,9 @@
 
 namespace fluvane::mainwindow {
 
-void Form1::appplay() { SwitchView(View::Player); }
+void Form1::appplay() { Button2_Click(0); }
 
-void Form1::appopen() { SwitchView(View::Library); }
+void Form1::appopen() { Button2_Click(1); }
 
 // The library pane lies over the player pane: hiding it shows the player.
 // Back in the library with nothing playing, the external players go too.

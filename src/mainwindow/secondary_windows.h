@@ -24,6 +24,9 @@ public:
     virtual void ShowFeedback() = 0;
     // `FrmAppTip`: shows `text`, then hides itself.
     virtual void ShowTip(const std::string& text) = 0;
+    // `Form2`'s main menu `caidan` at `screen`, owned by the main window; asked
+    // for by the menu button of the title bar.
+    virtual void ShowMainMenu(platform::Point screen) = 0;
     // `Form2`'s tray menu `menu` at `screen`, owned by the main window; asked
     // for by a right click on the tray icon or a click on its balloon. Until
     // the menu form exists nothing shows.

@@ -9,6 +9,7 @@ using Calls = std::vector<std::string>;
 class Form1ViewsTest : public Form1Fixture {};
 
 // The tabs repaint at once: the view's own selected, the others resting.
+// appplay is a click on tab 0.
 TEST_F(Form1ViewsTest, AppplayAndAppopenSwitchTheViewAndItsTab) {
     Form1& f = load();
     f.W2->setVisible(true);
@@ -29,16 +30,22 @@ TEST_F(Form1ViewsTest, AppplayAndAppopenSwitchTheViewAndItsTab) {
     window().clearOperations();
     f.appopen();
     EXPECT_EQ(copies(f.form()), tabs(0, 232));
+    window().clearOperations();
+    ASSERT_TRUE(sim.ui().click(*f.Button2[0], {5, 5}));
+    EXPECT_FALSE(f.Picture1->visible());
+    EXPECT_EQ(copies(f.form()), tabs(232, 0));
 }
 
-// Back in the library with nothing playing, no external player is left running.
-TEST_F(Form1ViewsTest, TheLibraryViewEndsTheExternalPlayersOnlyWhenNothingPlays) {
+// Back in the library with nothing playing, no external player is left
+// running, even when the user only wanted the library.
+TEST_F(Form1ViewsTest, TheLibraryTabEndsTheExternalPlayersOnlyWhenNothingPlays) {
     Form1& f = load();
     f.W3->setVisible(true);
-    f.appopen();
+    ASSERT_TRUE(sim.ui().click(*f.Button2[1], {5, 5}));
+    EXPECT_TRUE(f.Picture1->visible());
     EXPECT_TRUE(sim.processes().terminations().empty());
     f.W3->setVisible(false);
-    f.appopen();
+    ASSERT_TRUE(sim.ui().click(*f.Button2[1], {5, 5}));
     EXPECT_EQ(sim.processes().terminations(),
               (Calls{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "orvelbaidu.exe"}));
 }

@@ -18,14 +18,16 @@ public:
     void ClosePopupAd() override { record("close popup"); }
     void ShowFeedback() override { record("feedback"); }
     void ShowTip(const std::string& text) override { record("tip " + text); }
-    void ShowTrayMenu(platform::Point screen) override {
-        record("tray menu " + std::to_string(screen.x) + "," + std::to_string(screen.y));
-    }
+    void ShowMainMenu(platform::Point screen) override { record("main menu " + at(screen)); }
+    void ShowTrayMenu(platform::Point screen) override { record("tray menu " + at(screen)); }
 
     std::vector<std::string> calls;
     std::function<void()> onCall;
 
 private:
+    static std::string at(platform::Point screen) {
+        return std::to_string(screen.x) + "," + std::to_string(screen.y);
+    }
     void record(std::string call) {
         calls.push_back(std::move(call));
         if (onCall) onCall();
