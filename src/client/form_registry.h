@@ -5,6 +5,7 @@
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "windows/f_main.h"
+#include "windows/form2.h"
 #include "windows/frm_app_tip.h"
 #include "windows/shezhigy.h"
 #include "windows/shezhitip.h"
@@ -12,6 +13,7 @@
 #include "windows/tui.h"
 #include "windows/yijian.h"
 
+#include <memory>
 #include <string>
 
 namespace fluvane::client {
@@ -25,9 +27,12 @@ public:
     // The side window leaves the main window's magnetic service before either goes.
     ~FormRegistry() override;
 
-    // The main window, loaded on first use.
+    // The main window, loaded on first use; a right click on its library
+    // page shows the page menu instead of the page's own.
     mainwindow::Form1& Form1() { return form1_.get(); }
     mainwindow::Form1* loadedForm1() { return form1_.loaded(); }
+    // The menu form, created on first use and kept for the run; never shown.
+    windows::Form2& Form2();
 
     // `tan` loads (sizing and placing itself) before it navigates to `url`.
     void ShowPopupAd(const std::string& url) override;
@@ -41,6 +46,11 @@ public:
     void ShowFeedback() override;
     // `FrmAppTip`: `text` for three seconds.
     void ShowTip(const std::string& text) override;
+    // `Form2`'s menus at `screen`, owned by the main window: the tray menu
+    // `menu`, the main menu `caidan` and the library page's menu `MyMenu`.
+    void ShowTrayMenu(platform::Point screen) override;
+    void ShowMainMenu(platform::Point screen);
+    void ShowPageMenu(platform::Point screen);
     // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
     // glued to the main window while it touches it.
     void ShowSideWindow(platform::Point topLeft);
@@ -73,6 +83,7 @@ private:
     FormSlot<windows::shezhitip> shezhitip_;
     FormSlot<windows::shezhigy> shezhigy_;
     FormSlot<windows::fMain> fMain_;
+    std::unique_ptr<windows::Form2> form2_;
 };
 
 }  // namespace fluvane::client

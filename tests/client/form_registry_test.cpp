@@ -1,6 +1,4 @@
-#include "client/form_registry.h"
-
-#include "support/app_fixture.h"
+#include "form_registry_fixture.h"
 
 namespace fluvane::client {
 
@@ -11,20 +9,6 @@ using platform::sim::as;
 using platform::sim::SimBrowser;
 using platform::sim::SimForm;
 using Calls = std::vector<std::string>;
-
-class FormRegistryTest : public AppTest {
-protected:
-    FormRegistryTest() {
-        writeSettings("False", "1.0");
-        writeGbk("zelhe.db", serverConfig("1.0"));
-        forms.Form1().show();
-    }
-
-    SimForm& simForm(platform::Form& form) { return as<SimForm>(form); }
-    platform::Form* mainForm() { return &forms.Form1().form(); }
-
-    FormRegistry forms{platform};
-};
 
 TEST_F(FormRegistryTest, APopUpLoadsBeforeItNavigatesAndComesBackAfterItsPageClosedIt) {
     forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=2");
