@@ -48,6 +48,9 @@ FormRegistry::FormRegistry(platform::Platform& platform)
           mainwindow::Form1& main = Form1();
           window->Form_Load(main.form(), main.oMagneticWnd);
           return window;
+      }),
+      hit_([this] {
+          return loaded(std::make_unique<windows::hit>(platform_, [this] { return loadedForm1(); }));
       }) {
     platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { ShowHandedPage(pageUrl); };
 }
@@ -64,7 +67,7 @@ platform::Form* FormRegistry::mainForm() {
 
 void FormRegistry::ShowPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }
 
-void FormRegistry::ShowRecommendation() {}
+void FormRegistry::ShowRecommendation() { hit_.get().Show(mainForm()); }
 
 void FormRegistry::ShowExitAd() { tui_.get().show(); }
 

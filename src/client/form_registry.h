@@ -7,6 +7,7 @@
 #include "windows/f_main.h"
 #include "windows/form2.h"
 #include "windows/frm_app_tip.h"
+#include "windows/hit.h"
 #include "windows/shezhigy.h"
 #include "windows/shezhitip.h"
 #include "windows/tan.h"
@@ -36,6 +37,7 @@ public:
 
     // `tan` loads (sizing and placing itself) before it navigates to `url`.
     void ShowPopupAd(const std::string& url) override;
+    // `hit`, owned by the main window; its load step runs as it is created.
     void ShowRecommendation() override;
 
     // The exit sequence: `tui` takes over, with no owner, while the main window closes.
@@ -67,6 +69,7 @@ public:
     FormSlot<windows::yijian>& yijian() { return yijian_; }
     FormSlot<windows::FrmAppTip>& FrmAppTip() { return frmAppTip_; }
     FormSlot<windows::fMain>& fMain() { return fMain_; }
+    FormSlot<windows::hit>& hit() { return hit_; }
     FormSlot<windows::shezhitip>& shezhitip() { return shezhitip_; }
     FormSlot<windows::shezhigy>& shezhigy() { return shezhigy_; }
 
@@ -83,6 +86,7 @@ private:
     FormSlot<windows::shezhitip> shezhitip_;
     FormSlot<windows::shezhigy> shezhigy_;
     FormSlot<windows::fMain> fMain_;
+    FormSlot<windows::hit> hit_;
     std::unique_ptr<windows::Form2> form2_;
 };
 

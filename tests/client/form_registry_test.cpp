@@ -89,5 +89,31 @@ TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
     EXPECT_EQ(simForm(tip->form()).owner(), nullptr);
 }
 
+// The main window opens it owned by itself. A recommendation closed and
+// opened again while the first one fades destroys the first, whose fade
+// then stops without touching it.
+TEST_F(FormRegistryTest, TheRecommendationIsOwnedByTheMainWindowAndAReplacedOneIsNotTouchedAgain) {
+    forms.ShowRecommendation();
+    windows::hit* first = forms.hit().loaded();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(simForm(first->form()).owner(), mainForm());
+    EXPECT_TRUE(simForm(first->form()).shown());
+
+    const auto reopen = platform.ui.createTimer();
+    reopen->setInterval(50);
+    reopen->tick = [&] {
+        reopen->setEnabled(false);
+        forms.hit().unload();
+        forms.ShowRecommendation();
+    };
+    reopen->setEnabled(true);
+    EXPECT_TRUE(as<SimBrowser>(*first->w).raiseBeforeNavigate("appclose://"));
+
+    windows::hit* second = forms.hit().loaded();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(simForm(second->form()).shown());
+    EXPECT_EQ(simForm(second->form()).alpha(), 255);
+}
+
 }  // namespace
 }  // namespace fluvane::client
