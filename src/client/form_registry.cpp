@@ -29,7 +29,11 @@ std::unique_ptr<Window> loaded(std::unique_ptr<Window> window) {
 
 FormRegistry::FormRegistry(platform::Platform& platform)
     : platform_(platform),
-      form1_([this] { return loaded(std::make_unique<mainwindow::Form1>(platform_, *this)); }),
+      form1_([this] {
+          auto main = loaded(std::make_unique<mainwindow::Form1>(platform_, *this));
+          main->ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { ShowPageMenu(screen); };
+          return main;
+      }),
       tan_([this] { return loaded(std::make_unique<windows::tan>(platform_)); }),
       tui_([this] { return loaded(std::make_unique<windows::tui>(platform_)); }),
       yijian_([this] { return loaded(std::make_unique<windows::yijian>(platform_, Form1().dizhi)); }),
@@ -44,6 +48,9 @@ FormRegistry::FormRegistry(platform::Platform& platform)
           mainwindow::Form1& main = Form1();
           window->Form_Load(main.form(), main.oMagneticWnd);
           return window;
+      }),
+      hit_([this] {
+          return loaded(std::make_unique<windows::hit>(platform_, [this] { return loadedForm1(); }));
       }) {
     platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { ShowHandedPage(pageUrl); };
 }
@@ -60,7 +67,7 @@ platform::Form* FormRegistry::mainForm() {
 
 void FormRegistry::ShowPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }
 
-void FormRegistry::ShowRecommendation() {}
+void FormRegistry::ShowRecommendation() { hit_.get().Show(mainForm()); }
 
 void FormRegistry::ShowExitAd() { tui_.get().show(); }
 
@@ -69,6 +76,20 @@ void FormRegistry::ClosePopupAd() { tan_.unload(); }
 void FormRegistry::ShowFeedback() { yijian_.get().Show(Form1().form()); }
 
 void FormRegistry::ShowTip(const std::string& text) { frmAppTip_.get().ShowTip(text); }
+
+windows::Form2& FormRegistry::Form2() {
+    if (!form2_) {
+        form2_ = std::make_unique<windows::Form2>(
+            platform_, [this] { return loadedForm1(); }, [this] { ShowAbout(); }, [this] { ShowSettings(); });
+    }
+    return *form2_;
+}
+
+void FormRegistry::ShowTrayMenu(platform::Point screen) { Form2().PopupMenu(Form2().menu, screen); }
+
+void FormRegistry::ShowMainMenu(platform::Point screen) { Form2().PopupMenu(Form2().caidan, screen); }
+
+void FormRegistry::ShowPageMenu(platform::Point screen) { Form2().PopupMenu(Form2().MyMenu, screen); }
 
 void FormRegistry::ShowSideWindow(platform::Point topLeft) { fMain_.get().Show(topLeft); }
 

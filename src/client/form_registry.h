@@ -5,13 +5,16 @@
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "windows/f_main.h"
+#include "windows/form2.h"
 #include "windows/frm_app_tip.h"
+#include "windows/hit.h"
 #include "windows/shezhigy.h"
 #include "windows/shezhitip.h"
 #include "windows/tan.h"
 #include "windows/tui.h"
 #include "windows/yijian.h"
 
+#include <memory>
 #include <string>
 
 namespace fluvane::client {
@@ -25,12 +28,16 @@ public:
     // The side window leaves the main window's magnetic service before either goes.
     ~FormRegistry() override;
 
-    // The main window, loaded on first use.
+    // The main window, loaded on first use; a right click on its library
+    // page shows the page menu instead of the page's own.
     mainwindow::Form1& Form1() { return form1_.get(); }
     mainwindow::Form1* loadedForm1() { return form1_.loaded(); }
+    // The menu form, created on first use and kept for the run; never shown.
+    windows::Form2& Form2();
 
     // `tan` loads (sizing and placing itself) before it navigates to `url`.
     void ShowPopupAd(const std::string& url) override;
+    // `hit`, owned by the main window; its load step runs as it is created.
     void ShowRecommendation() override;
 
     // The exit sequence: `tui` takes over, with no owner, while the main window closes.
@@ -41,6 +48,11 @@ public:
     void ShowFeedback() override;
     // `FrmAppTip`: `text` for three seconds.
     void ShowTip(const std::string& text) override;
+    // `Form2`'s menus at `screen`, owned by the main window: the tray menu
+    // `menu`, the main menu `caidan` and the library page's menu `MyMenu`.
+    void ShowTrayMenu(platform::Point screen) override;
+    void ShowMainMenu(platform::Point screen);
+    void ShowPageMenu(platform::Point screen);
     // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
     // glued to the main window while it touches it.
     void ShowSideWindow(platform::Point topLeft);
@@ -57,6 +69,7 @@ public:
     FormSlot<windows::yijian>& yijian() { return yijian_; }
     FormSlot<windows::FrmAppTip>& FrmAppTip() { return frmAppTip_; }
     FormSlot<windows::fMain>& fMain() { return fMain_; }
+    FormSlot<windows::hit>& hit() { return hit_; }
     FormSlot<windows::shezhitip>& shezhitip() { return shezhitip_; }
     FormSlot<windows::shezhigy>& shezhigy() { return shezhigy_; }
 
@@ -73,6 +86,8 @@ private:
     FormSlot<windows::shezhitip> shezhitip_;
     FormSlot<windows::shezhigy> shezhigy_;
     FormSlot<windows::fMain> fMain_;
+    FormSlot<windows::hit> hit_;
+    std::unique_ptr<windows::Form2> form2_;
 };
 
 }  // namespace fluvane::client

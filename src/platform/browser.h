@@ -50,6 +50,9 @@ struct BrowserEvents {
     // https only), never inside the client.
     std::function<void(const std::string& url, bool& processed)> newWindow;
     std::function<void()> downloadComplete;
+    // The user asks for the page's context menu at `screen` (screen pixels).
+    // While this is set, the page's own menu never shows.
+    std::function<void(Point screen)> contextMenu;
 };
 
 // An embedded web browser. Command URLs of the client's schemes reach

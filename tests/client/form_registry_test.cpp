@@ -1,6 +1,4 @@
-#include "client/form_registry.h"
-
-#include "support/app_fixture.h"
+#include "form_registry_fixture.h"
 
 namespace fluvane::client {
 
@@ -11,20 +9,6 @@ using platform::sim::as;
 using platform::sim::SimBrowser;
 using platform::sim::SimForm;
 using Calls = std::vector<std::string>;
-
-class FormRegistryTest : public AppTest {
-protected:
-    FormRegistryTest() {
-        writeSettings("False", "1.0");
-        writeGbk("zelhe.db", serverConfig("1.0"));
-        forms.Form1().show();
-    }
-
-    SimForm& simForm(platform::Form& form) { return as<SimForm>(form); }
-    platform::Form* mainForm() { return &forms.Form1().form(); }
-
-    FormRegistry forms{platform};
-};
 
 TEST_F(FormRegistryTest, APopUpLoadsBeforeItNavigatesAndComesBackAfterItsPageClosedIt) {
     forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=2");
@@ -103,6 +87,32 @@ TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
     EXPECT_EQ(tip->Label1->caption(), "设置成功 下次启动生效");
     EXPECT_TRUE(simForm(tip->form()).shown());
     EXPECT_EQ(simForm(tip->form()).owner(), nullptr);
+}
+
+// The main window opens it owned by itself. A recommendation closed and
+// opened again while the first one fades destroys the first, whose fade
+// then stops without touching it.
+TEST_F(FormRegistryTest, TheRecommendationIsOwnedByTheMainWindowAndAReplacedOneIsNotTouchedAgain) {
+    forms.ShowRecommendation();
+    windows::hit* first = forms.hit().loaded();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(simForm(first->form()).owner(), mainForm());
+    EXPECT_TRUE(simForm(first->form()).shown());
+
+    const auto reopen = platform.ui.createTimer();
+    reopen->setInterval(50);
+    reopen->tick = [&] {
+        reopen->setEnabled(false);
+        forms.hit().unload();
+        forms.ShowRecommendation();
+    };
+    reopen->setEnabled(true);
+    EXPECT_TRUE(as<SimBrowser>(*first->w).raiseBeforeNavigate("appclose://"));
+
+    windows::hit* second = forms.hit().loaded();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(simForm(second->form()).shown());
+    EXPECT_EQ(simForm(second->form()).alpha(), 255);
 }
 
 }  // namespace

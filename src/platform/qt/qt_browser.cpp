@@ -5,6 +5,7 @@
 #include "platform/qt/qt_web_context.h"
 
 #include <QByteArray>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
@@ -287,6 +288,9 @@ QtWebPage& QtBrowserPane::page() {
     };
     QObject::connect(page_, &QWebEnginePage::newWindowRequested, connections_.get(),
                      [this](QWebEngineNewWindowRequest& request) { openNewWindow(request); });
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view_, &QWidget::customContextMenuRequested, connections_.get(),
+                     [this](const QPoint& at) { showContextMenu(at); });
     holder().hold(*view_);
     return *page_;
 }
@@ -369,6 +373,20 @@ void QtBrowserPane::openNewWindow(QWebEngineNewWindowRequest& request) {
     raiseEvent(browserEvents.newWindow, url, processed);
     if (alive.expired() || processed) return;
     if (context_.judge(url) == NavigationVerdict::Web) context_.shell().openLink(url);
+}
+
+// The logic's menu replaces the page's own; without one the page keeps it.
+// A released pane's view, on its way out, shows none.
+void QtBrowserPane::showContextMenu(const QPoint& at) {
+    if (!view_) return;
+    const QPoint screen = view_->mapToGlobal(at);
+    if (browserEvents.contextMenu) {
+        raiseEvent(browserEvents.contextMenu, fromQPoint(screen));
+        return;
+    }
+    QMenu* menu = view_->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(screen);
 }
 
 // The snapshot is taken afresh before the logic hears of the load, so that it

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QPoint;
 class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
@@ -58,6 +59,7 @@ private:
     void detachPage();
     bool startNavigation(const QtNavigation& navigation);
     void openNewWindow(QWebEngineNewWindowRequest& request);
+    void showContextMenu(const QPoint& at);
     void loadEnded();
 
     QtWebContext& context_;

@@ -60,4 +60,10 @@ bool SimBrowser::raiseNewWindow2() {
     return cancel;
 }
 
+bool SimBrowser::raiseContextMenu(Point screen) {
+    if (!browserEvents.contextMenu) return false;
+    raise(browserEvents.contextMenu, screen);
+    return true;
+}
+
 }  // namespace fluvane::platform::sim

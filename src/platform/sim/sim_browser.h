@@ -63,6 +63,9 @@ public:
     bool raiseNewWindow(const std::string& url);
     // The new-window event alone; true if the handler cancelled the window.
     bool raiseNewWindow2();
+    // The user asks for the page's context menu at `screen`; true if the
+    // logic took it, so that the page's own menu does not show.
+    bool raiseContextMenu(Point screen);
     void raiseDownloadBegin() { raise(browserEvents.downloadBegin); }
     void raiseDownloadComplete() { raise(browserEvents.downloadComplete); }
 
