@@ -51,7 +51,7 @@ public:
     // `Form2`'s menus at `screen`, owned by the main window: the tray menu
     // `menu`, the main menu `caidan` and the library page's menu `MyMenu`.
     void ShowTrayMenu(platform::Point screen) override;
-    void ShowMainMenu(platform::Point screen);
+    void ShowMainMenu(platform::Point screen) override;
     void ShowPageMenu(platform::Point screen);
     // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
     // glued to the main window while it touches it.

@@ -28,9 +28,8 @@ public:
     // for by the menu button of the title bar.
     virtual void ShowMainMenu(platform::Point screen) = 0;
     // `Form2`'s tray menu `menu` at `screen`, owned by the main window; asked
-    // for by a right click on the tray icon or a click on its balloon. Until
-    // the menu form exists nothing shows.
-    virtual void ShowTrayMenu(platform::Point screen) { (void)screen; }
+    // for by a right click on the tray icon or a click on its balloon.
+    virtual void ShowTrayMenu(platform::Point screen) = 0;
 };
 
 }  // namespace fluvane::mainwindow
