@@ -27,7 +27,7 @@ run_case() {
   [ "$stored" = stored ] && cp "$e2e_tmp/zel.txt" "$APPDIR/zelhe.db"
   e2e_start_portal --config "$e2e_tmp/zel.txt"
   e2e_start_client
-  e2e_portal_saw 30 'GET /tcab/ ' || e2e_fail "$name: the library did not come from the fixed portal address"
+  e2e_portal_saw 60 'GET /tcab/ ' || e2e_fail "$name: the library did not come from the fixed portal address"
   sleep 2
   ! grep -q "$secret" "$PORTAL_LOG" || e2e_fail "$name: the portal received the secret"
   e2e_client_alive || e2e_fail "$name: the client ended"
