@@ -123,5 +123,38 @@ TEST_F(QtFormTest, ARoundedRegionCutsTheCornersAsItsEllipsesDo) {
     EXPECT_TRUE(widget().mask().isEmpty());
 }
 
+// As the main window's bottom strip does: a move with the button down hands
+// the window to the move loop, which takes the release.
+TEST_F(QtFormTest, AfterAMoveLoopThePointerGoesToWhatItPointsAtAgain) {
+    Surface& strip = form->addSurface();
+    strip.setGeometry(Rect::fromSize(0, 0, 100, 50));
+    Surface& other = form->addSurface();
+    other.setGeometry(Rect::fromSize(0, 60, 100, 50));
+    showAt(Rect::fromSize(100, 100, 200, 120));
+    int stripMoves = 0;
+    int otherMoves = 0;
+    strip.events.mouseMove = [&](const MouseEvent& e) {
+        ++stripMoves;
+        if (e.button & button::Left) form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
+    };
+    other.events.mouseMove = [&](const MouseEvent&) { ++otherMoves; };
+    QWindow* window = widget().windowHandle();
+    QCursor::setPos(window->mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::processEvents();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTimer::singleShot(0, [window] {
+        const QPoint to = window->mapToGlobal(QPoint(40, 10));  // 30 right of where the loop began
+        QTest::mouseMove(window, QPoint(40, 10));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(to));
+    });
+    QTest::mouseMove(window, QPoint(11, 10));
+    EXPECT_EQ(form->geometry(), Rect::fromSize(130, 100, 200, 120));
+
+    stripMoves = 0;
+    QTest::mouseMove(window, QPoint(20, 80));
+    EXPECT_EQ(otherMoves, 1);
+    EXPECT_EQ(stripMoves, 0);
+}
+
 }  // namespace
 }  // namespace fluvane::platform::qt

@@ -125,7 +125,10 @@ private:
     bool painted_ = false;
 };
 
-FormWidget::FormWidget() : SurfaceWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
+// Tooltips show over an inactive window too, as the original platform's do.
+FormWidget::FormWidget() : SurfaceWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+}
 
 // The form decides through its window procedures; a close goes the same way
 // as one the logic asks for.

@@ -42,6 +42,8 @@ void QtMoveLoop::run(std::uintptr_t edge) {
         if (!self) return;
         events_ = nullptr;
     }
+    QCoreApplication::instance()->removeEventFilter(this);
+    takingRelease_ = false;
     if (!abandoned_) send_(platform::msg::ExitSizeMove, 0, 0);
 }
 
@@ -52,14 +54,20 @@ void QtMoveLoop::abandon() {
 
 void QtMoveLoop::stop() {
     active_ = false;
-    QCoreApplication::instance()->removeEventFilter(this);
     if (QWidget::mouseGrabber() == &window_) window_.releaseMouse();
     if (events_) events_->quit();
 }
 
-// Mouse events reach a window before its widgets: taken there, no widget sees them.
+// Mouse events reach a window before its widgets: taken there, no widget sees
+// them. The release that ends the loop goes on, so that the window forgets
+// the press, but the widget that was pressed does not get it.
 bool QtMoveLoop::eventFilter(QObject* watched, QEvent* event) {
-    if (!watched->isWindowType()) return false;
+    if (!watched->isWindowType()) {
+        if (!takingRelease_ || event->type() != QEvent::MouseButtonRelease) return false;
+        takingRelease_ = false;
+        return true;
+    }
+    if (!active_) return false;
     switch (event->type()) {
         case QEvent::MouseMove: {
             auto& mouse = static_cast<QMouseEvent&>(*event);
@@ -72,8 +80,10 @@ bool QtMoveLoop::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent&>(*event).button() == Qt::LeftButton) stop();
-            return true;
+            if (static_cast<QMouseEvent&>(*event).button() != Qt::LeftButton) return true;
+            stop();
+            takingRelease_ = true;
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
