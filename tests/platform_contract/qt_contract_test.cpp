@@ -87,7 +87,7 @@ private:
         return {top->windowHandle(), widget->mapTo(top, QPoint(at.x, at.y))};
     }
 
-    QApplication& app_ = qt::testing::testApplication("offscreen");
+    QApplication& app_ = qt::testing::testApplication("offscreen");  // before any widget
     qt::testing::RecordingShell shell_;
     qt::QtUi ui_{{}, {}, shell_};
     QElapsedTimer clock_;

@@ -115,7 +115,7 @@ protected:
             << "at " << where.x() << "," << where.y();
     }
 
-    QApplication& app = testing::testApplication("xcb");
+    QApplication& app = testing::testApplication("xcb");  // before any widget
     testing::RecordingShell shell;
     QTemporaryDir root;
     fs::path appDir = install(fs::path(root.path().toStdString()) / "app");

@@ -17,6 +17,7 @@ QtMoveLoop::QtMoveLoop(QWidget& window, platform::WindowProcedure send)
 
 QtMoveLoop::~QtMoveLoop() {
     if (active_) stop();
+    if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
 }
 
 void QtMoveLoop::run(std::uintptr_t edge) {

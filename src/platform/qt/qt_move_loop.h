@@ -28,7 +28,6 @@ public:
     void run(std::uintptr_t edge = 0);
     // The window is going: the loop ends at once, telling the procedures nothing more.
     void abandon();
-    bool active() const { return active_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
