@@ -3,6 +3,7 @@
 // (xdotool). Screenshots go to FLUVANE_SCREENSHOT_DIR.
 #include "client/form_registry.h"
 #include "platform/posix/posix_code_page.h"
+#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_controls.h"
@@ -36,8 +37,9 @@ namespace fs = std::filesystem;
 
 constexpr int kPatience = 15000;  // ms
 
-// What the main window's load asks of the network, the process table and
-// the program: no portal, no processes, a temporary application directory.
+// What the main window's load asks of the network, the process table, other
+// instances and the program: no portal, no processes, no other instance, a
+// temporary application directory.
 class NoNetwork final : public Network {
 public:
     bool checkConnection(const std::string&) override { return false; }
@@ -50,6 +52,12 @@ public:
     std::vector<ProcessInfo> list() override { return {}; }
     void terminateByImageName(const std::string&) override {}
     bool anotherInstanceRunning() override { return false; }
+};
+
+class NoInstanceChannel final : public InstanceChannel {
+public:
+    bool listen() override { return false; }
+    bool sendPage(const std::string&) override { return false; }
 };
 
 class TemporaryApplication final : public Application {
@@ -123,9 +131,12 @@ protected:
     posix::PosixProfile profile{codePage};
     NoNetwork network;
     NoProcesses processes;
+    posix::PosixFiles files;
     TemporaryApplication application{appDir};
+    NoInstanceChannel instanceChannel;
     QtUi ui{{}, appDir, shell};
-    Platform platform{ui, profile, codePage, network, processes, shell, application, "http://127.0.0.1:9", ""};
+    Platform platform{ui,    profile, codePage,    network,         processes,           shell,
+                      files, application, instanceChannel, "http://127.0.0.1:9", ""};
     client::FormRegistry registry{platform};
     mainwindow::Form1& form1 = registry.Form1();
     Form& window = form1.form();
