@@ -93,10 +93,10 @@ private:
     QElapsedTimer clock_;
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Qt, FormContract, QtDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Qt, LoopContract, QtDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Qt, TimerContract, QtDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Qt, InputContract, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(QtForm, FormContract, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(QtLoop, LoopContract, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(QtTimer, TimerContract, QtDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(QtInput, InputContract, QtDriver);
 
 }  // namespace
 }  // namespace fluvane::platform::contract

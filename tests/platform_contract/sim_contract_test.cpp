@@ -34,10 +34,10 @@ private:
     sim::SimUi ui_{clock_};
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Sim, FormContract, SimDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Sim, LoopContract, SimDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Sim, TimerContract, SimDriver);
-INSTANTIATE_TYPED_TEST_SUITE_P(Sim, InputContract, SimDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(SimForm, FormContract, SimDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(SimLoop, LoopContract, SimDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(SimTimer, TimerContract, SimDriver);
+INSTANTIATE_TYPED_TEST_SUITE_P(SimInput, InputContract, SimDriver);
 
 }  // namespace
 }  // namespace fluvane::platform::contract
