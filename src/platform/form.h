@@ -31,11 +31,14 @@ public:
     virtual void setOwner(Form* owner) = 0;
     virtual void setTopmost(bool topmost) = 0;
     virtual void setShowInTaskbar(bool show) = 0;
-    // Only the region's pixels show and take input; nothing resets it.
-    virtual void setRegion(std::optional<Rect> region) = 0;
+    // Only the region's pixels show and take input (window coordinates); nothing resets it.
+    virtual void setRegion(std::optional<RoundedRect> region) = 0;
     // 0 transparent … 255 opaque.
     virtual void setAlpha(int alpha) = 0;
     virtual WindowState windowState() const = 0;
+    // Each change of state raises `resize` once, whether or not the size
+    // changed, as a window is told its size on every change: restoring a
+    // minimised window lays it out again.
     virtual void setWindowState(WindowState state) = 0;
     virtual void setForeground() = 0;
 
@@ -45,6 +48,9 @@ public:
     virtual void close() = 0;
 
     virtual WindowProcedure replaceProcedure(WindowProcedure procedure) = 0;
+    // Through the current procedure. A move or size loop (SysCommand DragMove,
+    // Move, Size) runs inside the call while the left button is held: the call
+    // returns when the button is released or the form is closed.
     virtual std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
 

@@ -34,6 +34,14 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A rectangle whose corners are cut by ellipses `corner` wide and high, as
+// CreateRoundRectRgn makes them; a zero corner keeps them square.
+struct RoundedRect {
+    Rect rect;
+    Size corner;
+    friend bool operator==(const RoundedRect&, const RoundedRect&) = default;
+};
+
 // Colours as the system stores them: 0x00BBGGRR.
 struct Color {
     std::uint32_t bgr = 0;

@@ -14,6 +14,7 @@ constexpr int kCloseTop = 6;
 constexpr int kContentTop = 42;
 // Cutting the region's bottom edge this far below the window rounds only the top corners.
 constexpr int kRegionOverhang = 200;
+constexpr platform::Size kRegionCorner{5, 5};
 // The pane's border lies outside the content box (twips).
 constexpr int kPaneOverhangTwips = 40;
 
@@ -59,8 +60,7 @@ void yijian::Form_Resize() {
     const platform::Rect window = form_->geometry();
     const int width = window.width();
     const int height = window.height();
-    // The platform's region is a rectangle; the 5 x 5 corner ellipses wait for a rounded one.
-    form_->setRegion(platform::Rect{0, 0, width + 1, height + kRegionOverhang});
+    form_->setRegion(platform::RoundedRect{{0, 0, width + 1, height + kRegionOverhang}, kRegionCorner});
     LayOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, kContentTop - 1);
     Button1[0]->setGeometry(
         platform::Rect::fromSize(width - kCloseWidth, kCloseTop, kCloseWidth, kTitleHeight));

@@ -43,34 +43,16 @@ protected:
     std::vector<std::string> log;
 };
 
-TEST_F(InputTest, CaptureTakesEventsRelativeToTheCapturingSurface) {
-    left.events.mouseDown = [&](const MouseEvent&) { left.setCapture(); };
-    left.events.mouseUp = [&](const MouseEvent& e) {
-        log.push_back("left up " + std::to_string(e.x) + "," + std::to_string(e.y));
-        left.releaseCapture();
+TEST_F(InputTest, AMoveLoopAPressStartsTakesTheReleaseAndSoTheClick) {
+    left.events.mouseDown = [this](const MouseEvent&) {
+        form->sendMessage(platform::msg::SysCommand, platform::syscmd::DragMove, 0);
     };
-    ui().press(left, {10, 10});
-    EXPECT_TRUE(left.hasCapture());
-    ui().move(right, {5, 5}, platform::button::Left);
-    ui().wheel(right, {5, 5}, -120);
-    ui().release(right, {5, 5});
-    EXPECT_FALSE(left.hasCapture());
-    ui().move(right, {5, 5});
-    EXPECT_EQ(log, (std::vector<std::string>{"left move 155,25", "left wheel -120 155,25", "left up 155,25",
-                                             "right move 5,5"}));
-}
-
-TEST_F(InputTest, ClickAndDoubleClickFollowTheOriginalSequence) {
-    ui().click(right, {1, 2});
-    ui().doubleClick(right, {3, 4});
-    EXPECT_EQ(log, (std::vector<std::string>{"right down 1,2", "right up 1,2", "right click",
-                                             "right down 3,4", "right up 3,4", "right click", "right dblclick",
-                                             "right up 3,4"}));
-}
-
-TEST_F(InputTest, RightClickRaisesNoClick) {
-    ui().click(left, {1, 1}, platform::button::Right);
-    EXPECT_EQ(log, (std::vector<std::string>{"left down 1,1", "left up 1,1"}));
+    as<SimForm>(*form).setNextDrag(30, 0);
+    EXPECT_TRUE(ui().click(left, {1, 1}));
+    EXPECT_EQ(as<SimForm>(*form).sizeMoveLoops(), 1);
+    EXPECT_EQ(form->geometry().left, 230);
+    EXPECT_EQ(ui().buttonsHeld(), platform::button::None);
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(InputTest, InputToAControlNotShownIsDropped) {

@@ -35,14 +35,6 @@ protected:
     std::unique_ptr<Form> form = ui.createForm();
 };
 
-// Each procedure notes its name and passes the message on.
-WindowProcedure recorder(std::vector<std::string>& log, std::string name, WindowProcedure next) {
-    return [&log, name, next](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-        log.push_back(name);
-        return next(message, wParam, lParam);
-    };
-}
-
 TEST_F(QtFormTest, AFullyTransparentFormStaysOffTheScreenUntilItGetsAlpha) {
     form->setAlpha(0);
     form->show();
@@ -71,33 +63,6 @@ TEST_F(QtFormTest, TheProgramEndsWhenItsLastFormClosesAndNotBefore) {
     EXPECT_EQ(run([&hidden] { hidden->close(); }), 0);
 }
 
-TEST_F(QtFormTest, ProceduresChainAndComeOffInReverse) {
-    std::vector<std::string> log;
-    const WindowProcedure original = form->replaceProcedure(nullptr);
-    ASSERT_TRUE(original);
-    const WindowProcedure tray = recorder(log, "tray", original);
-    const WindowProcedure maximise = recorder(log, "maximise", tray);
-    const WindowProcedure taskbar = recorder(log, "taskbar", maximise);
-    EXPECT_FALSE(form->replaceProcedure(tray));
-    form->replaceProcedure(maximise);
-    form->replaceProcedure(taskbar);
-    form->sendMessage(msg::User + 7, 0, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{"taskbar", "maximise", "tray"}));
-
-    log.clear();
-    const WindowProcedure removed = form->replaceProcedure(maximise);
-    removed(msg::User + 7, 0, 0);  // what came off is the last one put on
-    EXPECT_EQ(log, (std::vector<std::string>{"taskbar", "maximise", "tray"}));
-
-    log.clear();
-    form->sendMessage(msg::User + 7, 0, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{"maximise", "tray"}));
-
-    log.clear();
-    form->replaceProcedure(original);
-    form->sendMessage(msg::User + 7, 0, 0);
-    EXPECT_TRUE(log.empty());
-}
 
 TEST_F(QtFormTest, CloseGoesThroughTheProceduresToTheOriginal) {
     int unloads = 0;
@@ -126,155 +91,69 @@ TEST_F(QtFormTest, CloseGoesThroughTheProceduresToTheOriginal) {
     EXPECT_FALSE(widget().isVisible());
 }
 
-TEST_F(QtFormTest, MaximiseTakesTheBoundsAProcedureAnswers) {
-    int resizes = 0;
-    form->events.resize = [&] { ++resizes; };
+
+
+
+
+
+
+TEST_F(QtFormTest, TheWindowManagersMinimiseAndRestoreReachTheFormAsAResize) {
     showAt(Rect::fromSize(40, 50, 300, 200));
-    resizes = 0;
-    WindowProcedure previous;
-    previous = form->replaceProcedure(
-        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
-            if (message == msg::GetMinMaxInfo) {
-                auto* info = reinterpret_cast<MinMaxInfo*>(lParam);
-                EXPECT_EQ(info->maxSize, (Point{ui.workArea().width(), ui.workArea().height()}));
-                info->maxPosition = {5, 6};
-                info->maxSize = {500, 300};
-                return 0;
-            }
-            return previous(message, wParam, lParam);
-        });
-
-    form->sendMessage(msg::SysCommand, syscmd::Maximize, 0);
-    EXPECT_EQ(form->windowState(), WindowState::Maximized);
-    EXPECT_EQ(form->geometry(), Rect::fromSize(5, 6, 500, 300));
-    EXPECT_EQ(resizes, 1);
-
-    form->sendMessage(msg::SysCommand, syscmd::Restore, 0);
-    EXPECT_EQ(form->windowState(), WindowState::Normal);
-    EXPECT_EQ(form->geometry(), Rect::fromSize(40, 50, 300, 200));
-    EXPECT_EQ(resizes, 2);
+    std::vector<WindowState> seen;
+    form->events.resize = [&] { seen.push_back(form->windowState()); };
+    widget().showMinimized();
+    widget().showNormal();
+    EXPECT_EQ(seen, (std::vector{WindowState::Minimized, WindowState::Normal}));
 }
 
-TEST_F(QtFormTest, RestoringReportsTheNormalStateAndComesBackToTheNormalPlace) {
-    showAt(Rect::fromSize(40, 50, 300, 200));
-    std::vector<WindowState> statesOnResize;
-    form->events.resize = [&] { statesOnResize.push_back(form->windowState()); };
-    form->setWindowState(WindowState::Maximized);
-    form->setWindowState(WindowState::Normal);
-    EXPECT_EQ(statesOnResize, (std::vector{WindowState::Maximized, WindowState::Normal}));
-    EXPECT_EQ(form->geometry(), Rect::fromSize(40, 50, 300, 200));
+TEST_F(QtFormTest, ARoundedRegionCutsTheCornersAsItsEllipsesDo) {
+    showAt(Rect::fromSize(0, 0, 100, 60));
+    form->setRegion(RoundedRect{{0, 0, 101, 260}, {5, 5}});
+    const QRegion mask = widget().mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(100, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(1, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(0, 1)));
+    EXPECT_TRUE(mask.contains(QPoint(99, 59))) << "the bottom corners lie below the window";
+    EXPECT_FALSE(mask.contains(QPoint(101, 10)));
 
-    // Maximised from the minimised state, it still knows where it was.
-    form->setGeometry(Rect::fromSize(60, 70, 320, 210));
-    form->setWindowState(WindowState::Minimized);
-    form->setWindowState(WindowState::Maximized);
-    EXPECT_EQ(form->windowState(), WindowState::Maximized);
-    form->setWindowState(WindowState::Normal);
-    EXPECT_EQ(form->geometry(), Rect::fromSize(60, 70, 320, 210));
+    form->setRegion(RoundedRect{{0, 0, 100, 60}, {}});
+    EXPECT_EQ(widget().mask(), QRegion(0, 0, 100, 60));
+    form->setRegion(std::nullopt);
+    EXPECT_TRUE(widget().mask().isEmpty());
 }
 
-TEST_F(QtFormTest, AClosedFormStaysClosedAndGetsNoMessages) {
-    int unloads = 0;
-    std::vector<std::uint32_t> seen;
-    form->formEvents.unload = [&] { ++unloads; };
-    WindowProcedure previous;
-    previous = form->replaceProcedure(
-        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-            seen.push_back(message);
-            return previous(message, wParam, lParam);
-        });
-    showAt(Rect::fromSize(10, 10, 200, 100));
-    form->close();
-    form->close();
-    form->sendMessage(msg::SysCommand, syscmd::Maximize, 0);
-    form->show();
-    EXPECT_EQ(unloads, 1);
-    EXPECT_EQ(seen, std::vector<std::uint32_t>{msg::Destroy});
-    EXPECT_EQ(form->windowState(), WindowState::Normal);
-    EXPECT_FALSE(form->visible());
-}
+// As the main window's bottom strip does: a move with the button down hands
+// the window to the move loop, which takes the release.
+TEST_F(QtFormTest, AfterAMoveLoopThePointerGoesToWhatItPointsAtAgain) {
+    Surface& strip = form->addSurface();
+    strip.setGeometry(Rect::fromSize(0, 0, 100, 50));
+    Surface& other = form->addSurface();
+    other.setGeometry(Rect::fromSize(0, 60, 100, 50));
+    showAt(Rect::fromSize(100, 100, 200, 120));
+    int stripMoves = 0;
+    int otherMoves = 0;
+    strip.events.mouseMove = [&](const MouseEvent& e) {
+        ++stripMoves;
+        if (e.button & button::Left) form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
+    };
+    other.events.mouseMove = [&](const MouseEvent&) { ++otherMoves; };
+    QWindow* window = widget().windowHandle();
+    QCursor::setPos(window->mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::processEvents();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTimer::singleShot(0, [window] {
+        const QPoint to = window->mapToGlobal(QPoint(40, 10));  // 30 right of where the loop began
+        QTest::mouseMove(window, QPoint(40, 10));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(to));
+    });
+    QTest::mouseMove(window, QPoint(11, 10));
+    EXPECT_EQ(form->geometry(), Rect::fromSize(130, 100, 200, 120));
 
-TEST_F(QtFormTest, ClosingAFormEndsTheCaptureOfItsControls) {
-    Surface& child = form->addSurface();
-    child.setGeometry(Rect::fromSize(0, 0, 50, 50));
-    showAt(Rect::fromSize(10, 10, 200, 100));
-    child.setCapture();
-    ASSERT_TRUE(child.hasCapture());
-    form->close();
-    EXPECT_FALSE(child.hasCapture());
-}
-
-TEST_F(QtFormTest, DragMoveRunsAMoveLoopWhoseRectanglesProceduresRewrite) {
-    showAt(Rect::fromSize(100, 100, 300, 200));
-    std::vector<std::uint32_t> seen;
-    WindowProcedure previous;
-    previous = form->replaceProcedure(
-        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
-            seen.push_back(message);
-            if (message == msg::Moving) {
-                auto* proposed = reinterpret_cast<Rect*>(lParam);
-                if (proposed->left < 20) {  // snap to the screen's left edge
-                    *proposed = Rect::fromSize(0, proposed->top, proposed->width(),
-                                               proposed->height());
-                }
-                return 1;
-            }
-            return previous(message, wParam, lParam);
-        });
-    QWindow& window = *widget().windowHandle();
-
-    // Without a button held there is nothing to drag.
-    form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
-    EXPECT_EQ(seen, std::vector<std::uint32_t>{msg::SysCommand});
-
-    seen.clear();
-    QCursor::setPos(150, 150);
-    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(50, 50));
-    form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
-    // Positions of mouse events are relative to the window, which moves.
-    const auto local = [&](QPoint screen) { return screen - widget().geometry().topLeft(); };
-    QTest::mouseMove(&window, local({180, 170}));
-    EXPECT_EQ(form->geometry(), Rect::fromSize(130, 120, 300, 200));
-    QTest::mouseMove(&window, local({60, 150}));  // proposes left 10
-    EXPECT_EQ(form->geometry(), Rect::fromSize(0, 100, 300, 200));
-    QTest::mouseRelease(&window, Qt::LeftButton, {}, local({60, 150}));
-    const std::vector<std::uint32_t> expected{msg::SysCommand, msg::EnterSizeMove, msg::Moving,
-                                              msg::Moving, msg::ExitSizeMove};
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
-TEST_F(QtFormTest, SizeCommandRunsASizeLoopWhoseRectanglesProceduresRewrite) {
-    showAt(Rect::fromSize(100, 100, 300, 200));
-    std::vector<std::uint32_t> seen;
-    std::vector<std::uintptr_t> edges;
-    WindowProcedure previous;
-    previous = form->replaceProcedure(
-        [&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
-            seen.push_back(message);
-            if (message == msg::Sizing) {
-                edges.push_back(wParam);
-                auto* proposed = reinterpret_cast<Rect*>(lParam);
-                proposed->right = std::max(proposed->right, proposed->left + 250);  // a minimum width
-                return 1;
-            }
-            return previous(message, wParam, lParam);
-        });
-    QWindow& window = *widget().windowHandle();
-    const auto local = [&](QPoint screen) { return screen - widget().geometry().topLeft(); };
-    QCursor::setPos(399, 299);
-    QTest::mousePress(&window, Qt::LeftButton, {}, local({399, 299}));
-    form->sendMessage(msg::SysCommand, syscmd::Size | sizing::BottomRight, 0);
-    QTest::mouseMove(&window, local({419, 309}));
-    EXPECT_EQ(form->geometry(), Rect::fromSize(100, 100, 320, 210));
-    QTest::mouseMove(&window, local({299, 309}));  // proposes a width of 200
-    EXPECT_EQ(form->geometry(), Rect::fromSize(100, 100, 250, 210));
-    QTest::mouseRelease(&window, Qt::LeftButton, {}, local({299, 309}));
-    const std::vector<std::uint32_t> expected{msg::SysCommand, msg::EnterSizeMove, msg::Sizing,
-                                              msg::Sizing, msg::ExitSizeMove};
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(edges, (std::vector<std::uintptr_t>{sizing::BottomRight, sizing::BottomRight}));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    stripMoves = 0;
+    QTest::mouseMove(window, QPoint(20, 80));
+    EXPECT_EQ(otherMoves, 1);
+    EXPECT_EQ(stripMoves, 0);
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 #include "platform/qt/qt_ui.h"
 #include "qt_test_application.h"
 
+#include <QCursor>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +90,36 @@ TEST_F(QtLifetimeTest, AFormMayBeDestroyedByItsOwnResizeHandler) {
     form->events.resize = [this] { form.reset(); };
     form->setGeometry(Rect::fromSize(0, 0, 300, 200));
     EXPECT_FALSE(form);
+}
+
+TEST_F(QtLifetimeTest, AFormMayBeDestroyedDuringItsMoveLoop) {
+    show();
+    QWindow* window = widgetOf(*form)->windowHandle();
+    QCursor::setPos(window->mapToGlobal(QPoint(20, 20)));
+    QCoreApplication::processEvents();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(20, 20));
+    QTimer::singleShot(0, [window = QPointer<QWindow>(window)] {
+        if (window) QTest::mouseMove(window, QPoint(30, 20));
+    });
+    std::vector<std::uint32_t> seen;
+    WindowProcedure original;
+    original = form->replaceProcedure([&](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+        seen.push_back(message);
+        if (message != msg::Moving) return original(message, wParam, lParam);
+        form.reset();
+        return std::intptr_t{1};
+    });
+    form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{msg::SysCommand, msg::EnterSizeMove, msg::Moving}));
+
+    // The button comes up over another window.
+    std::unique_ptr<Form> other = ui.createForm();
+    other->setGeometry(Rect::fromSize(0, 0, 100, 100));
+    other->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widgetOf(*other)));
+    QTest::mouseRelease(widgetOf(*other)->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(QGuiApplication::mouseButtons(), Qt::NoButton);
 }
 
 TEST_F(QtLifetimeTest, TrayCallbacksReachTheOwnersProcedureAndEndWithTheOwner) {

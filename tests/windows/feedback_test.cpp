@@ -58,7 +58,7 @@ TEST_F(FeedbackTest, TheLocalPageGivesWayToTheGuestbookAfterSixSeconds) {
 TEST_F(FeedbackTest, LayoutFollowsTheSizeButNotWhileMinimised) {
     feedback.form().setGeometry(Rect::fromSize(10, 10, 600, 400));
     const auto laidOut = [&] {
-        EXPECT_EQ(window().region(), (Rect{0, 0, 601, 600}));
+        EXPECT_EQ(window().region(), (platform::RoundedRect{{0, 0, 601, 600}, {5, 5}}));
         EXPECT_EQ(ends(feedback.Line1), std::pair(platform::Point{0, 41}, platform::Point{600, 41}));
         EXPECT_EQ(ends(feedback.Line3), std::pair(platform::Point{599, 41}, platform::Point{599, 400}));
         EXPECT_EQ(ends(feedback.Line4), std::pair(platform::Point{0, 399}, platform::Point{599, 399}));

@@ -21,11 +21,26 @@ namespace fluvane::platform::qt {
 class LineWidget;
 class QtWebContext;
 
+// What every control of this platform is besides its interface: a widget.
+class QtWidgetControl {
+public:
+    virtual QWidget* widget() const = 0;
+
+protected:
+    ~QtWidgetControl() = default;
+};
+
+// The widget of a control this platform made, or nullptr.
+inline QWidget* widgetOf(const platform::Control& control) {
+    const auto* made = dynamic_cast<const QtWidgetControl*>(&control);
+    return made ? made->widget() : nullptr;
+}
+
 // What every control does through its widget. The widget goes with the
 // control; it is deleted later so that a handler may destroy a control while
 // the control's own event is being delivered.
 template <class Interface>
-class QtControl : public Interface {
+class QtControl : public Interface, public QtWidgetControl {
 public:
     // `routed`: mouse events reach the control's events.
     QtControl(QWidget* widget, bool routed) : widget_(widget), reportedSize_(widget->size()) {
@@ -61,7 +76,7 @@ public:
         }
     }
 
-    QWidget* widget() const { return widget_; }
+    QWidget* widget() const override { return widget_; }
 
     // Guards code that runs after a handler which may destroy this control.
     std::weak_ptr<void> lifetime() const { return lifetime_; }

@@ -14,7 +14,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -69,6 +71,32 @@ platform::WindowHandle nextHandle() {
     return ++last;
 }
 
+// The region of a rounded rectangle, row by row: each row of a corner is
+// inset to where the corner's ellipse crosses the row's middle. Rows of equal
+// inset go in as one rectangle.
+QRegion roundedRegion(const platform::RoundedRect& shape) {
+    const QRect rect = toQRect(shape.rect);
+    const double rx = std::max(shape.corner.width, 0) / 2.0;
+    const double ry = std::max(shape.corner.height, 0) / 2.0;
+    if (rx <= 0 || ry <= 0) return QRegion(rect);
+    const auto insetOf = [&](int y) {
+        const double middle = y + 0.5;
+        const double fromEdge = std::min(middle - rect.top(), rect.bottom() + 1 - middle);
+        if (fromEdge >= ry) return 0;
+        const double dy = (ry - fromEdge) / ry;
+        return static_cast<int>(std::lround(rx - rx * std::sqrt(1.0 - dy * dy)));
+    };
+    QRegion region;
+    int bandTop = rect.top();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        if (y < rect.bottom() && insetOf(y + 1) == insetOf(bandTop)) continue;
+        const int inset = insetOf(bandTop);
+        region += QRect(rect.left() + inset, bandTop, rect.width() - 2 * inset, y - bandTop + 1);
+        bandTop = y + 1;
+    }
+    return region;
+}
+
 constexpr std::uintptr_t kCommandMask = 0xFFF0;
 // A size command carries the edge being dragged in its low bits.
 constexpr std::uintptr_t kEdgeMask = 0x000F;
@@ -97,7 +125,10 @@ private:
     bool painted_ = false;
 };
 
-FormWidget::FormWidget() : SurfaceWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
+// Tooltips show over an inactive window too, as the original platform's do.
+FormWidget::FormWidget() : SurfaceWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+}
 
 // The form decides through its window procedures; a close goes the same way
 // as one the logic asks for.
@@ -171,9 +202,9 @@ void QtForm::setTopmost(bool topmost) { setWindowFlag(Qt::WindowStaysOnTopHint, 
 
 void QtForm::setShowInTaskbar(bool show) { setWindowFlag(Qt::Tool, !show); }
 
-void QtForm::setRegion(std::optional<platform::Rect> region) {
+void QtForm::setRegion(std::optional<platform::RoundedRect> region) {
     if (region) {
-        form().setMask(QRegion(toQRect(*region)));
+        form().setMask(roundedRegion(*region));
     } else {
         form().clearMask();
     }
@@ -187,8 +218,19 @@ void QtForm::setAlpha(int alpha) {
 }
 
 void QtForm::setWindowState(platform::WindowState state) {
-    using platform::WindowState;
     if (closed_ || state == state_) return;
+    const auto alive = lifetime();
+    const QSize before = form().size();
+    changingState_ = true;
+    applyState(state);
+    // A new size raised it already, and its handler may have destroyed the form.
+    if (alive.expired()) return;
+    changingState_ = false;
+    if (form().size() == before) raiseEvent(events.resize);
+}
+
+void QtForm::applyState(platform::WindowState state) {
+    using platform::WindowState;
     // Whatever the way out of the normal state, restoring comes back here.
     if (state_ == WindowState::Normal) normalGeometry_ = form().geometry();
     switch (state) {
@@ -213,13 +255,14 @@ void QtForm::setWindowState(platform::WindowState state) {
     }
 }
 
-// The procedures decide the maximised place: the default is the work area.
+// The procedures decide the maximised place; the proposal is the whole
+// screen, as the original platform's is for a window without a frame.
 void QtForm::maximize() {
     if (state_ == platform::WindowState::Minimized) form().showNormal();
-    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
     platform::MinMaxInfo info;
-    info.maxSize = {workArea.width(), workArea.height()};
-    info.maxPosition = {workArea.x(), workArea.y()};
+    info.maxSize = {screen.width(), screen.height()};
+    info.maxPosition = {screen.x(), screen.y()};
     info.maxTrackSize = info.maxSize;
     const auto alive = lifetime();
     sendMessage(platform::msg::GetMinMaxInfo, 0, reinterpret_cast<std::intptr_t>(&info));
@@ -232,23 +275,26 @@ void QtForm::maximize() {
 // Restoring a minimised window brings back the state it had before.
 void QtForm::restore() {
     using platform::WindowState;
-    if (state_ == WindowState::Minimized && stateBeforeMinimize_ == WindowState::Maximized) {
-        form().showNormal();
-        state_ = WindowState::Maximized;
-    } else {
-        setWindowState(WindowState::Normal);
-    }
+    const bool wasZoomed =
+        state_ == WindowState::Minimized && stateBeforeMinimize_ == WindowState::Maximized;
+    setWindowState(wasZoomed ? WindowState::Maximized : WindowState::Normal);
 }
 
+// The window manager minimised or restored the window: the form follows,
+// and is told as it is when the logic changes the state.
 void QtForm::noticeWindowManagerState() {
     using platform::WindowState;
+    if (changingState_) return;
     if (form().isMinimized() && state_ != WindowState::Minimized) {
         if (state_ == WindowState::Normal) normalGeometry_ = form().geometry();
         stateBeforeMinimize_ = state_;
         state_ = WindowState::Minimized;
     } else if (!form().isMinimized() && state_ == WindowState::Minimized) {
         state_ = stateBeforeMinimize_;
+    } else {
+        return;
     }
+    raiseEvent(events.resize);
 }
 
 void QtForm::setForeground() {
@@ -286,6 +332,7 @@ void QtForm::close() {
     setVisible(false);
     releaseBrowserPanes(form());
     closed_ = true;
+    moveLoop_->abandon();
     openForms_.closed();
 }
 
@@ -317,14 +364,11 @@ std::intptr_t QtForm::defaultProcedure(std::uint32_t message, std::uintptr_t wPa
 }
 
 void QtForm::systemCommand(std::uintptr_t command) {
-    if (command == platform::syscmd::DragMove) {
-        moveLoop_->start();
-        return;
-    }
+    // The loops return when they end; the form may be gone by then.
     switch (command & kCommandMask) {
-        case platform::syscmd::Move: moveLoop_->start(); break;
+        case platform::syscmd::Move: moveLoop_->run(); break;  // DragMove too: 0xF012 & 0xFFF0
         case platform::syscmd::Size:
-            if (command & kEdgeMask) moveLoop_->start(command & kEdgeMask);
+            if (command & kEdgeMask) moveLoop_->run(command & kEdgeMask);
             break;
         case platform::syscmd::Close: close(); break;
         case platform::syscmd::Minimize: setWindowState(platform::WindowState::Minimized); break;

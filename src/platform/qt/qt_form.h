@@ -33,7 +33,7 @@ public:
     void setOwner(platform::Form* owner) override;
     void setTopmost(bool topmost) override;
     void setShowInTaskbar(bool show) override;
-    void setRegion(std::optional<platform::Rect> region) override;
+    void setRegion(std::optional<platform::RoundedRect> region) override;
     void setAlpha(int alpha) override;
     platform::WindowState windowState() const override { return state_; }
     void setWindowState(platform::WindowState state) override;
@@ -54,6 +54,7 @@ private:
     std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
                                    std::intptr_t lParam);
     void systemCommand(std::uintptr_t command);
+    void applyState(platform::WindowState state);
     void maximize();
     void restore();
     void setWindowFlag(Qt::WindowType flag, bool on);
@@ -67,6 +68,8 @@ private:
     QtMoveLoop* moveLoop_;
     QtOpenForms& openForms_;
     bool closed_ = false;
+    // The form changes its own state: what the window system reports meanwhile is its echo.
+    bool changingState_ = false;
     int alpha_ = 255;
     // Shown while fully transparent: kept off the screen, since without a
     // compositor an X server would draw it opaque.

@@ -2,7 +2,9 @@
 
 #include "platform/qt/qt_convert.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -14,28 +16,75 @@ QtMoveLoop::QtMoveLoop(QWidget& window, platform::WindowProcedure send)
     : QObject(&window), window_(window), send_(std::move(send)) {}
 
 QtMoveLoop::~QtMoveLoop() {
-    if (active_ && QWidget::mouseGrabber() == &window_) window_.releaseMouse();
+    if (active_) stop();
+    if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
 }
 
-void QtMoveLoop::start(std::uintptr_t edge) {
-    if (active_ || QGuiApplication::mouseButtons() == Qt::NoButton) return;
+void QtMoveLoop::run(std::uintptr_t edge) {
+    if (active_ || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
     active_ = true;
+    abandoned_ = false;
     edge_ = edge;
     startCursor_ = QCursor::pos();
     startGeometry_ = window_.geometry();
-    window_.installEventFilter(this);
+    // Every mouse event of the program comes here first while the loop runs,
+    // so a release is seen wherever the window system delivers it.
+    QCoreApplication::instance()->installEventFilter(this);
     window_.grabMouse();
+
+    // The procedures may close the window, or destroy it and this loop with it.
+    const QPointer<QtMoveLoop> self(this);
     send_(platform::msg::EnterSizeMove, 0, 0);
+    if (!self) return;
+    if (active_) {
+        QEventLoop events;
+        events_ = &events;
+        events.exec();
+        if (!self) return;
+        events_ = nullptr;
+    }
+    QCoreApplication::instance()->removeEventFilter(this);
+    takingRelease_ = false;
+    if (!abandoned_) send_(platform::msg::ExitSizeMove, 0, 0);
 }
 
-bool QtMoveLoop::eventFilter(QObject*, QEvent* event) {
+void QtMoveLoop::abandon() {
+    abandoned_ = true;
+    if (active_) stop();
+}
+
+void QtMoveLoop::stop() {
+    active_ = false;
+    if (QWidget::mouseGrabber() == &window_) window_.releaseMouse();
+    if (events_) events_->quit();
+}
+
+// Mouse events reach a window before its widgets: taken there, no widget sees
+// them. The release that ends the loop goes on, so that the window forgets
+// the press, but the widget that was pressed does not get it.
+bool QtMoveLoop::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWindowType()) {
+        if (!takingRelease_ || event->type() != QEvent::MouseButtonRelease) return false;
+        takingRelease_ = false;
+        return true;
+    }
+    if (!active_) return false;
     switch (event->type()) {
-        case QEvent::MouseMove:
-            moveTo(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        case QEvent::MouseMove: {
+            auto& mouse = static_cast<QMouseEvent&>(*event);
+            // A release the window system never reported still ends the loop.
+            if (mouse.buttons() & Qt::LeftButton) {
+                moveTo(mouse.globalPosition().toPoint());
+            } else {
+                stop();
+            }
             return true;
+        }
         case QEvent::MouseButtonRelease:
-            finish();
-            return true;
+            if (static_cast<QMouseEvent&>(*event).button() != Qt::LeftButton) return true;
+            stop();
+            takingRelease_ = true;
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
@@ -57,19 +106,10 @@ void QtMoveLoop::moveTo(const QPoint& cursor) {
         if (edge_ == Top || edge_ == TopLeft || edge_ == TopRight) proposed.top += delta.y();
         if (edge_ == Bottom || edge_ == BottomLeft || edge_ == BottomRight) proposed.bottom += delta.y();
     }
-    // The procedures may destroy the window, and this loop with it.
     const QPointer<QtMoveLoop> self(this);
     send_(edge_ == 0 ? platform::msg::Moving : platform::msg::Sizing, edge_,
           reinterpret_cast<std::intptr_t>(&proposed));
-    if (self) window_.setGeometry(toQRect(proposed));
-}
-
-void QtMoveLoop::finish() {
-    if (!active_) return;
-    active_ = false;
-    window_.removeEventFilter(this);
-    if (QWidget::mouseGrabber() == &window_) window_.releaseMouse();
-    send_(platform::msg::ExitSizeMove, 0, 0);
+    if (self && active_) window_.setGeometry(toQRect(proposed));
 }
 
 }  // namespace fluvane::platform::qt

@@ -3,6 +3,7 @@
 #include "platform/sim/sim_ui.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fluvane::platform::sim {
 
@@ -27,6 +28,13 @@ bool SimForm::shown() const { return visible_ && !closed_ && state_ != WindowSta
 
 void SimForm::setWindowState(WindowState state) {
     if (closed_ || state == state_) return;
+    const Rect before = geometry_;
+    applyState(state);
+    // A new size raised it already.
+    if (geometry_.width() == before.width() && geometry_.height() == before.height()) raise(events.resize);
+}
+
+void SimForm::applyState(WindowState state) {
     if (state_ == WindowState::Normal) normalGeometry_ = geometry_;
     state_ = state;
     if (state == WindowState::Maximized) {
@@ -97,39 +105,51 @@ void SimForm::sysCommand(std::uintptr_t command) {
                                                                    : WindowState::Normal);
         break;
     case syscmd::Move:  // DragMove shares it: 0xF012 & 0xFFF0
-        simulateDrag(nextDrag_.x, nextDrag_.y);
+        systemLoop(0);
         break;
     case syscmd::Size:
-        if (command & 0xF) simulateResizeDrag(command & 0xF, nextDrag_.x, nextDrag_.y);
+        if (command & 0xF) systemLoop(command & 0xF);
         break;
     default: break;
     }
 }
 
-void SimForm::simulateDrag(int dx, int dy, int steps) {
+// Without the left button held there is nothing to drag; the loop ends with
+// the button's release.
+void SimForm::systemLoop(std::uintptr_t edge) {
+    if (!(ui_.buttonsHeld() & platform::button::Left)) return;
+    const Drag drag = std::exchange(nextDrag_, Drag{});
+    runSizeMoveLoop(edge, drag.dx, drag.dy, drag.steps);
+    ui_.buttonsHeld_ &= ~platform::button::Left;
+}
+
+void SimForm::simulateDrag(int dx, int dy, int steps) { runSizeMoveLoop(0, dx, dy, steps); }
+
+void SimForm::simulateResizeDrag(std::uintptr_t edge, int dx, int dy, int steps) {
+    runSizeMoveLoop(edge, dx, dy, steps);
+}
+
+void SimForm::runSizeMoveLoop(std::uintptr_t edge, int dx, int dy, int steps) {
     ++sizeMoveLoops_;
     steps = std::max(steps, 1);
     sendMessage(msg::EnterSizeMove, 0, 0);
     const Rect start = geometry_;
     for (int step = 1; step <= steps && !closed_; ++step) {
-        Rect proposed{start.left + dx * step / steps, start.top + dy * step / steps,
-                      start.right + dx * step / steps, start.bottom + dy * step / steps};
-        sendMessage(msg::Moving, 0, reinterpret_cast<std::intptr_t>(&proposed));
-        applyGeometry(proposed);
+        const int x = dx * step / steps;
+        const int y = dy * step / steps;
+        Rect proposed = start;
+        if (edge == 0) {
+            proposed = {start.left + x, start.top + y, start.right + x, start.bottom + y};
+        } else {
+            if (edge == sizing::Left || edge == sizing::TopLeft || edge == sizing::BottomLeft) proposed.left += x;
+            if (edge == sizing::Right || edge == sizing::TopRight || edge == sizing::BottomRight) proposed.right += x;
+            if (edge == sizing::Top || edge == sizing::TopLeft || edge == sizing::TopRight) proposed.top += y;
+            if (edge == sizing::Bottom || edge == sizing::BottomLeft || edge == sizing::BottomRight)
+                proposed.bottom += y;
+        }
+        sendMessage(edge == 0 ? msg::Moving : msg::Sizing, edge, reinterpret_cast<std::intptr_t>(&proposed));
+        if (!closed_) applyGeometry(proposed);
     }
-    sendMessage(msg::ExitSizeMove, 0, 0);
-}
-
-void SimForm::simulateResizeDrag(std::uintptr_t edge, int dx, int dy) {
-    ++sizeMoveLoops_;
-    sendMessage(msg::EnterSizeMove, 0, 0);
-    Rect proposed = geometry_;
-    if (edge == sizing::Left || edge == sizing::TopLeft || edge == sizing::BottomLeft) proposed.left += dx;
-    if (edge == sizing::Right || edge == sizing::TopRight || edge == sizing::BottomRight) proposed.right += dx;
-    if (edge == sizing::Top || edge == sizing::TopLeft || edge == sizing::TopRight) proposed.top += dy;
-    if (edge == sizing::Bottom || edge == sizing::BottomLeft || edge == sizing::BottomRight) proposed.bottom += dy;
-    sendMessage(msg::Sizing, edge, reinterpret_cast<std::intptr_t>(&proposed));
-    applyGeometry(proposed);
     sendMessage(msg::ExitSizeMove, 0, 0);
 }
 

@@ -10,9 +10,10 @@ namespace fluvane::platform::sim {
 // A top-level window. Its original procedure does what the window manager
 // would: SysCommand Close closes the form, Minimize/Maximize/Restore change
 // the state, DragMove and Size (with the edge in the low four bits) run a move
-// or size loop by the displacement set with setNextDrag (none by default).
-// Maximising asks the procedure chain for GetMinMaxInfo (proposing the whole
-// screen at 0,0) and takes maxPosition and maxSize as its geometry.
+// or size loop while the left button is held (SimUi::buttonsHeld), by the
+// displacement set with setNextDrag (none by default); the loop ends with the
+// button up. Maximising asks the procedure chain for GetMinMaxInfo (proposing
+// the whole screen at 0,0) and takes maxPosition and maxSize as its geometry.
 class SimForm final : public SimSurfaceBase<platform::Form> {
 public:
     SimForm(SimUi& ui, platform::WindowHandle handle);
@@ -25,7 +26,7 @@ public:
     void setOwner(platform::Form* owner) override { owner_ = owner; }
     void setTopmost(bool topmost) override { topmost_ = topmost; }
     void setShowInTaskbar(bool show) override { showInTaskbar_ = show; }
-    void setRegion(std::optional<Rect> region) override { region_ = region; }
+    void setRegion(std::optional<platform::RoundedRect> region) override { region_ = region; }
     void setAlpha(int alpha) override { alpha_ = alpha; }
     platform::WindowState windowState() const override { return state_; }
     void setWindowState(platform::WindowState state) override;
@@ -42,7 +43,7 @@ public:
     platform::Form* owner() const { return owner_; }
     bool topmost() const { return topmost_; }
     bool showInTaskbar() const { return showInTaskbar_; }
-    const std::optional<Rect>& region() const { return region_; }
+    const std::optional<platform::RoundedRect>& region() const { return region_; }
     int alpha() const { return alpha_; }
     bool closed() const { return closed_; }
     int foregroundRequests() const { return foregroundRequests_; }
@@ -52,17 +53,28 @@ public:
     // The user drags the window by (dx, dy) in `steps` equal moves: EnterSizeMove,
     // one Moving per step with the start rectangle plus the offset so far (the
     // geometry becomes the rectangle as the procedures left it), ExitSizeMove.
+    // A form closed meanwhile ends the loop.
     void simulateDrag(int dx, int dy, int steps = 1);
-    // The user drags an edge (a platform::sizing value) by (dx, dy): Sizing
-    // instead of Moving, one step.
-    void simulateResizeDrag(std::uintptr_t edge, int dx, int dy);
-    // What the next move or size loop started by a system command moves by.
-    void setNextDrag(int dx, int dy) { nextDrag_ = {dx, dy}; }
+    // The user drags an edge (a platform::sizing value) by (dx, dy): Sizing,
+    // with the edge in wParam, instead of Moving.
+    void simulateResizeDrag(std::uintptr_t edge, int dx, int dy, int steps = 1);
+    // What the next move or size loop started by a system command drags by.
+    void setNextDrag(int dx, int dy, int steps = 1) { nextDrag_ = {dx, dy, steps}; }
 
 private:
     std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     void sysCommand(std::uintptr_t command);
     void maximize();
+    void applyState(platform::WindowState state);
+    void systemLoop(std::uintptr_t edge);
+    // The loop of a drag by (dx, dy); `edge` 0 moves the window.
+    void runSizeMoveLoop(std::uintptr_t edge, int dx, int dy, int steps);
+
+    struct Drag {
+        int dx = 0;
+        int dy = 0;
+        int steps = 1;
+    };
 
     platform::WindowHandle handle_;
     platform::WindowProcedure procedure_;
@@ -71,7 +83,7 @@ private:
     platform::Form* owner_ = nullptr;
     bool topmost_ = false;
     bool showInTaskbar_ = true;
-    std::optional<Rect> region_;
+    std::optional<platform::RoundedRect> region_;
     int alpha_ = 255;
     platform::WindowState state_ = platform::WindowState::Normal;
     Rect normalGeometry_;
@@ -79,7 +91,7 @@ private:
     bool closed_ = false;
     int foregroundRequests_ = 0;
     int sizeMoveLoops_ = 0;
-    Point nextDrag_;
+    Drag nextDrag_;
 };
 
 }  // namespace fluvane::platform::sim

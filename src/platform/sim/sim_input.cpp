@@ -16,6 +16,7 @@ std::optional<SimUi::Target> SimUi::route(platform::Control& control, Point at, 
 }
 
 bool SimUi::move(platform::Control& control, Point at, int buttons, int shift) {
+    buttonsHeld_ = buttons;
     auto target = route(control, at, buttons, shift);
     if (!target) return false;
     raise(target->node->control().events.mouseMove, target->event);
@@ -23,6 +24,7 @@ bool SimUi::move(platform::Control& control, Point at, int buttons, int shift) {
 }
 
 bool SimUi::press(platform::Control& control, Point at, int button, int shift) {
+    buttonsHeld_ |= button;
     auto target = route(control, at, button, shift);
     if (!target) return false;
     raise(target->node->control().events.mouseDown, target->event);
@@ -30,6 +32,7 @@ bool SimUi::press(platform::Control& control, Point at, int button, int shift) {
 }
 
 bool SimUi::release(platform::Control& control, Point at, int button, int shift) {
+    buttonsHeld_ &= ~button;
     auto target = route(control, at, button, shift);
     if (!target) return false;
     raise(target->node->control().events.mouseUp, target->event);
@@ -37,7 +40,11 @@ bool SimUi::release(platform::Control& control, Point at, int button, int shift)
 }
 
 bool SimUi::click(platform::Control& control, Point at, int button) {
-    if (!press(control, at, button)) return false;
+    const bool pressed = press(control, at, button);
+    // A move loop the press started ended with the release.
+    if (!(buttonsHeld_ & button)) return pressed;
+    buttonsHeld_ &= ~button;
+    if (!pressed) return false;
     auto target = route(control, at, button, platform::shift::None);
     if (!target) return false;
     raise(target->node->control().events.mouseUp, target->event);

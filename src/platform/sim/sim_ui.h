@@ -56,7 +56,9 @@ struct NotifyIconCall {
 // instead, the point made relative to it. Input to a control that is not
 // shown is dropped and the call returns false. Click and doubleClick are
 // raised for the left button only; a double click delivers, like the
-// original's, mouseDown, mouseUp, click, doubleClick, mouseUp.
+// original's, mouseDown, mouseUp, click, doubleClick, mouseUp. The buttons
+// held are those pressed and not released, or those a move says are held; a
+// move loop started by a press takes its release, and so its click.
 class SimUi final : public platform::Ui {
 public:
     explicit SimUi(SimClock& clock, SimBrowserSetup browserSetup = {})
@@ -135,6 +137,8 @@ public:
     platform::Form& form(platform::WindowHandle handle) const;
     // The surface holding the capture, or nullptr.
     SimNode* captured() const { return capture_; }
+    // The mouse buttons held down now (platform::button values).
+    int buttonsHeld() const { return buttonsHeld_; }
 
 private:
     friend class SimNode;
@@ -155,6 +159,7 @@ private:
     SimBrowserSetup browserSetup_;
     std::vector<SimForm*> forms_;
     SimNode* capture_ = nullptr;
+    int buttonsHeld_ = platform::button::None;
     platform::WindowHandle lastHandle_ = 0x10000;
     long lastZ_ = 0;
     int lastBuffer_ = 0;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/ui.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fluvane::platform::contract {
+
+// What both platforms promise, written once against a driver that plays the
+// user and the clock on one platform. A driver offers:
+//   ui()                                the platform's window system
+//   show(form, place)                   places and shows a form, ready for input
+//   press, release, click (control, point[, button]); move(control, point);
+//   doubleClick(control, point)         the user's mouse, points in the control's pixels
+//   dragInNextLoop(form, grip, by, steps)
+//                                       the left button goes down at `grip` and the next
+//                                       move or size loop sees the pointer go by `by` in
+//                                       `steps` equal moves, then the release
+//   advance(ms), now()                  time passes with events running (virtual on the
+//                                       simulated platform, real on the others)
+template <class Driver>
+class PlatformContract : public ::testing::Test {
+protected:
+    // A procedure that notes each message and then passes it on.
+    void logMessages() {
+        previous_ = form->replaceProcedure(
+            [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+                messages.push_back(message);
+                return previous_(message, wParam, lParam);
+            });
+    }
+
+    Driver driver;
+    std::unique_ptr<Form> form = driver.ui().createForm();
+    std::vector<std::uint32_t> messages;
+
+private:
+    WindowProcedure previous_;
+};
+
+}  // namespace fluvane::platform::contract

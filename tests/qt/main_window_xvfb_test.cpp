@@ -1,0 +1,227 @@
+// The main window of the real client on the Qt platform, on an X server of
+// its own without a window manager, moved and clicked with real input
+// (xdotool). Screenshots go to FLUVANE_SCREENSHOT_DIR.
+#include "client/form_registry.h"
+#include "platform/posix/posix_code_page.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_profile.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_ui.h"
+#include "qt_test_application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fluvane::platform::qt {
+namespace {
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+constexpr int kPatience = 15000;  // ms
+
+// What the main window's load asks of the network, the process table, other
+// instances and the program: no portal, no processes, no other instance, a
+// temporary application directory.
+class NoNetwork final : public Network {
+public:
+    bool checkConnection(const std::string&) override { return false; }
+    bool downloadToFile(const std::string&, const fs::path&) override { return false; }
+};
+
+class NoProcesses final : public Processes {
+public:
+    bool start(const fs::path&, const std::vector<std::string>&, WindowStyle) override { return false; }
+    std::vector<ProcessInfo> list() override { return {}; }
+    void terminateByImageName(const std::string&) override {}
+    bool anotherInstanceRunning() override { return false; }
+};
+
+class NoInstanceChannel final : public InstanceChannel {
+public:
+    bool listen() override { return false; }
+    bool sendPage(const std::string&) override { return false; }
+};
+
+class TemporaryApplication final : public Application {
+public:
+    explicit TemporaryApplication(fs::path directory) : directory_(std::move(directory)) {}
+    fs::path directory() const override { return directory_; }
+    fs::path executable() const override { return directory_ / "fluvane"; }
+    std::vector<std::string> arguments() const override { return {}; }
+    void endProcess(int exitCode) override { ADD_FAILURE() << "the client ended with " << exitCode; }
+
+private:
+    fs::path directory_;
+};
+
+// The installation: the shipped skin files, the drawn pictures, and settings
+// that open the player view.
+fs::path install(const fs::path& app) {
+    const auto options = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    fs::copy(FLUVANE_SHIPPED_SKIN_DIR, app, options);
+    fs::copy(FLUVANE_GENERATED_SKIN_DIR, app, options);
+    std::ofstream(app / "zelskin" / "Config.ini")
+        << "[form]\r\nform=True\r\nrun=False\r\nrenwulan=True\r\nshipinku=False\r\n"
+           "[Version]\r\nVersion=1.0\r\n";
+    return app;
+}
+
+// Real input through the X server. The commands run while the program goes
+// on handling events, so a modal loop they start can also end.
+void xdotool(const QStringList& commands) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), commands);
+    ASSERT_TRUE(process.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, kPatience));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
+
+QStringList pointAt(const QPoint& screen) {
+    return {"mousemove", QString::number(screen.x()), QString::number(screen.y()), "sleep", "0.3"};
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        form1.Form_Load();
+        form1.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(widgetOf(window)));
+        QTest::qWait(300);  // the first paints
+    }
+
+    // Where a control's point is on the screen.
+    static QPoint onScreen(const Control& control, QPoint at) { return widgetOf(control)->mapToGlobal(at); }
+    static QImage screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
+    static void save(const QImage& image, const char* name) {
+        QDir().mkpath(QStringLiteral(FLUVANE_SCREENSHOT_DIR));
+        image.save(QStringLiteral(FLUVANE_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
+    }
+    // The screen shows `picture`'s pixel `from` at the control's point `at`.
+    static void expectShows(const QImage& shot, const Control& control, QPoint at, const Image& holder, QPoint from) {
+        const QImage* picture = holder.picture() ? imageOf(*holder.picture()) : nullptr;
+        ASSERT_TRUE(picture);
+        const QPoint where = onScreen(control, at);
+        EXPECT_EQ(QColor(shot.pixel(where)), QColor(picture->pixel(from)))
+            << "at " << where.x() << "," << where.y();
+    }
+
+    QApplication& app = testing::testApplication("xcb");  // before any widget
+    testing::RecordingShell shell;
+    QTemporaryDir root;
+    fs::path appDir = install(fs::path(root.path().toStdString()) / "app");
+    posix::PosixCodePage codePage;
+    posix::PosixProfile profile{codePage};
+    NoNetwork network;
+    NoProcesses processes;
+    posix::PosixFiles files;
+    TemporaryApplication application{appDir};
+    NoInstanceChannel instanceChannel;
+    QtUi ui{{}, appDir, shell};
+    Platform platform{ui,    profile, codePage,    network,         processes,           shell,
+                      files, application, instanceChannel, "http://127.0.0.1:9", ""};
+    client::FormRegistry registry{platform};
+    mainwindow::Form1& form1 = registry.Form1();
+    Form& window = form1.form();
+};
+
+TEST_F(MainWindowTest, AtItsDesignSizeItShowsTitleBarFrameSplitterHandleAndBottomBar) {
+    const int SW = 980;
+    ASSERT_EQ(window.geometry().width(), SW);
+    ASSERT_EQ(window.geometry().height(), 661);
+    const QImage shot = screen();
+    save(shot, "main_window");
+
+    expectShows(shot, window, {700, 20}, *form1.Image1, {700, 20});                // title strip
+    expectShows(shot, window, {SW - 34 + 10, 22}, *form1.Image4, {10, 20});        // close, resting
+    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {10, 20});        // maximise, resting
+    expectShows(shot, window, {116 + 50, 21}, *form1.Image9, {2 * 116 + 50, 20});  // player tab, selected
+    expectShows(shot, window, {232 + 50, 21}, *form1.Image10, {50, 20});
+    expectShows(shot, *form1.Picture4, {5, 60}, *form1.Image12, {5, 60});          // splitter handle
+    expectShows(shot, *form1.Picture5, {200, 30}, *form1.Image14, {200, 30});      // bottom bar
+    expectShows(shot, *form1.Picture9, {100, 30}, *form1.Image14, {100, 30});      // its drag strip
+
+    const QColor frame = toQColor(ui.systemColor(6));
+    for (const QPoint edge : {QPoint(0, 300), QPoint(SW - 1, 300), QPoint(500, 661 - 2)}) {
+        EXPECT_EQ(QColor(shot.pixel(onScreen(window, edge))), frame) << edge.x() << "," << edge.y();
+    }
+}
+
+TEST_F(MainWindowTest, DraggingTheRightEdgeWidensTheWindow) {
+    const Rect before = window.geometry();
+    const QPoint edge = onScreen(window, {before.width() - 1, 300});
+    xdotool(pointAt(edge) + QStringList{"mousedown", "1", "sleep", "0.3"} +
+            pointAt(edge + QPoint(60, 0)) + QStringList{"mouseup", "1"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry().width() == before.width() + 60; }, kPatience));
+    EXPECT_EQ(window.geometry(), Rect::fromSize(before.left, before.top, before.width() + 60, before.height()));
+}
+
+TEST_F(MainWindowTest, DoubleClickingTheBackdropMaximisesWithinTheAvailableScreen) {
+    xdotool(pointAt(onScreen(*form1.bj, {30, 30})) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowState() == WindowState::Maximized; }, kPatience));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window.geometry(), fromQRect(available));
+    QTest::qWait(300);
+    const QImage shot = screen();
+    save(shot, "maximised");
+    expectShows(shot, window, {available.width() - 34 + 10, 22}, *form1.Image4, {10, 20});
+}
+
+// The strip hands the window to the platform's move loop, and the magnetic
+// service registered at load snaps it to the screen's edge.
+TEST_F(MainWindowTest, DraggingTheBottomStripNearTheLeftEdgeSnapsTheWindowToIt) {
+    const Rect before = window.geometry();
+    const QPoint grip = onScreen(*form1.Picture9, {100, 30});
+    // The loop starts at the first move with the button down; the next one
+    // proposes the window's left edge 9 pixels from the screen's.
+    xdotool(pointAt(grip) + QStringList{"mousedown", "1", "sleep", "0.3"} + pointAt(grip + QPoint(1, 0)) +
+            pointAt(grip + QPoint(1 + 9 - before.left, 0)) + QStringList{"mouseup", "1"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry().left == 0; }, kPatience));
+    EXPECT_EQ(window.geometry(), Rect::fromSize(0, before.top, before.width(), before.height()));
+}
+
+// The title buttons' hover and press looks, and the maximise button's tip.
+TEST_F(MainWindowTest, TheMaximiseButtonShowsItsHoverAndPressedCellsAndItsTip) {
+    Label& maximise = *form1.Button1[1];
+    if (!maximise.events.mouseMove) GTEST_SKIP() << "the title buttons do not react to the mouse yet";
+    const int SW = window.geometry().width();
+    const QPoint centre = onScreen(maximise, {13, 22});
+    xdotool(pointAt(centre) + QStringList{"sleep", "1.5"});
+    QImage shot = screen();
+    save(shot, "maximise_hover");
+    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {27 + 10, 20});
+    const auto tips = QApplication::topLevelWidgets();
+    const auto tip = std::find_if(tips.begin(), tips.end(), [](QWidget* w) {
+        return w->isVisible() && w->inherits("QTipLabel");
+    });
+    ASSERT_NE(tip, tips.end()) << "no tooltip on show";
+    EXPECT_EQ(static_cast<QLabel*>(*tip)->text(), QStringLiteral("最大化"));
+
+    xdotool({"mousedown", "1", "sleep", "0.3"});
+    shot = screen();
+    save(shot, "maximise_pressed");
+    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {2 * 27 + 10, 20});
+    // Let go away from the button: no click.
+    xdotool(pointAt(onScreen(window, {700, 300})) + QStringList{"mouseup", "1"});
+    EXPECT_EQ(window.windowState(), WindowState::Normal);
+}
+
+}  // namespace
+}  // namespace fluvane::platform::qt
