@@ -115,7 +115,8 @@ void hit::Timer2_Timer() {
 
 void hit::applyRegion() {
     const auto [x1, y1, x2, y2] = RevealRect;
-    form_->setRegion(platform::Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
+    form_->setRegion(platform::RoundedRect{
+        {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, {0, 0}});
 }
 
 void hit::Unload() {

@@ -33,7 +33,7 @@ protected:
         const int height = window.form().geometry().height();
         const auto& region = simForm(window).region();
         if (!region) return height;
-        return std::max(0, std::min(region->bottom, height) - std::max(region->top, 0));
+        return std::max(0, std::min(region->rect.bottom, height) - std::max(region->rect.top, 0));
     }
     std::string loadingPage() const { return "file://" + (appDir() / "app" / "loading.html").string(); }
 };
