@@ -29,6 +29,7 @@ DialogDesign::DialogDesign(platform::Ui& ui, const std::string& title, const Dia
                            int buttonTop)
     : form_(ui.createForm()) {
     platform::Form& f = *form_;
+    f.setCaption(title);
     f.setShowInTaskbar(false);
     f.setBackColor(kBody);
     f.setGeometry(platform::Rect::fromSize(0, 0, kDesignWidth, kDesignHeight));
