@@ -72,6 +72,26 @@ TEST_F(QtCanvasTest, SourceOutsideThePictureCopiesNothing) {
     EXPECT_EQ(pixel(target, 3, 0), kBlack);
 }
 
+TEST_F(QtCanvasTest, PixelsCutAtTheTargetsEdgesLeaveTheRestInPlace) {
+    const QtPicture picture = numberedPicture(4, 4);
+    target.canvas().copy(picture, {0, 0, 4, 4}, {-2, -1});
+    target.canvas().copy(picture, {-1, -1, 3, 3}, {8, 8});
+    target.canvas().stretch(picture, {0, 0, 2, 2}, {-2, 4, 2, 8});
+    target.canvas().stretch(picture, {-1, 0, 1, 1}, {4, 9, 8, 10});
+    const struct {
+        int x, y;
+        Color expected;
+    } cases[] = {
+        {0, 0, source(2, 1)}, {1, 2, source(3, 3)}, {2, 0, kBlack},       {0, 3, kBlack},
+        {9, 9, source(0, 0)}, {8, 8, kBlack},       {9, 8, kBlack},       {8, 9, kBlack},
+        {0, 4, source(1, 0)}, {1, 7, source(1, 1)}, {2, 4, kBlack},       {5, 9, kBlack},
+        {6, 9, source(0, 0)}, {7, 9, source(0, 0)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pixel(target, c.x, c.y), c.expected) << c.x << "," << c.y;
+    }
+}
+
 TEST_F(QtCanvasTest, StretchRepeatsAndDropsPixelsWithoutBlending) {
     const QtPicture picture = numberedPicture(2, 2);
     target.canvas().stretch(picture, {0, 0, 2, 2}, {0, 0, 4, 4});

@@ -8,19 +8,74 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace fluvane::platform::qt {
 
 namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
+constexpr QRgb kOpaque = 0xFF000000;
 
+// Opaque, as every pixel the canvas writes.
 QRgb toRgb(platform::Color color) { return qRgb(color.red(), color.green(), color.blue()); }
 
-QRgb pixelAt(const QImage& image, int x, int y) {
-    return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & kRgbMask;
+// The rows of a 32-bit image, addressed from its bits taken once per operation.
+template <class Pixel>
+struct Rows {
+    using Byte = std::conditional_t<std::is_const_v<Pixel>, const uchar, uchar>;
+    Byte* bits;
+    qsizetype stride;
+    Pixel* operator[](int y) const { return reinterpret_cast<Pixel*>(bits + y * stride); }
+};
+
+Rows<const QRgb> readRows(const QImage& image) { return {image.constBits(), image.bytesPerLine()}; }
+// Detaches `image` from any image sharing its pixels.
+Rows<QRgb> writeRows(QImage& image) { return {image.bits(), image.bytesPerLine()}; }
+
+// The part of an unscaled copy whose pixels exist both in the picture and on the target.
+struct CopySpan {
+    int sourceLeft = 0;
+    int sourceTop = 0;
+    int targetLeft = 0;
+    int targetTop = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Cuts [start, end) of the picture's `length` pixels, moved by `shift` onto the
+// target's `targetLength`; returns the first source pixel and the count.
+std::pair<int, int> clipAxis(int start, int end, long long shift, int length, int targetLength) {
+    const long long first = std::max({static_cast<long long>(start), 0LL, -shift});
+    const long long last = std::min({static_cast<long long>(end), static_cast<long long>(length),
+                                      targetLength - shift});
+    if (last <= first) return {0, 0};
+    return {static_cast<int>(first), static_cast<int>(last - first)};
+}
+
+CopySpan clipCopy(platform::Rect source, platform::Point destination, QSize picture, QSize target) {
+    const long long shiftX = static_cast<long long>(destination.x) - source.left;
+    const long long shiftY = static_cast<long long>(destination.y) - source.top;
+    const auto [left, width] =
+        clipAxis(source.left, source.right, shiftX, picture.width(), target.width());
+    const auto [top, height] =
+        clipAxis(source.top, source.bottom, shiftY, picture.height(), target.height());
+    return {left, top, static_cast<int>(left + shiftX), static_cast<int>(top + shiftY),
+            width, height};
+}
+
+// The source pixel that nearest-neighbour scaling puts at `at`, `at` being no
+// less than `targetStart`; unsigned arithmetic keeps the product of two sides exact.
+int scaledIndex(int sourceStart, std::uint64_t sourceLength, int targetStart,
+                std::uint64_t targetLength, int at) {
+    const auto index = static_cast<std::uint64_t>(static_cast<long long>(at) - targetStart);
+    const auto offset = static_cast<long long>(index * sourceLength / targetLength);
+    return static_cast<int>(sourceStart + offset);
 }
 
 QString fileName(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
@@ -43,25 +98,31 @@ QtCanvas::QtCanvas(QImage& target, std::function<void()> changed)
 
 platform::Size QtCanvas::size() const { return {target_.width(), target_.height()}; }
 
-void QtCanvas::setPixel(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= target_.width() || y >= target_.height()) return;
-    reinterpret_cast<QRgb*>(target_.scanLine(y))[x] = 0xFF000000u | rgb;
-}
-
 void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect source,
                           platform::Point destination, const QRgb* key) {
     const QImage* image = imageOf(picture);
     if (!image) return;
-    // A shallow copy: a buffer copied onto itself reads what it held before.
+    // A shallow copy: writing detaches the target from it, so a buffer copied
+    // onto itself reads what it held before and rows never overlap.
     const QImage pixels = *image;
-    const platform::Rect inside{std::max(source.left, 0), std::max(source.top, 0),
-                                std::min(source.right, pixels.width()),
-                                std::min(source.bottom, pixels.height())};
-    for (int sy = inside.top; sy < inside.bottom; ++sy) {
-        for (int sx = inside.left; sx < inside.right; ++sx) {
-            const QRgb rgb = pixelAt(pixels, sx, sy);
-            if (key && rgb == *key) continue;
-            setPixel(destination.x + sx - source.left, destination.y + sy - source.top, rgb);
+    const CopySpan span = clipCopy(source, destination, pixels.size(), target_.size());
+    if (span.width > 0 && span.height > 0) {
+        const Rows<const QRgb> from = readRows(pixels);
+        const Rows<QRgb> to = writeRows(target_);
+        // Format_RGB32 holds 0xFF in every alpha byte; other pictures' alpha is dropped.
+        const bool opaque = pixels.format() == QImage::Format_RGB32;
+        for (int row = 0; row < span.height; ++row) {
+            const QRgb* in = from[span.sourceTop + row] + span.sourceLeft;
+            QRgb* out = to[span.targetTop + row] + span.targetLeft;
+            if (key) {
+                for (int x = 0; x < span.width; ++x) {
+                    if ((in[x] & kRgbMask) != *key) out[x] = in[x] | kOpaque;
+                }
+            } else if (opaque) {
+                std::memcpy(out, in, static_cast<std::size_t>(span.width) * sizeof(QRgb));
+            } else {
+                std::transform(in, in + span.width, out, [](QRgb rgb) { return rgb | kOpaque; });
+            }
         }
     }
     changed_();
@@ -81,41 +142,59 @@ void QtCanvas::copyTransparent(const platform::Picture& picture, platform::Rect 
 void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source,
                        platform::Rect destination) {
     const QImage* image = imageOf(picture);
-    const long long sw = source.width(), sh = source.height();
-    const long long dw = destination.width(), dh = destination.height();
+    const long long sw = static_cast<long long>(source.right) - source.left;
+    const long long sh = static_cast<long long>(source.bottom) - source.top;
+    const long long dw = static_cast<long long>(destination.right) - destination.left;
+    const long long dh = static_cast<long long>(destination.bottom) - destination.top;
     if (!image || sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
     const QImage pixels = *image;  // as in copyPixels
-    for (long long dy = 0; dy < dh; ++dy) {
-        const int sy = source.top + static_cast<int>(dy * sh / dh);
-        if (sy < 0 || sy >= pixels.height()) continue;
-        for (long long dx = 0; dx < dw; ++dx) {
-            const int sx = source.left + static_cast<int>(dx * sw / dw);
-            if (sx < 0 || sx >= pixels.width()) continue;
-            setPixel(destination.left + static_cast<int>(dx), destination.top + static_cast<int>(dy),
-                     pixelAt(pixels, sx, sy));
+    // Source columns of the target columns from `left` on; those mapped outside
+    // the picture are a run at either end, as the mapping never decreases.
+    int left = 0;
+    std::vector<int> columns;
+    const int right = std::min(destination.right, target_.width());
+    for (int x = std::max(destination.left, 0); x < right; ++x) {
+        const int sx = scaledIndex(source.left, sw, destination.left, dw, x);
+        if (sx < 0 || sx >= pixels.width()) continue;
+        if (columns.empty()) left = x;
+        columns.push_back(sx);
+    }
+    if (!columns.empty()) {
+        const Rows<const QRgb> from = readRows(pixels);
+        const Rows<QRgb> to = writeRows(target_);
+        const int bottom = std::min(destination.bottom, target_.height());
+        for (int y = std::max(destination.top, 0); y < bottom; ++y) {
+            const int sy = scaledIndex(source.top, sh, destination.top, dh, y);
+            if (sy < 0 || sy >= pixels.height()) continue;
+            const QRgb* in = from[sy];
+            QRgb* out = to[y] + left;
+            for (std::size_t i = 0; i < columns.size(); ++i) out[i] = in[columns[i]] | kOpaque;
         }
     }
     changed_();
 }
 
 void QtCanvas::fill(platform::Rect area, platform::Color color) {
-    const QRgb rgb = toRgb(color) & kRgbMask;
-    for (int y = std::max(area.top, 0); y < std::min(area.bottom, target_.height()); ++y) {
-        for (int x = std::max(area.left, 0); x < std::min(area.right, target_.width()); ++x) {
-            setPixel(x, y, rgb);
-        }
+    const QRgb pixel = toRgb(color);
+    const int left = std::max(area.left, 0), right = std::min(area.right, target_.width());
+    const int top = std::max(area.top, 0), bottom = std::min(area.bottom, target_.height());
+    if (left < right && top < bottom) {
+        const Rows<QRgb> to = writeRows(target_);
+        for (int y = top; y < bottom; ++y) std::fill(to[y] + left, to[y] + right, pixel);
     }
     changed_();
 }
 
 void QtCanvas::line(platform::Point from, platform::Point to, platform::Color color) {
-    const QRgb rgb = toRgb(color) & kRgbMask;
+    const QRgb pixel = toRgb(color);
+    const int width = target_.width(), height = target_.height();
+    const Rows<QRgb> rows = writeRows(target_);
     const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
     const int stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
     int error = dx + dy;
     int x = from.x, y = from.y;
     while (x != to.x || y != to.y) {
-        setPixel(x, y, rgb);
+        if (x >= 0 && y >= 0 && x < width && y < height) rows[y][x] = pixel;
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;

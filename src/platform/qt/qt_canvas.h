@@ -53,7 +53,6 @@ public:
 private:
     void copyPixels(const platform::Picture& picture, platform::Rect source,
                     platform::Point destination, const QRgb* key);
-    void setPixel(int x, int y, QRgb rgb);
 
     QImage& target_;
     std::function<void()> changed_;
