@@ -31,6 +31,13 @@ e2e_wait_for() {
   return 1
 }
 
+# e2e_gbk_config FILE LINE...: a server configuration as the portal serves
+# it, GBK with CRLF line ends.
+e2e_gbk_config() {
+  local file=$1; shift
+  printf '%s\r\n' "$@" | iconv -f UTF-8 -t GBK >"$file"
+}
+
 # e2e_start_portal [portal options...]: sets PORTAL_URL, PORTAL_PID and
 # PORTAL_LOG (portal.log, or portal-$E2E_CASE.log while a case is named).
 e2e_start_portal() {
@@ -106,11 +113,25 @@ e2e_foreign_engine_users() {
   comm -23 <(echo "$users") <(echo "$ours") | grep -c . || true
 }
 
-# e2e_gone PID...: none of the processes is left.
+# e2e_gone PID...: none of the processes is left; a zombie whose parent has
+# not yet collected it counts as gone.
 e2e_gone() {
-  local p
-  for p in "$@"; do kill -0 "$p" 2>/dev/null && return 1; done
+  local p state
+  for p in "$@"; do
+    state=$(sed 's/.*) //' "/proc/$p/stat" 2>/dev/null | cut -d' ' -f1) || true
+    [ -n "$state" ] && [ "$state" != Z ] && return 1
+  done
   return 0
+}
+
+# e2e_appdir_processes: the processes running a program of the private
+# application directory (clients, the player program), whoever started them.
+e2e_appdir_processes() {
+  local p exe
+  for p in /proc/[0-9]*; do
+    exe=$(readlink "$p/exe" 2>/dev/null) || continue
+    case $exe in "$APPDIR"/*) echo "${p#/proc/}" ;; esac
+  done
 }
 
 # e2e_stop_tree PID: ends a process started here and waits until its
@@ -129,3 +150,79 @@ e2e_shot() { import -window root "$E2E_OUT/$1.png" && echo "screenshot: $E2E_OUT
 
 # e2e_window NAME: the id of the visible window whose title matches.
 e2e_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+
+# e2e_geometry WINDOW: "X Y WIDTH HEIGHT" of a window on the screen.
+e2e_geometry() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || return 1
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# e2e_windows_of PID: the ids of the process's visible windows.
+e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+
+# e2e_window_sized PID WIDTH HEIGHT: the id of a visible window of the process
+# with that size (the secondary windows carry no title of their own).
+e2e_window_sized() {
+  local w width height
+  for w in $(e2e_windows_of "$1"); do
+    read -r _ _ width height <<<"$(e2e_geometry "$w")" || continue
+    [ "$width" = "$2" ] && [ "$height" = "$3" ] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+
+# e2e_visible WINDOW: the window is still mapped and viewable.
+e2e_visible() { xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
+
+# e2e_pixel X Y: the colour of a screen pixel as #RRGGBB.
+e2e_pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.* \(#[0-9A-F]\{6\}\) .*/\1/p'
+}
+e2e_pixel_is() { [ "$(e2e_pixel "$1" "$2")" = "$3" ]; }
+
+# e2e_choose_exit SHOT: opens the client's main menu from its title button and
+# chooses its last item, "退出程序", by keyboard; the screenshot SHOT shows
+# the menu with that item selected.
+e2e_choose_exit() {
+  local main x y before menu height
+  main=$(e2e_window '澜映影视')
+  [ -n "$main" ] || e2e_fail "no main window to open the menu from"
+  read -r x y _ _ <<<"$(e2e_geometry "$main")"
+  before=$(e2e_windows_of "$CLIENT_PID")
+  xdotool mousemove $((x + 878)) $((y + 23)) click 1
+  e2e_new_window() { menu=$(comm -13 <(sort <<<"$before") <(e2e_windows_of "$CLIENT_PID" | sort) | head -1); [ -n "$menu" ]; }
+  e2e_wait_for 10 e2e_new_window || e2e_fail "the main menu did not open"
+  read -r x y _ height <<<"$(e2e_geometry "$menu")"
+  xdotool key Down Down Down Down
+  # The selected row is painted apart from the rows above it.
+  e2e_last_row_selected() { [ "$(e2e_pixel $((x + 10)) $((y + height - 12)))" != "$(e2e_pixel $((x + 10)) $((y + 10)))" ]; }
+  e2e_wait_for 5 e2e_last_row_selected || true
+  e2e_shot "$1"
+  e2e_last_row_selected || e2e_fail "the menu's last item is not selected; see $1.png"
+  xdotool key Return
+}
+
+# e2e_start_tray: a notification area on the display (trayer, top right), so
+# the client's tray icon has somewhere to live.
+e2e_start_tray() {
+  local attempt
+  for attempt in 1 2 3; do
+    trayer --edge top --align right --widthtype request --height 24 --transparent false \
+           --tint 0x202020 >"$E2E_OUT/trayer.log" 2>&1 &
+    e2e_pids+=($!)
+    e2e_wait_for 5 e2e_window_exists panel && return 0
+  done
+  e2e_fail "the notification area did not start; see $E2E_OUT/trayer.log"
+}
+
+e2e_window_exists() { [ -n "$(e2e_window "$1")" ]; }
+e2e_window_absent() { [ -z "$(e2e_window "$1")" ]; }
+
+# e2e_wait_window SECONDS NAME / e2e_wait_no_window SECONDS NAME
+e2e_wait_window() { e2e_wait_for "$1" e2e_window_exists "$2"; }
+e2e_wait_no_window() { e2e_wait_for "$1" e2e_window_absent "$2"; }
+
+# e2e_click X Y [BUTTON]: a real click at a screen position.
+e2e_click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
