@@ -174,6 +174,7 @@ e2e_window_sized() {
 
 # e2e_visible WINDOW: the window is still mapped and viewable.
 e2e_visible() { xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
+e2e_window_gone() { ! e2e_visible "$1"; }
 
 # e2e_pixel X Y: the colour of a screen pixel as #RRGGBB.
 e2e_pixel() {
