@@ -23,6 +23,8 @@ class LoadedMainWindow {
 public:
     LoadedMainWindow() {
         testsupport::InstallSkin(dir.app(), sim.ui());
+        testsupport::writeBytes(dir.app() / "zelhe.db",
+                                codePage.toGbk("[澜映软件配置]\r\n域名=http://portal.test\r\n"));
         form = std::make_unique<mainwindow::Form1>(platform, windows);
         form->Form_Load();
         form->show();
