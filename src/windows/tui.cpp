@@ -25,6 +25,14 @@ tui::tui(platform::Platform& platform)
     w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&,
                                               bool& cancel) { w_BeforeNavigate2(url, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
+    closeHook_.install(*form_, [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                                      const platform::WindowProcedure& next) -> std::intptr_t {
+        if (message == platform::msg::SysCommand && wParam == platform::syscmd::Close) {
+            closeToBackground();
+            return 0;
+        }
+        return next(message, wParam, lParam);
+    });
     Form_Resize();
 }
 
@@ -40,8 +48,18 @@ void tui::Form_Load() {
 
 void tui::Form_Resize() { LayOutFrameStrips(*this); }
 
-// The wait starts again from the close, however long the window showed.
 void tui::Form_Unload() {
+    if (!closed_) startClosingWait();
+}
+
+void tui::closeToBackground() {
+    if (closed_) return;
+    form_->hide();
+    startClosingWait();
+}
+
+// The wait starts again from the close, however long the window showed.
+void tui::startClosingWait() {
     closed_ = true;
     T1->setEnabled(false);
     T1->setEnabled(true);
@@ -54,10 +72,10 @@ void tui::w_DownloadBegin() { w->setSilent(true); }
 void tui::w_BeforeNavigate2(const std::string& url, bool& cancel) {
     if (!IsCloseCommand(url)) return;
     cancel = true;
-    form_->close();
+    closeToBackground();
 }
 
-void tui::w_NewWindow2(bool&) { form_->close(); }
+void tui::w_NewWindow2(bool&) { closeToBackground(); }
 
 void tui::T1_Timer() {
     T1->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "windows/tui_design.h"
+#include "winsvc/procedure_hook.h"
 
 #include <memory>
 #include <string>
@@ -11,7 +12,9 @@ namespace fluvane::windows {
 // The exit advertisement: a portal page centred on the screen while the
 // client quits. Four seconds after it loads, and again four seconds after it
 // closes, it ends the sibling player "orvelkan.exe"; the second time the
-// client ends with it.
+// client ends with it. Closed by its page or by the window manager, it only
+// leaves the screen and stays loaded until then: a platform that ends the
+// program with its last window would otherwise skip the terminations.
 class tui : public tuiDesign {
 public:
     static constexpr int kTimerInterval = 4000;  // ms
@@ -21,7 +24,7 @@ public:
     // Sizes and centres the window, requests the exit page, arms T1.
     void Form_Load();
     void Form_Resize();
-    // Closed by its page, by opening a link or by the window manager.
+    // Unloaded by the client itself; the wait for the second end starts.
     void Form_Unload();
     void show();
 
@@ -37,7 +40,12 @@ public:
     std::unique_ptr<platform::Timer> T1;  // ends the sibling player, once per arming
 
 private:
+    // Hides the window and starts the wait for the second end, once.
+    void closeToBackground();
+    void startClosingWait();
     void EndClient();
+
+    winsvc::ProcedureHook closeHook_;  // the window manager's close hides the window
 
     platform::Platform& platform_;
     bool closed_ = false;

@@ -171,7 +171,17 @@ e2e_wait_window 10 '^澜映影视$' || e2e_fail "no main window from the shortcu
 sleep 2; e2e_shot 15-shortcut-start
 tab 0; sleep 1; e2e_shot 16-same-playlist
 
-echo "14. quit with the exit advertisement on: the client ends after it"
+echo "14. quit with the exit advertisement on: the client ends after it, and the player program with it"
+tab 2
+e2e_portal_saw 20 'GET /tcab/tj/ ' || e2e_fail "the application tab did not load"
+sleep 1.5; e2e_click 306 230
+e2e_wait_for 15 player_app || e2e_fail "an application link did not start fluvaneapp"
+player_window() { app_window=$(e2e_windows_of "$app" | head -1); [ -n "$app_window" ]; }
+e2e_wait_for 10 player_window || e2e_fail "fluvaneapp showed no window"
+# Set aside, as a user would, so that it takes neither clicks nor keys meant for the client.
+xdotool windowsize "$app_window" 240 160 windowmove "$app_window" 0 600
+xdotool windowraise "$(main_window)"
+sleep 0.5
 ours=$(e2e_descendants "$CLIENT_PID")
 title_button 3; choose 4
 e2e_portal_saw 20 'GET /tcab/zelad/tui/?id=1 ' || e2e_fail "no exit advertisement"

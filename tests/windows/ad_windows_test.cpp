@@ -4,6 +4,8 @@
 #include "startup/process_utils.h"
 #include "support/app_fixture.h"
 
+#include <functional>
+
 namespace fluvane::windows {
 
 using namespace testsupport;
@@ -76,6 +78,8 @@ TEST_F(AdWindowsTest, UnusableSizesKeepTheDesignAndHugeOnesAreCappedAtTheScreen)
     }
 }
 
+// Closing takes the window off the screen: the pop-up unloads, the exit
+// advertisement stays loaded for its last timer.
 TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseClosesTheWindow) {
     struct Case {
         const char* url;
@@ -99,7 +103,7 @@ TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseClosesTheWindow) {
         for (AdWindowDesign* window :
              {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
             EXPECT_EQ(pane(*window).raiseBeforeNavigate(c.url), c.closes) << c.url;
-            EXPECT_EQ(simForm(*window).closed(), c.closes) << c.url;
+            EXPECT_EQ(simForm(*window).visible(), !c.closes) << c.url;
             EXPECT_EQ(pane(*window).locationUrl() == c.url, c.loads) << c.url;
         }
     }
@@ -116,7 +120,7 @@ TEST_F(AdWindowsTest, ALinkOpeningANewWindowIsLeftToTheBrowserAndClosesTheWindow
          {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
         EXPECT_FALSE(pane(*window).raiseNewWindow("http://shop.test/"));
         EXPECT_FALSE(pane(*window).raiseNewWindow2());
-        EXPECT_TRUE(simForm(*window).closed());
+        EXPECT_FALSE(simForm(*window).visible());
     }
 }
 
@@ -154,15 +158,22 @@ TEST_F(AdWindowsTest, TheExitPageComesFromAUsablePortalAddressEvenWithoutSizes) 
 
 // The exit advertisement ends "orvelkan.exe" 4 s after it loaded and again
 // 4 s after it closed; after the second the client ends as the other exit does.
+// Closed, it leaves the screen but stays loaded, so that a platform ending the
+// program with its last window still runs the terminations.
 TEST_F(AdWindowsTest, TheSiblingPlayerEndsFourSecondsAfterTheCloseAndTheClientWithIt) {
     Calls allPlayers(startup::kAllPlayers.begin(), startup::kAllPlayers.end());
     Calls atClose{"orvelkan.exe"};
     atClose.insert(atClose.end(), allPlayers.begin(), allPlayers.end());
+    const auto byPage = [](tui& exit) { as<SimBrowser>(*exit.w).raiseBeforeNavigate("close://"); };
+    const auto byWindowManager = [](tui& exit) {
+        exit.form().sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
+    };
     struct Case {
         std::int64_t closeAt;
         Calls whileOpen;
+        std::function<void(tui&)> close;
     };
-    const Case cases[] = {{1000, {}}, {6000, {"orvelkan.exe"}}};
+    const Case cases[] = {{1000, {}, byPage}, {6000, {"orvelkan.exe"}, byPage}, {1000, {}, byWindowManager}};
     for (const Case& c : cases) {
         platform::sim::SimPlatform own{profile, codePage, dir.app(), commandSchemes(), kPortal, kCheckUrl};
         platform::Platform p = own.platform();
@@ -171,7 +182,9 @@ TEST_F(AdWindowsTest, TheSiblingPlayerEndsFourSecondsAfterTheCloseAndTheClientWi
         exit.show();
         own.advance(c.closeAt);
         EXPECT_EQ(own.processes().terminations(), c.whileOpen);
-        as<SimBrowser>(*exit.w).raiseBeforeNavigate("close://");
+        c.close(exit);
+        EXPECT_FALSE(exit.form().visible()) << c.closeAt;
+        EXPECT_FALSE(simForm(exit).closed()) << c.closeAt;
 
         own.advance(3999);
         EXPECT_EQ(own.processes().terminations(), c.whileOpen) << c.closeAt;
