@@ -32,6 +32,7 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       form1_([this] {
           auto main = loaded(std::make_unique<mainwindow::Form1>(platform_, *this));
           main->ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { ShowPageMenu(screen); };
+          main->form().formEvents.unload = [this] { MainWindowUnloaded(); };
           return main;
       }),
       tan_([this] { return loaded(std::make_unique<windows::tan>(platform_)); }),
@@ -63,6 +64,20 @@ FormRegistry::~FormRegistry() {
 platform::Form* FormRegistry::mainForm() {
     mainwindow::Form1* main = loadedForm1();
     return main ? &main->form() : nullptr;
+}
+
+// Only the exit advertisement outlives the main window, and ends the program
+// itself. A hidden tip or a side window left loaded would keep the program
+// running with a dead tray icon and the single-instance lock held, so every
+// other window goes too and the program ends with its last window.
+void FormRegistry::MainWindowUnloaded() {
+    tan_.unload();
+    hit_.unload();
+    yijian_.unload();
+    frmAppTip_.unload();
+    shezhitip_.unload();
+    shezhigy_.unload();
+    fMain_.unload();
 }
 
 void FormRegistry::ShowPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }

@@ -76,6 +76,7 @@ public:
 private:
     // The main window's form if it is loaded: the owner of the windows it opens.
     platform::Form* mainForm();
+    void MainWindowUnloaded();
 
     platform::Platform& platform_;
     FormSlot<mainwindow::Form1> form1_;

@@ -65,6 +65,27 @@ TEST_F(FormRegistryTest, TheSideWindowFollowsTheMainWindowUntilItsCloseButtonUnl
     EXPECT_FALSE(forms.Form1().oMagneticWnd.RemoveWindow(side->form()));
 }
 
+// Closed, the main window takes every other window with it, hidden ones
+// included; only the exit advertisement stays.
+TEST_F(FormRegistryTest, TheMainWindowClosedOutsideTheExitTakesTheOtherWindowsWithIt) {
+    for (const bool exitAdvertisement : {false, true}) {
+        FormRegistry own{platform};
+        own.Form1().show();
+        const platform::Rect main = own.Form1().form().geometry();
+        own.ShowSideWindow({main.right, main.top});
+        own.ShowTip("设置成功 下次启动生效");
+        sim.advance(3000);
+        ASSERT_NE(own.FrmAppTip().loaded(), nullptr) << "hidden, still loaded";
+        if (exitAdvertisement) own.ShowExitAd();
+
+        own.Form1().form().sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
+        EXPECT_EQ(own.loadedForm1(), nullptr);
+        EXPECT_EQ(own.FrmAppTip().loaded(), nullptr) << exitAdvertisement;
+        EXPECT_EQ(own.fMain().loaded(), nullptr) << exitAdvertisement;
+        EXPECT_EQ(own.tui().loaded() != nullptr, exitAdvertisement);
+    }
+}
+
 TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
     forms.ShowAbout();
     ASSERT_NE(forms.shezhigy().loaded(), nullptr);
