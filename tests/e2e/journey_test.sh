@@ -54,14 +54,17 @@ e2e_portal_saw 60 'GET /tcab/ ' || e2e_fail "the library was never requested"
 e2e_wait_window 10 '^澜映影视$' || e2e_fail "no main window"
 sleep 2; e2e_shot 02-library
 
-echo "4. play an episode"
+echo "4. play an episode: the player view with the buffering overlay"
 e2e_click 265 487
 e2e_portal_saw 20 'GET /tcab/play/?s=xinghe&ep=1 ' || e2e_fail "the episode did not play"
+overlay_shown() { e2e_pixel_is 300 661 '#404040'; }  # the countdown's bar over the player
+e2e_wait_for 10 overlay_shown || e2e_fail "no buffering overlay over the player"
 sleep 1; e2e_shot 03-buffering
 
 echo "5. the countdown runs out"
 sleep 2; e2e_shot 04-countdown
-sleep 5; e2e_shot 05-playing
+e2e_wait_for 15 eval '! overlay_shown' || e2e_fail "the buffering overlay stayed after its countdown"
+sleep 1; e2e_shot 05-playing
 e2e_wait_for 10 test -s "$playlist" || e2e_fail "the playlist was not saved"
 xmllint --noout "$playlist" || e2e_fail "the playlist file is not well-formed"
 expected=$(grep -o 'flvplay:///tcab/play/?s=xinghe&amp;ep=[0-9]*' "$e2e_source/portal/site/tcab/index.html" |
@@ -69,7 +72,18 @@ expected=$(grep -o 'flvplay:///tcab/play/?s=xinghe&amp;ep=[0-9]*' "$e2e_source/p
 saved=$(grep -o 'URL="[^"]*"' "$playlist" | sed 's/URL="//; s/"$//' | tr '\n' ' ')
 [ "$saved" = "$expected" ] || e2e_fail "the playlist group is not the page's episodes in reverse order"
 
-echo "6. play the second entry of the playlist"
+echo "6. close and open the playlist panel, then play its second entry"
+panel_header() { e2e_pixel 1000 117; }
+shown_header=$(panel_header)
+playlist_button() { e2e_click 1157 692; }
+playlist_button
+e2e_wait_for 10 eval '[ "$(panel_header)" != "$shown_header" ]' || e2e_fail "the playlist button did not close the panel"
+sleep 2; e2e_shot 06-panel-closed  # the engine redraws the widened page late
+playlist_button
+e2e_wait_for 10 eval '[ "$(panel_header)" = "$shown_header" ]' || e2e_fail "the playlist button did not open the panel"
+# The panel's rows as they look now, to compare after the restart.
+playlist_rows() { import -window root -crop 225x340+925+142 +repage "$e2e_tmp/$1.png"; }
+playlist_rows rows-before
 e2e_click 1000 210
 e2e_portal_saw 20 'GET /tcab/play/?s=xinghe&ep=29 ' || e2e_fail "the second entry did not play"
 sleep 2; e2e_shot 06-second-entry
@@ -170,6 +184,9 @@ e2e_wait_for 30 bash -c '[ "$(grep -c "GET /tcab/series/yanyu/ " "$0")" -gt "$1"
 e2e_wait_window 10 '^澜映影视$' || e2e_fail "no main window from the shortcut"
 sleep 2; e2e_shot 15-shortcut-start
 tab 0; sleep 1; e2e_shot 16-same-playlist
+playlist_rows rows-after
+differing=$(compare -metric AE "$e2e_tmp/rows-before.png" "$e2e_tmp/rows-after.png" null: 2>&1 | cut -d' ' -f1) || true
+[ "$differing" = 0 ] || e2e_fail "the playlist panel differs after the restart ($differing pixels); see 16-same-playlist.png"
 
 echo "14. quit with the exit advertisement on: the client ends after it, and the player program with it"
 tab 2

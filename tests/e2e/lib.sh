@@ -18,6 +18,7 @@ trap e2e_cleanup EXIT
 e2e_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_tmp=$(mktemp -d)
 mkdir -p "$E2E_OUT"
+rm -f "$E2E_OUT"/*.png  # a run's screenshots replace the last run's
 
 e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
 
