@@ -3,8 +3,8 @@
 # side window glued to the main window follows its drag by the bottom bar, the recommendation
 # window switches to its page and closes by "appclose://", the pop-up appears
 # in the bottom-right corner and closes by "close://", and the list
-# advertisement under the playlist closes by "close://". Screenshots of each
-# go to the output folder.
+# advertisement under the playlist closes by "close://", and the side window by
+# its close button. Screenshots of each go to the output folder.
 # Usage: timed_windows_test.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 E2E_BUILD=$1 E2E_OUT=$2
@@ -76,4 +76,8 @@ before=$(list_ad)
 e2e_click $((mx + 927)) $((my + 454))  # its "✕"
 e2e_wait_for 10 eval '[ "$(list_ad)" != "$before" ]' || fail_with_shot list-ad-stays "✕ did not close the list advertisement"
 e2e_shot list-ad-closed
+echo "the side window closes by its own close button"
+read -r sx sy _ <<<"$(e2e_geometry "$side")"
+e2e_click $((sx + 128)) $((sy + 21))
+e2e_wait_for 10 e2e_window_gone "$side" || fail_with_shot side-stays "✕ did not close the side window"
 echo "the timed windows passed"

@@ -147,10 +147,27 @@ TEST_F(Form1Test, PopUpsComeAfterTheFirstDelayThenAtTheInterval) {
     EXPECT_EQ(windows.calls, Calls{"recommendation"});
     sim.advance(1000);
     EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=2");
-    sim.advance(600'000);
-    EXPECT_EQ(windows.calls, (Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2",
-                                    "popup http://portal.test/tcab/zelad/tan/?id=1",
-                                    "popup http://portal.test/tcab/zelad/tan/?id=1"}));
+    for (const std::int64_t at : {360'000, 660'000}) {
+        const std::size_t before = windows.calls.size();
+        sim.advance(at - 1 - sim.now());
+        EXPECT_EQ(windows.calls.size(), before) << at;
+        sim.advance(1);
+        ASSERT_EQ(windows.calls.size(), before + 1) << at;
+        EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=1") << at;
+    }
+}
+
+// After the first pop-up, an unusable interval means no more pop-ups.
+TEST_F(Form1Test, AnUnusableIntervalStopsThePopUpsAfterTheFirst) {
+    for (const char* interval : {"", "0", "-5", "1.5", "abc"}) {
+        writeGbk("zelhe.db", std::string("[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=2\r\n广告循环时间=") + interval +
+                                 "\r\n");
+        RecordingWindows quiet;
+        Form1 form(platform, quiet);
+        form.Form_Load();
+        sim.advance(30'000);
+        EXPECT_EQ(quiet.calls, Calls{"popup http://portal.test/tcab/zelad/tan/?id=2"}) << interval;
+    }
 }
 
 TEST_F(Form1Test, SwitchesThatAreNotExactlyOneAndUnusableTimesStayOff) {
