@@ -63,7 +63,6 @@ TEST_F(QtFormTest, TheProgramEndsWhenItsLastFormClosesAndNotBefore) {
     EXPECT_EQ(run([&hidden] { hidden->close(); }), 0);
 }
 
-
 TEST_F(QtFormTest, CloseGoesThroughTheProceduresToTheOriginal) {
     int unloads = 0;
     std::vector<std::uint32_t> seen;
@@ -90,12 +89,6 @@ TEST_F(QtFormTest, CloseGoesThroughTheProceduresToTheOriginal) {
     EXPECT_EQ(seen.back(), msg::Destroy);
     EXPECT_FALSE(widget().isVisible());
 }
-
-
-
-
-
-
 
 TEST_F(QtFormTest, TheWindowManagersMinimiseAndRestoreReachTheFormAsAResize) {
     showAt(Rect::fromSize(40, 50, 300, 200));
