@@ -6,7 +6,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 // Quitting saves the playlist and removes the tray icon first; then either the
-// exit advertisement takes over as the main window and the pop-up close, or
+// exit advertisement shows, the main window closes and the pop-up closes, or
 // every player and the client itself are terminated.
 TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
     struct Case {
@@ -30,6 +30,8 @@ TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
         windows.onCall = [&] {
             EXPECT_TRUE(std::filesystem::exists(playlist)) << "saved before the exit advertisement";
             EXPECT_EQ(sim.ui().notifyIconCalls().back().operation, platform::NotifyIconOperation::Delete);
+            // The main window closes between showing the one and closing the other.
+            EXPECT_EQ(window().closed(), windows.calls.back() == "close popup") << windows.calls.back();
         };
         const std::size_t terminationsBefore = sim.processes().terminations().size();
 

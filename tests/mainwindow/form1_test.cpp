@@ -80,8 +80,15 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     form.show();
     bool shownAtUnload = true;
     form.form().formEvents.unload = [&] { shownAtUnload = form.form().visible(); };
+    const auto playlist = appDir() / "zelskin" / "zelplaylist.xml";
+    std::filesystem::remove(playlist);
     form.form().sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
     EXPECT_FALSE(shownAtUnload) << "the taskbar button's close hides the window first";
+    EXPECT_TRUE(platform::sim::as<platform::sim::SimForm>(form.form()).closed());
+    // Not the exit: nothing saved, the icon left, nothing terminated.
+    EXPECT_FALSE(std::filesystem::exists(playlist));
+    EXPECT_NE(sim.ui().notifyIconCalls().back().operation, platform::NotifyIconOperation::Delete);
+    EXPECT_TRUE(sim.processes().terminations().empty());
     EXPECT_EQ(sim.network().downloads(), Calls{"http://portal.test/zel/link.txt"});
     const auto dueAt = [](const std::unique_ptr<platform::Timer>& timer) {
         return dynamic_cast<platform::sim::SimTimer&>(*timer).dueAt();
