@@ -2,16 +2,12 @@
 # A server configuration whose portal address is script, inline data or a
 # local file must not run anything or read anything: the portal never sees the
 # secret a script would send it, and the library still comes from the fixed
-# portal address. Usage: hostile_config_test.sh BUILD_DIR OUT_DIR
+# portal address. A page's shortcut titles that climb out of the desktop folder,
+# name another folder or hold control characters leave shortcuts only on the
+# desktop. Usage: hostile_config_test.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 E2E_BUILD=$1 E2E_OUT=$2
 source "$(dirname "$0")/lib.sh"
-
-# gbk_config ADDRESS FILE: a complete configuration, GBK with CRLF.
-gbk_config() {
-  printf '[澜映软件配置]\r\n域名=%s\r\n名称=澜映影视\r\n[软件更新配置]\r\n版本=1.0\r\n' "$1" |
-    iconv -f UTF-8 -t GBK >"$2"
-}
 
 e2e_start_display
 run_case() {
@@ -21,7 +17,7 @@ run_case() {
   local secret; secret=secret-$RANDOM$RANDOM
   echo "$secret" >"$HOME/marker"
   address=${address//MARKER/$HOME\/marker}
-  gbk_config "$address" "$e2e_tmp/zel.txt"
+  e2e_gbk_config "$e2e_tmp/zel.txt" '[澜映软件配置]' "域名=$address" '名称=澜映影视' '[软件更新配置]' '版本=1.0'
   # The settings ask no update question; an earlier run may have stored the same bad address.
   sed -i 's/^update=.*/update=False/' "$APPDIR/zelskin/Config.ini"
   [ "$stored" = stored ] && cp "$e2e_tmp/zel.txt" "$APPDIR/zelhe.db"
@@ -42,3 +38,40 @@ for stored in fresh stored; do
   run_case "data-$stored" "data:text/html,<script>${leak//PORTAL/\{\{PORTAL\}\}}</script>" "$stored"
   run_case "file-$stored" "file:///etc" "$stored"
 done
+
+echo "hostile shortcut titles from a page"
+E2E_CASE=titles
+e2e_private_home
+sed -i 's/^update=.*/update=False/' "$APPDIR/zelskin/Config.ini"
+absolute=/tmp/fluvane-absolute-$RANDOM$RANDOM
+long=$(printf 'x%.0s' $(seq 240))
+titles=("../escaped" "../.config/autostart/persist" "$absolute" "a%00b" "ctl%01%1Bname" "$long" "%20")
+# The library page: one 40-pixel link per title, from the top of the pane.
+site=$e2e_tmp/site
+cp -r "$e2e_source/portal/site" "$site"
+{
+  echo '<!DOCTYPE html><meta charset="utf-8"><title>片库</title>'
+  echo '<style>body{margin:0;background:#222}a{display:block;height:40px;color:#fff}</style>'
+  for title in "${titles[@]}"; do echo "<a href=\"dddisk://$title@@@/tcab/\">$title</a>"; done
+} >"$site/tcab/index.html"
+e2e_gbk_config "$e2e_tmp/zel.txt" '[澜映软件配置]' '域名={{PORTAL}}' '名称=澜映影视' '[软件更新配置]' '版本=1.0'
+e2e_start_portal --config "$e2e_tmp/zel.txt" --root "$site"
+touch "$e2e_tmp/before"
+e2e_start_client
+e2e_portal_saw 60 'GET /tcab/ ' || e2e_fail "titles: the library was never requested"
+sleep 2
+for i in "${!titles[@]}"; do
+  e2e_click 400 $((93 + 40 * i + 20))
+  sleep 0.7
+done
+shortcuts() { find "$XDG_DESKTOP_DIR" -name '*.desktop' | wc -l; }
+e2e_wait_for 10 eval '[ "$(shortcuts)" -eq ${#titles[@]} ]' ||
+  e2e_fail "titles: $(shortcuts) shortcuts on the desktop for ${#titles[@]} links: $(ls "$XDG_DESKTOP_DIR")"
+e2e_shot titles
+for entry in "$XDG_DESKTOP_DIR"/*; do
+  desktop-file-validate "$entry" || e2e_fail "titles: desktop-file-validate rejects $entry"
+done
+elsewhere=$(find "$HOME" /tmp -xdev -newer "$e2e_tmp/before" -name '*.desktop' -not -path "$XDG_DESKTOP_DIR/*" 2>/dev/null)
+[ -z "$elsewhere" ] || e2e_fail "titles: shortcuts outside the desktop folder: $elsewhere"
+[ ! -e "$absolute.desktop" ] || e2e_fail "titles: an absolute title wrote $absolute.desktop"
+echo "ok: titles"

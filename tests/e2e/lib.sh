@@ -41,13 +41,21 @@ e2e_gbk_config() {
 
 # e2e_start_portal [portal options...]: sets PORTAL_URL, PORTAL_PID and
 # PORTAL_LOG (portal.log, or portal-$E2E_CASE.log while a case is named).
+# e2e_portal_listening: sets PORTAL_URL once the port the portal logs takes
+# connections (the log line may still be half written when first seen).
+e2e_portal_listening() {
+  local port
+  port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$PORTAL_LOG" | head -1)
+  [ -n "$port" ] && (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || return 1
+  PORTAL_URL=http://127.0.0.1:$port
+}
+
 e2e_start_portal() {
   PORTAL_LOG=$E2E_OUT/portal${E2E_CASE:+-$E2E_CASE}.log
   "$E2E_BUILD/portal/fluvane-portal" --port 0 --root "$e2e_source/portal/site" "$@" >"$PORTAL_LOG" 2>&1 &
   PORTAL_PID=$!
   e2e_pids+=($PORTAL_PID)
-  e2e_wait_for 10 grep -q 'listening on' "$PORTAL_LOG" || e2e_fail "the demo portal did not start; see $PORTAL_LOG"
-  PORTAL_URL="http://127.0.0.1:$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$PORTAL_LOG" | head -1)"
+  e2e_wait_for 10 e2e_portal_listening || e2e_fail "the demo portal did not start; see $PORTAL_LOG"
   export FLUVANE_PORTAL_URL=$PORTAL_URL
 }
 
