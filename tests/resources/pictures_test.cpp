@@ -106,7 +106,7 @@ TEST(PicturesTest, SkinImagesHaveTheirGeometryAndDistinctCells) {
         const auto picture = decodeJpeg(kSkin / "skin" / e.file);
         ASSERT_TRUE(picture) << e.file;
         if (e.width == kScreenWide)
-            EXPECT_GE(picture->width, 3840) << e.file;
+            EXPECT_GE(picture->width, 7680) << e.file;  // 8K
         else
             EXPECT_EQ(picture->width, e.width) << e.file;
         EXPECT_EQ(picture->height, e.height) << e.file;
