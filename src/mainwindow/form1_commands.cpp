@@ -94,7 +94,8 @@ bool Form1::play(const std::string& url, bool withListAd) {
 }
 
 // "dddisk://" title "@@@" path: a desktop shortcut that starts the client on
-// `dizhi` + path. The platform names the file safely whatever the title.
+// `dizhi` + path. It shows the skin icon as PNG, the format every desktop
+// reads. The platform names the file safely whatever the title.
 void Form1::MakeDesktopShortcut(const std::string& url) {
     auto request = ParseShortcutUrl(url, dizhi);
     if (request && blank(request->title)) {
@@ -108,7 +109,7 @@ void Form1::MakeDesktopShortcut(const std::string& url) {
             {request->title, platform_.application.executable(),
              {startup::EncodeArguments(platform_.codePage,
                                        startup::ComposeShortcutArgument(request->title, request->pageUrl))},
-             form_->caption(), appDir / "zelskin" / "icon.ico"});
+             form_->caption(), appDir / "zelskin" / "icon.png"});
     windows_.ShowTip(made ? kShortcutMade : kShortcutFailed);
 }
 
