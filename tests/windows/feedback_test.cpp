@@ -116,9 +116,11 @@ TEST_F(FeedbackTest, TheTitleBarIsPaintedWithTheCloseButtonInItsThreeLooks) {
     EXPECT_TRUE(window().closed());
 }
 
-TEST_F(FeedbackTest, PressingTheSurfaceDragsTheWindow) {
+TEST_F(FeedbackTest, PressingTheSurfaceDragsTheWindowUnderItsOwnPointer) {
+    feedback.form().setCursor(platform::Cursor::SizeAll);
     window().setNextDrag(30, 40);
     sim.ui().press(feedback.form(), {200, 20});
+    EXPECT_EQ(window().cursor(), platform::Cursor::Default);
     EXPECT_EQ(window().sizeMoveLoops(), 1);
     EXPECT_EQ(feedback.form().geometry().left, 30);
 }
