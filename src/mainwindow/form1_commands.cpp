@@ -2,6 +2,7 @@
 
 #include "mainwindow/command_url.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/shortcut_tips.h"
 #include "startup/arguments.h"
 #include "startup/process_utils.h"
 #include "startup/web_url.h"
@@ -13,8 +14,6 @@ namespace fluvane::mainwindow {
 
 namespace {
 
-constexpr const char* kShortcutMade = "放入桌面成功，下次从桌面打开即可观看";
-constexpr const char* kShortcutFailed = "放入桌面失败，无法在桌面上创建快捷方式";
 constexpr const char* kPlayerAppFailed = "播放程序无法启动，请重新安装本软件";
 
 bool blank(std::string_view text) {
