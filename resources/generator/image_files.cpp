@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <jpeglib.h>
+#include <png.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -95,6 +96,27 @@ void writeJpeg(const Image& image, const std::filesystem::path& file) {
         throw;
     }
     std::free(buffer);
+}
+
+void writePng(const Image& image, const std::filesystem::path& file) {
+    std::vector<unsigned char> rgba;
+    rgba.reserve(image.pixels().size() * 4);
+    for (const std::uint32_t pixel : image.pixels())
+        for (const int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<unsigned char>(pixel >> shift));
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.width());
+    png.height = static_cast<png_uint_32>(image.height());
+    png.format = PNG_FORMAT_RGBA;
+    png_alloc_size_t size = 0;
+    std::vector<unsigned char> bytes;
+    if (png_image_write_to_memory(&png, nullptr, &size, 0, rgba.data(), 0, nullptr)) {
+        bytes.resize(size);
+        png_image_write_to_memory(&png, bytes.data(), &size, 0, rgba.data(), 0, nullptr);
+    }
+    if (PNG_IMAGE_FAILED(png) || bytes.empty())
+        throw std::runtime_error("cannot encode " + file.string() + ": " + png.message);
+    writeBytes(file, bytes.data(), size);
 }
 
 void writeIco(const std::vector<Image>& images, const std::filesystem::path& file) {

@@ -14,6 +14,9 @@ namespace fluvane::resources::generator {
 // strokes keep their colour; alpha is ignored (the image must be opaque).
 void writeJpeg(const Image& image, const std::filesystem::path& file);
 
+// A PNG with alpha, 8 bits a channel.
+void writePng(const Image& image, const std::filesystem::path& file);
+
 // An icon file with one 32-bit entry (with alpha and its 1-bit mask) per image,
 // in the given order; every image is square, 1 to 256 pixels.
 void writeIco(const std::vector<Image>& images, const std::filesystem::path& file);

@@ -7,6 +7,7 @@
 #include "typeface.h"
 #include "window_drawings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -49,7 +50,12 @@ void writeSkin(const std::filesystem::path& root, const Typeface& typeface) {
     const std::filesystem::path skin = root / "zelskin" / "skin";
     std::filesystem::create_directories(skin);
     for (const SkinImage& picture : skinImages(typeface)) writeJpeg(picture.image, skin / picture.file);
-    writeIco(skinIconImages(), root / "zelskin" / "icon.ico");
+    const std::vector<Image> icons = skinIconImages();
+    writeIco(icons, root / "zelskin" / "icon.ico");
+    // Desktop entries name a PNG: icon themes promise no other format.
+    const auto largest = std::max_element(icons.begin(), icons.end(),
+                                          [](const Image& a, const Image& b) { return a.width() < b.width(); });
+    writePng(*largest, root / "zelskin" / "icon.png");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace fluvane::resources::generator {
 namespace {
 
 // Wider than any screen: the window copies the strips unscaled, never stretched.
-constexpr int kStripWidth = 4096;
+constexpr int kStripWidth = 8192;
 constexpr int kTitleHeight = 45;
 constexpr int kBarHeight = 41;
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/command_url.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/shortcut_tips.h"
 #include "startup/arguments.h"
 #include "startup/process_utils.h"
 #include "startup/web_url.h"
@@ -13,8 +14,6 @@ namespace fluvane::mainwindow {
 
 namespace {
 
-constexpr const char* kShortcutMade = "放入桌面成功，下次从桌面打开即可观看";
-constexpr const char* kShortcutFailed = "放入桌面失败，无法在桌面上创建快捷方式";
 constexpr const char* kPlayerAppFailed = "播放程序无法启动，请重新安装本软件";
 
 bool blank(std::string_view text) {
@@ -94,7 +93,8 @@ bool Form1::play(const std::string& url, bool withListAd) {
 }
 
 // "dddisk://" title "@@@" path: a desktop shortcut that starts the client on
-// `dizhi` + path. The platform names the file safely whatever the title.
+// `dizhi` + path. It shows the skin icon as PNG, the format every desktop
+// reads. The platform names the file safely whatever the title.
 void Form1::MakeDesktopShortcut(const std::string& url) {
     auto request = ParseShortcutUrl(url, dizhi);
     if (request && blank(request->title)) {
@@ -108,7 +108,7 @@ void Form1::MakeDesktopShortcut(const std::string& url) {
             {request->title, platform_.application.executable(),
              {startup::EncodeArguments(platform_.codePage,
                                        startup::ComposeShortcutArgument(request->title, request->pageUrl))},
-             form_->caption(), appDir / "zelskin" / "icon.ico"});
+             form_->caption(), appDir / "zelskin" / "icon.png"});
     windows_.ShowTip(made ? kShortcutMade : kShortcutFailed);
 }
 

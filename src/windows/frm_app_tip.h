@@ -13,8 +13,6 @@ namespace fluvane::windows {
 class FrmAppTip : public FrmAppTipDesign {
 public:
     static constexpr int kShowFor = 3000;  // ms
-    static constexpr const char* kShortcutCreated = "放入桌面成功，下次从桌面打开即可观看";
-    static constexpr const char* kShortcutFailed = "放入桌面失败，未能创建桌面快捷方式";
     static constexpr const char* kSettingsSaved = "设置成功 下次启动生效";
 
     explicit FrmAppTip(platform::Platform& platform);

@@ -1,5 +1,7 @@
 #include "windows/frm_app_tip_design.h"
 
+#include "mainwindow/shortcut_tips.h"
+
 namespace fluvane::windows {
 
 FrmAppTipDesign::FrmAppTipDesign(platform::Ui& ui) : form_(ui.createForm()) {
@@ -13,7 +15,7 @@ FrmAppTipDesign::FrmAppTipDesign(platform::Ui& ui) : form_(ui.createForm()) {
     Label1->setForeColor(platform::Color::rgb(255, 255, 255));
     Label1->setBackColor(platform::Color::rgb(255, 192, 128), false);
     Label1->setFont({"微软雅黑", 12});
-    Label1->setCaption("放入桌面成功，下次从桌面打开即可观看");
+    Label1->setCaption(mainwindow::kShortcutMade);
 }
 
 }  // namespace fluvane::windows

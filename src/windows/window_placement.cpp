@@ -14,7 +14,10 @@ void CentreOnScreen(platform::Form& form, platform::Ui& ui) {
     CentreOn(form, platform::Rect::fromSize(0, 0, screen.width, screen.height));
 }
 
+// A dragged window shows its own pointer; without a picture of its own that
+// is the default one.
 void StartWindowDrag(platform::Form& form) {
+    form.setCursor(platform::Cursor::Default);
     form.releaseCapture();
     form.sendMessage(platform::msg::SysCommand, platform::syscmd::DragMove, 0);
 }

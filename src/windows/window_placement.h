@@ -10,7 +10,8 @@ void CentreOn(platform::Form& form, platform::Rect area);
 void CentreOnScreen(platform::Form& form, platform::Ui& ui);
 
 // Hands the window to the platform's own move loop, as a press on a caption
-// would: the mouse capture is released and the window asks to be dragged.
+// would: the window takes its own pointer, the mouse capture is released and
+// the window asks to be dragged.
 void StartWindowDrag(platform::Form& form);
 
 }  // namespace fluvane::windows

@@ -208,7 +208,7 @@ TEST_F(Form1CommandsTest, ADesktopShortcutReopensThePageUnderItsTitle) {
         EXPECT_EQ(decodedArgument(made), c.argument) << c.url;
         EXPECT_EQ(made.target, sim.application().executable());
         EXPECT_EQ(made.description, "澜映影视");
-        EXPECT_EQ(made.icon, appDir() / "zelskin" / "icon.ico");
+        EXPECT_EQ(made.icon, appDir() / "zelskin" / "icon.png");
     }
 }
 

@@ -149,6 +149,7 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
     shortcut.icon = "/opt/fluvane/icon.png";
     ASSERT_TRUE(shell.createShortcut(shortcut));
     EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"), std::string::npos);
+    EXPECT_TRUE(validEntry(file));
 }
 
 // Titles come from portal pages: whatever they hold, one valid entry lands

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QSystemTrayIcon>
 #include <QTranslator>
 
@@ -59,7 +60,7 @@ TEST_F(QtDesktopTest, WindowsAndTheTrayGetEverySizeTheLogicTheLargeOne) {
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.icon);
-        EXPECT_EQ(c.icon->size(), (Size{32, 32}));
+        EXPECT_EQ(c.icon->size(), (Size{32, 32}));  // the offscreen desktop's large size
         const std::unique_ptr<Form> form = ui.createForm();
         form->setIcon(c.icon);
         EXPECT_EQ(static_cast<QtForm&>(*form).widget()->windowIcon().availableSizes(), c.sizes);
@@ -73,6 +74,23 @@ TEST_F(QtDesktopTest, WindowsAndTheTrayGetEverySizeTheLogicTheLargeOne) {
         EXPECT_EQ(icon->icon().availableSizes(), c.sizes);
         ui.notifyIcon(NotifyIconOperation::Delete, tray);
     }
+}
+
+// A desktop with other large icons gets the skin icon's image of that size.
+TEST_F(QtDesktopTest, TheLogicsIconFollowsTheDesktopsLargeIconSize) {
+    class LargeIcons final : public QProxyStyle {
+    public:
+        using QProxyStyle::QProxyStyle;
+        int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+            return metric == PM_LargeIconSize ? 48 : QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    };
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(new LargeIcons(before));
+    const auto icon = ui.loadIcon(std::filesystem::path(FLUVANE_GENERATED_SKIN_DIR) / "zelskin" / "icon.ico");
+    QApplication::setStyle(before);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->size(), (Size{48, 48}));
 }
 
 TEST_F(QtDesktopTest, MessageBoxButtonsSpeakTheSystemsLanguage) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <jpeglib.h>
+#include <png.h>
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(PicturesTest, SkinImagesHaveTheirGeometryAndDistinctCells) {
         const auto picture = decodeJpeg(kSkin / "skin" / e.file);
         ASSERT_TRUE(picture) << e.file;
         if (e.width == kScreenWide)
-            EXPECT_GE(picture->width, 3840) << e.file;
+            EXPECT_GE(picture->width, 7680) << e.file;  // 8K
         else
             EXPECT_EQ(picture->width, e.width) << e.file;
         EXPECT_EQ(picture->height, e.height) << e.file;
@@ -118,7 +119,22 @@ TEST(PicturesTest, SkinImagesHaveTheirGeometryAndDistinctCells) {
     EXPECT_GT(backdrop->width * backdrop->height, 0);
 }
 
-TEST(PicturesTest, SkinIconListsEverySize) {
+// A PNG's pixels as bytes B, G, R, A, rows top to bottom; empty if unreadable.
+std::string decodePngBgra(const std::filesystem::path& file, int& width, int& height) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, file.c_str())) return {};
+    png.format = PNG_FORMAT_BGRA;
+    std::string pixels(PNG_IMAGE_SIZE(png), '\0');
+    if (!png_image_finish_read(&png, nullptr, pixels.data(), 0, nullptr)) return {};
+    width = static_cast<int>(png.width);
+    height = static_cast<int>(png.height);
+    return pixels;
+}
+
+// The icon file lists every size; its PNG twin for desktop entries holds the
+// largest image pixel for pixel.
+TEST(PicturesTest, SkinIconListsEverySizeAndItsPngIsTheLargest) {
     const std::string ico = readFile(kSkin / "icon.ico");
     auto u16 = [&](std::size_t at) { return static_cast<unsigned char>(ico[at]) | static_cast<unsigned char>(ico[at + 1]) << 8; };
     auto u32 = [&](std::size_t at) { return static_cast<std::uint32_t>(u16(at)) | static_cast<std::uint32_t>(u16(at + 2)) << 16; };
@@ -128,6 +144,7 @@ TEST(PicturesTest, SkinIconListsEverySize) {
     const int count = u16(4);
     ASSERT_GE(ico.size(), 6u + 16u * count);
     std::vector<int> sizes;
+    std::string largest;  // the 256-pixel image, as the PNG decodes
     for (int i = 0; i < count; ++i) {
         const std::size_t entry = 6 + 16 * i;
         const int side = static_cast<unsigned char>(ico[entry]) == 0 ? 256 : static_cast<unsigned char>(ico[entry]);
@@ -139,8 +156,18 @@ TEST(PicturesTest, SkinIconListsEverySize) {
         EXPECT_EQ(u32(offset + 4), static_cast<std::uint32_t>(side)) << side;
         EXPECT_EQ(u32(offset + 8), static_cast<std::uint32_t>(side * 2)) << side;
         EXPECT_EQ(u16(offset + 14), 32) << side;
+        if (side == 256) {
+            // The entry's rows run bottom to top.
+            for (int y = 0; y < side; ++y) largest.insert(0, ico, offset + 40 + y * side * 4, side * 4);
+        }
     }
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+
+    int width = 0, height = 0;
+    const std::string png = decodePngBgra(kSkin / "icon.png", width, height);
+    EXPECT_EQ(width, 256);
+    EXPECT_EQ(height, 256);
+    EXPECT_TRUE(png == largest) << "icon.png differs from icon.ico's 256-pixel image";
 }
 
 TEST(PicturesTest, StoredPicturesHaveTheirGeometryAndDistinctLooks) {

@@ -1,3 +1,4 @@
+#include "mainwindow/shortcut_tips.h"
 #include "windows/frm_app_tip.h"
 #include "windows/yijian.h"
 
@@ -116,9 +117,11 @@ TEST_F(FeedbackTest, TheTitleBarIsPaintedWithTheCloseButtonInItsThreeLooks) {
     EXPECT_TRUE(window().closed());
 }
 
-TEST_F(FeedbackTest, PressingTheSurfaceDragsTheWindow) {
+TEST_F(FeedbackTest, PressingTheSurfaceDragsTheWindowUnderItsOwnPointer) {
+    feedback.form().setCursor(platform::Cursor::SizeAll);
     window().setNextDrag(30, 40);
     sim.ui().press(feedback.form(), {200, 20});
+    EXPECT_EQ(window().cursor(), platform::Cursor::Default);
     EXPECT_EQ(window().sizeMoveLoops(), 1);
     EXPECT_EQ(feedback.form().geometry().left, 30);
 }
@@ -128,10 +131,10 @@ using TipTest = AppTest;
 TEST_F(TipTest, ALaterTipReplacesTheOneShowingAndGetsItsFullThreeSeconds) {
     FrmAppTip tip(platform);
     auto& form = as<SimForm>(tip.form());
-    tip.ShowTip(FrmAppTip::kShortcutCreated);
+    tip.ShowTip(mainwindow::kShortcutMade);
     sim.advance(1000);
-    tip.ShowTip(FrmAppTip::kShortcutFailed);
-    EXPECT_EQ(tip.Label1->caption(), FrmAppTip::kShortcutFailed);
+    tip.ShowTip(mainwindow::kShortcutFailed);
+    EXPECT_EQ(tip.Label1->caption(), mainwindow::kShortcutFailed);
     EXPECT_EQ(tip.form().geometry(), Rect::fromSize((1366 - 356) / 2, (768 - 33) / 2, 356, 33));
 
     sim.advance(2999);

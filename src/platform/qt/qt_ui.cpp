@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -72,14 +74,19 @@ platform::Color paletteColor(const QPalette& palette, int index) {
     return fromQColor(palette.color(kRoles[index]->group, kRoles[index]->role));
 }
 
-constexpr int kLargeIconSide = 32;
-
 std::shared_ptr<platform::Picture> pictureOf(const QImage& image) {
     if (image.isNull()) return nullptr;
     return std::make_shared<QtPicture>(image);
 }
 
 QScreen& screen() { return *QGuiApplication::primaryScreen(); }
+
+// The desktop's large-icon size in device pixels: the style gives it in
+// logical ones, which a scaled screen draws with more.
+int largeIconSide() {
+    const int logical = QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
+    return std::max(1, qRound(logical * screen().devicePixelRatio()));
+}
 
 }  // namespace
 
@@ -104,7 +111,7 @@ std::shared_ptr<platform::Picture> QtUi::loadPicture(const std::filesystem::path
 
 // The logic sees the standard large size; windows and the tray get them all.
 std::shared_ptr<platform::Picture> QtUi::loadIcon(const std::filesystem::path& file) {
-    return loadIconFile(file, kLargeIconSide);
+    return loadIconFile(file, largeIconSide());
 }
 
 std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
