@@ -57,6 +57,8 @@ sleep 2; e2e_shot 02-library
 echo "4. play an episode: the player view with the buffering overlay"
 e2e_click 265 487
 e2e_portal_saw 20 'GET /tcab/play/?s=xinghe&ep=1 ' || e2e_fail "the episode did not play"
+player_view() { e2e_pixel_is 367 92 '#F89514'; }  # the player tab's underline
+e2e_wait_for 10 player_view || e2e_fail "the main window did not switch to its player view"
 overlay_shown() { e2e_pixel_is 300 661 '#404040'; }  # the countdown's bar over the player
 e2e_wait_for 10 overlay_shown || e2e_fail "no buffering overlay over the player"
 sleep 1; e2e_shot 03-buffering
@@ -127,6 +129,14 @@ title_button 4
 e2e_wait_window 10 '留言求片' || e2e_fail "no feedback window"
 e2e_portal_saw 15 'GET /tcab/gbook.asp ' || e2e_fail "the guestbook did not load"
 sleep 1; e2e_shot 08-feedback
+read -r x y width _ <<<"$(e2e_geometry "$(e2e_window '留言求片')")"
+e2e_click $((x + width - 16)) $((y + 19))
+e2e_wait_no_window 10 '留言求片' || e2e_fail "the feedback window did not close"
+
+echo "8b. the library page's guestbook link opens it too"
+tab 1
+e2e_click 1103 117  # "留言求片", a gbook:// link
+e2e_wait_window 10 '留言求片' || e2e_fail "the gbook:// link opened no feedback window"
 read -r x y width _ <<<"$(e2e_geometry "$(e2e_window '留言求片')")"
 e2e_click $((x + width - 16)) $((y + 19))
 e2e_wait_no_window 10 '留言求片' || e2e_fail "the feedback window did not close"
