@@ -41,7 +41,11 @@ int main(int argc, char** argv) {
                                            mainwindow::kCommandSchemes.end());
     platform::qt::QtWebContext::registerSchemes(schemes);
 
-    QApplication app(argc, argv);
+    // The only argument is a shortcut's page title, which the page chose:
+    // neither Qt nor the engine may take it for one of their own options.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     platform::qt::completeDesktopSetup(app);
     // Windows hide rather than close; the logic ends the process itself.
     app.setQuitOnLastWindowClosed(false);
