@@ -1,7 +1,6 @@
 #include "mainwindow/list_ad.h"
 
 #include "mainwindow/command_url.h"
-#include "platform/browser.h"
 
 namespace fluvane::mainwindow {
 
@@ -13,19 +12,19 @@ constexpr platform::Rect kPagePlace = platform::Rect::fromSize(-4, -4, 297, 241)
 }  // namespace
 
 listad::listad(platform::Surface& parent, const std::string& portalUrl)
-    : UserControl(parent.addSurface()), w(UserControl.addBrowser()) {
+    : UserControl(parent.addSurface()), w(UserControl.addBrowser()), portalUrl_(portalUrl) {
     w.setGeometry(kPagePlace);
     w.browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w.browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&, bool& cancel) {
-        w_BeforeNavigate2(url, cancel);
-    };
+    w.browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                             bool& cancel) { w_BeforeNavigate2(url, source, cancel); };
     w.navigate(portalUrl + "/tcab/zelad/listad.html");
 }
 
 void listad::w_DownloadBegin() { w.setSilent(true); }
 
-void listad::w_BeforeNavigate2(const std::string& url, bool& cancel) {
-    if (!IsCommandUrl(url, "close://")) return;
+// Frames of other sites inside the page cannot close the advertisement.
+void listad::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
+    if (!IsTrustedCommandSource(source, portalUrl_) || !IsCommandUrl(url, "close://")) return;
     cancel = true;
     if (close) close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/browser.h"
 #include "platform/controls.h"
 
 #include <functional>
@@ -24,7 +25,9 @@ public:
 
 private:
     void w_DownloadBegin();
-    void w_BeforeNavigate2(const std::string& url, bool& cancel);
+    void w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
+
+    std::string portalUrl_;  // the page's portal, whose frames may close the advertisement
 };
 
 }  // namespace fluvane::mainwindow

@@ -1,5 +1,6 @@
 #include "windows/tan.h"
 
+#include "mainwindow/command_url.h"
 #include "startup/config_files.h"
 #include "windows/ad_window.h"
 #include "startup/web_url.h"
@@ -21,8 +22,8 @@ constexpr int kBottomMarginTwips = 650;
 tan::tan(platform::Platform& platform) : tanDesign(platform.ui), platform_(platform) {
     form_->events.resize = [this] { Form_Resize(); };
     w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&,
-                                              bool& cancel) { w_BeforeNavigate2(url, cancel); };
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                              bool& cancel) { w_BeforeNavigate2(url, source, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
     Form_Resize();
 }
@@ -44,6 +45,7 @@ void tan::Form_Resize() { LayOutFrameStrips(*this); }
 
 void tan::Show(const std::string& url, platform::Form* owner) {
     if (!startup::IsWebUrl(url)) return;
+    page_ = url;
     w->navigate(url);
     form_->setOwner(owner);
     form_->show();
@@ -51,8 +53,9 @@ void tan::Show(const std::string& url, platform::Form* owner) {
 
 void tan::w_DownloadBegin() { w->setSilent(true); }
 
-void tan::w_BeforeNavigate2(const std::string& url, bool& cancel) {
-    if (!IsCloseCommand(url)) return;
+// Frames of other sites inside the page cannot close the window.
+void tan::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
+    if (!mainwindow::IsTrustedCommandSource(source, page_) || !IsCloseCommand(url)) return;
     cancel = true;
     form_->close();
 }

@@ -20,12 +20,13 @@ public:
     void Show(const std::string& url, platform::Form* owner);
 
     void w_DownloadBegin();
-    void w_BeforeNavigate2(const std::string& url, bool& cancel);
+    void w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
     // Left uncancelled: the platform opens the page in the user's browser.
     void w_NewWindow2(bool& cancel);
 
 private:
     platform::Platform& platform_;
+    std::string page_;  // the page shown, whose origin may command the window
 };
 
 }  // namespace fluvane::windows

@@ -1,5 +1,6 @@
 #include "windows/tui.h"
 
+#include "mainwindow/command_url.h"
 #include "startup/config_files.h"
 #include "startup/process_utils.h"
 #include "windows/ad_window.h"
@@ -22,8 +23,8 @@ tui::tui(platform::Platform& platform)
     form_->events.resize = [this] { Form_Resize(); };
     form_->formEvents.unload = [this] { Form_Unload(); };
     w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource&,
-                                              bool& cancel) { w_BeforeNavigate2(url, cancel); };
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                              bool& cancel) { w_BeforeNavigate2(url, source, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
     closeHook_.install(*form_, [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                       const platform::WindowProcedure& next) -> std::intptr_t {
@@ -69,8 +70,9 @@ void tui::show() { form_->show(); }
 
 void tui::w_DownloadBegin() { w->setSilent(true); }
 
-void tui::w_BeforeNavigate2(const std::string& url, bool& cancel) {
-    if (!IsCloseCommand(url)) return;
+// Frames of other sites inside the page cannot close the window.
+void tui::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
+    if (!mainwindow::IsTrustedCommandSource(source, dizhi->caption()) || !IsCloseCommand(url)) return;
     cancel = true;
     closeToBackground();
 }

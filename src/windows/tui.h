@@ -29,7 +29,7 @@ public:
     void show();
 
     void w_DownloadBegin();
-    void w_BeforeNavigate2(const std::string& url, bool& cancel);
+    void w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
     // Left uncancelled: the platform opens the page in the user's browser.
     void w_NewWindow2(bool& cancel);
     void T1_Timer();

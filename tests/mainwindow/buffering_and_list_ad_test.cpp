@@ -96,7 +96,7 @@ TEST_F(Form1BufferingTest, AClosedListAdvertisementComesBackAfterTwoMinutesThenE
 }
 
 // The page comes from the portal address fixed in the program, once, and
-// never shows a script-error dialog.
+// never shows a script-error dialog; frames of other sites cannot close it.
 TEST_F(Form1BufferingTest, TheListAdvertisementShowsTheFixedPortalPageSilently) {
     writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=http://other.test\r\n");
     load();
@@ -107,6 +107,7 @@ TEST_F(Form1BufferingTest, TheListAdvertisementShowsTheFixedPortalPageSilently) 
     listAdPage().raiseDownloadBegin();
     EXPECT_TRUE(listAdPage().silent());
     EXPECT_FALSE(listAdPage().raiseBeforeNavigate("http://ads.test/next.html"));
+    EXPECT_FALSE(listAdPage().raiseBeforeNavigate("close://", {false, "http://ads.test"}));
     EXPECT_TRUE(listAdShown());
 }
 

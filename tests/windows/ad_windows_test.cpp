@@ -79,19 +79,23 @@ TEST_F(AdWindowsTest, UnusableSizesKeepTheDesignAndHugeOnesAreCappedAtTheScreen)
 }
 
 // Closing takes the window off the screen: the pop-up unloads, the exit
-// advertisement stays loaded for its last timer.
-TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseClosesTheWindow) {
+// advertisement stays loaded for its last timer. Frames of the portal's
+// origin may close it, frames of other sites may not.
+TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseFromThePortalClosesTheWindow) {
     struct Case {
         const char* url;
+        platform::NavigationSource source;
         bool closes;
         bool loads;
     };
     const Case cases[] = {
-        {"CLOSE://", true, false},
-        {"appclose://now", true, false},
-        {"http://portal.test/tcab/zelad/tan/?next=Close://", true, false},
-        {"http://portal.test/tcab/zelad/tan/?id=1", false, true},
-        {"colse://", false, false},  // another window's command: it never loads
+        {"CLOSE://", {}, true, false},
+        {"appclose://now", {}, true, false},
+        {"http://portal.test/tcab/zelad/tan/?next=Close://", {}, true, false},
+        {"http://portal.test/tcab/zelad/tan/?id=1", {}, false, true},
+        {"colse://", {}, false, false},  // another window's command: it never loads
+        {"close://", {false, "http://portal.test"}, true, false},
+        {"close://", {false, "http://ads.test"}, false, false},
     };
     for (const Case& c : cases) {
         tan popup(platform);
@@ -102,9 +106,10 @@ TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseClosesTheWindow) {
         exit.show();
         for (AdWindowDesign* window :
              {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
-            EXPECT_EQ(pane(*window).raiseBeforeNavigate(c.url), c.closes) << c.url;
-            EXPECT_EQ(simForm(*window).visible(), !c.closes) << c.url;
-            EXPECT_EQ(pane(*window).locationUrl() == c.url, c.loads) << c.url;
+            const std::string what = c.url + (" from " + c.source.frameOrigin);
+            EXPECT_EQ(pane(*window).raiseBeforeNavigate(c.url, c.source), c.closes) << what;
+            EXPECT_EQ(simForm(*window).visible(), !c.closes) << what;
+            EXPECT_EQ(pane(*window).locationUrl() == c.url, c.loads) << what;
         }
     }
 }
