@@ -35,12 +35,12 @@ public:
     virtual std::string fromGbk(std::string_view gbk) const = 0;
 };
 
-// Whether an HTTP answer of this status is the file asked for: 2xx with
-// content (204 and 205 have none, 206 is only a part). A redirect that could
-// not be followed, an error page or an empty answer never replaces a file.
-inline bool answerCarriesFile(long status)
+// Whether an HTTP answer of this status and body is the file asked for: 2xx
+// with content (204 and 205 have none, 206 is only a part). A redirect that
+// could not be followed, an error page or an empty answer never replaces a file.
+inline bool answerCarriesFile(long status, std::uint64_t bodyBytes)
 {
-    return status >= 200 && status < 300 && status != 204 && status != 205 && status != 206;
+    return status >= 200 && status < 300 && status != 204 && status != 205 && status != 206 && bodyBytes > 0;
 }
 
 class Network {

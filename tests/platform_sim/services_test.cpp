@@ -43,7 +43,9 @@ TEST_F(ServicesTest, FailedDownloadLeavesTheFileAsItWas) {
     std::ofstream(file) << "old";
     auto& network = sim->network();
     network.serve("http://p/broken", {"partial", 200, true});
+    network.serve("http://p/blank", {"", 0, false, 200});
     EXPECT_FALSE(network.downloadToFile("http://p/broken", file));
+    EXPECT_FALSE(network.downloadToFile("http://p/blank", file));
     EXPECT_FALSE(network.downloadToFile("http://p/unknown", file));
     EXPECT_EQ(contents(file), "old");
     EXPECT_EQ(sim->now(), 200);
@@ -54,7 +56,8 @@ TEST_F(ServicesTest, FailedDownloadLeavesTheFileAsItWas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file left";
     EXPECT_FALSE(network.downloadToFile("http://p/good", directory / "missing" / "x"));
     EXPECT_EQ(network.downloads(),
-              (std::vector<std::string>{"http://p/broken", "http://p/unknown", "http://p/good", "http://p/good"}));
+              (std::vector<std::string>{"http://p/broken", "http://p/blank", "http://p/unknown", "http://p/good",
+                                        "http://p/good"}));
 }
 
 TEST_F(ServicesTest, StartedProgramsJoinTheTableAndTerminationMatchesImageNames) {

@@ -47,6 +47,7 @@ protected:
         });
         server.Get("/redirect", [](const httplib::Request&, httplib::Response& res) { res.set_redirect("/ok"); });
         server.Get("/empty", [](const httplib::Request&, httplib::Response& res) { res.status = 204; });
+        server.Get("/blank", [](const httplib::Request&, httplib::Response& res) { res.status = 200; });
         server.Get("/nowhere", [](const httplib::Request&, httplib::Response& res) {
             res.status = 302;
             res.set_content("moved", "text/plain");
@@ -105,8 +106,8 @@ TEST_F(NetworkTest, ASuccessfulDownloadReplacesTheFile)
 TEST_F(NetworkTest, FailedDownloadsLeaveTheOldFileAndNoLitter)
 {
     SilentListener silent;
-    for (const std::string& failing : {url("/missing"), url("/broken"), url("/empty"), url("/nowhere"),
-                                       url("/endless"), silent.url(),
+    for (const std::string& failing : {url("/missing"), url("/broken"), url("/empty"), url("/blank"),
+                                       url("/nowhere"), url("/endless"), silent.url(),
                                        std::string("http://127.0.0.1:1/"), std::string("file:///etc/passwd")}) {
         SCOPED_TRACE(failing);
         EXPECT_FALSE(network.downloadToFile(failing, file));

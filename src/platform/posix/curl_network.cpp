@@ -76,7 +76,7 @@ bool CurlNetwork::downloadToFile(const std::string& url, const std::filesystem::
     const CURLcode result = curl_easy_perform(curl.get());
     long status = 0;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
-    return result == CURLE_OK && answerCarriesFile(status) && pending.commit();
+    return result == CURLE_OK && answerCarriesFile(status, limits_.maxBytes - sink.left) && pending.commit();
 }
 
 }  // namespace fluvane::platform::posix

@@ -37,7 +37,8 @@ bool SimNetwork::downloadToFile(const std::string& url, const std::filesystem::p
     if (found == responses_.end()) return false;
     const Response response = found->second;
     clock_.block(response.durationMs);
-    return !response.fails && platform::answerCarriesFile(response.status) && writeReplacing(file, response.body);
+    return !response.fails && platform::answerCarriesFile(response.status, response.body.size()) &&
+           writeReplacing(file, response.body);
 }
 
 SimProcesses::SimProcesses(SimApplication& application) : application_(application) {
