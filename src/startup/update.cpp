@@ -2,6 +2,7 @@
 
 #include "startup/config_files.h"
 
+#include <fstream>
 #include <system_error>
 
 namespace fluvane::startup {
@@ -24,8 +25,21 @@ bool startUpdater(platform::Platform& platform, const std::string& argument) {
     return platform.processes.start(updater, {argument}, platform::WindowStyle::NormalFocus);
 }
 
+// Hands the whole of `file` to `put`; false when it cannot be read to its end.
+bool copyInto(const std::filesystem::path& file, const platform::Files::Sink& put) {
+    std::ifstream in(file, std::ios::binary);
+    char block[1 << 14];
+    while (in) {
+        in.read(block, sizeof block);
+        if (in.gcount() > 0 && !put({block, static_cast<std::size_t>(in.gcount())})) return false;
+    }
+    return in.eof() && !in.bad();
+}
+
 }  // namespace
 
+// The checked download takes the configuration's place through the files
+// service, so the new configuration survives a power cut as well as a crash.
 void FetchServerConfig(platform::Platform& platform) {
     const std::filesystem::path file = ServerConfigPath(platform.application.directory());
     std::filesystem::path download = file;
@@ -33,7 +47,9 @@ void FetchServerConfig(platform::Platform& platform) {
     std::error_code error;
     if (platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt", download) &&
         IsUsableServerConfig(platform, download)) {
-        std::filesystem::rename(download, file, error);
+        platform.files.replace(file, [&download](const platform::Files::Sink& put) {
+            return copyInto(download, put);
+        });
     }
     std::filesystem::remove(download, error);
 }

@@ -135,9 +135,15 @@ TEST_F(UpdateTest, OnlyAServerConfigurationReplacesTheLocalOne) {
     }
     EXPECT_EQ(sim.network().downloads().size(), std::size(cases) + 1);
 
+    // The configuration is replaced by the files service, which makes it durable.
     sim.network().serve(url, {config, 0, false, 200});
+    sim.files().setFailing(true);
+    FetchServerConfig(platform);
+    EXPECT_EQ(readBytes(appDir() / "zelhe.db"), before);
+    sim.files().setFailing(false);
     FetchServerConfig(platform);
     EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");
+    EXPECT_EQ(sim.files().replacements(), 2);
     EXPECT_FALSE(std::filesystem::exists(appDir() / "zelhe.db.download"));
 }
 
