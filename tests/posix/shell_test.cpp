@@ -124,6 +124,11 @@ TEST_F(ShellTest, TheDesktopFolderFollowsTheXdgRules)
     EXPECT_EQ(shell.desktopFolder(), dir / "Desktop");
     setenv("XDG_DESKTOP_DIR", (dir / "explicit").c_str(), 1);
     EXPECT_EQ(shell.desktopFolder(), dir / "explicit");
+    // Relative values would write wherever the program was started.
+    setenv("XDG_DESKTOP_DIR", "explicit", 1);
+    EXPECT_EQ(shell.desktopFolder(), dir / "Desktop");
+    setenv("HOME", "home", 1);
+    EXPECT_TRUE(shell.desktopFolder().is_absolute()) << shell.desktopFolder();
 }
 
 TEST_F(ShellTest, ExecQuotesEveryArgument)
@@ -222,6 +227,9 @@ TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry)
     setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/fluvane", true));
     EXPECT_TRUE(fs::exists(dir / "config/autostart/fluvane.desktop"));
+    setenv("XDG_CONFIG_HOME", "config", 1);
+    ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/fluvane", true));
+    EXPECT_TRUE(fs::exists(entry)) << "a relative value is ignored";
 }
 
 // A scrambled title is code page 936 bytes, some paired into no character; GLib

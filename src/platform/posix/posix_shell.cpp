@@ -153,7 +153,8 @@ bool PosixShell::openInBrowser(const std::string& url)
 
 fs::path PosixShell::desktopFolder() const
 {
-    if (std::string dir = xdg::environment("XDG_DESKTOP_DIR"); !dir.empty()) return dir;
+    // A relative value would put entries wherever the program was started.
+    if (std::string dir = xdg::environment("XDG_DESKTOP_DIR"); dir.starts_with('/')) return dir;
     if (fs::path dir = userDirsDesktop(); !dir.empty()) return dir;
     return xdg::home() / "Desktop";
 }

@@ -14,7 +14,8 @@ public:
     // The URL reaches the browser split at spaces, as an unquoted command line
     // would pass it. A word opening with '-' is refused: it would be an option.
     bool openInBrowser(const std::string& url) override;
-    // $XDG_DESKTOP_DIR, else the user-dirs.dirs entry, else $HOME/Desktop.
+    // $XDG_DESKTOP_DIR when it is absolute, else the user-dirs.dirs entry, else
+    // $HOME/Desktop.
     std::filesystem::path desktopFolder() const override;
     // An executable freedesktop .desktop file named entryFileName(title) in the
     // desktop folder; Name is the title, the description its Comment.

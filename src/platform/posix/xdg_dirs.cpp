@@ -35,7 +35,7 @@ std::string environment(const char* name)
 
 std::filesystem::path home()
 {
-    if (std::string dir = environment("HOME"); !dir.empty()) return dir;
+    if (std::string dir = environment("HOME"); dir.starts_with('/')) return dir;
     const passwd* user = getpwuid(getuid());
     return user && user->pw_dir ? user->pw_dir : "/";
 }

@@ -8,7 +8,7 @@ namespace fluvane::platform::posix::xdg {
 
 // The variable's value; empty when it is unset.
 std::string environment(const char* name);
-// $HOME, else the password database's entry.
+// $HOME when it is absolute, else the password database's entry.
 std::filesystem::path home();
 // $XDG_CONFIG_HOME when it is absolute, else ~/.config.
 std::filesystem::path configHome();
