@@ -81,7 +81,7 @@ void Form1::Form_Load() {
         {toPixels(toTwips(screen.width)), toPixels(toTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
     using startup::ReadServerConfig;
-    dizhi = startup::ReadPortalBase(platform_);
+    dizhi = startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Log);
     form_->setCaption(ReadServerConfig(platform_, "澜映软件配置", "名称"));
     ad = ReadServerConfig(platform_, "弹窗广告设置项", "开关");
     L1 = ReadServerConfig(platform_, "弹窗广告设置项", "广告初始时间");

@@ -63,9 +63,10 @@ bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::p
     return IsWebUrl(platform.profile.read("澜映软件配置", "域名", "", kServerBufferSize, file));
 }
 
-std::string ReadPortalBase(platform::Platform& platform) {
+std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice notice) {
     std::string base = ReadServerConfig(platform, "澜映软件配置", "域名");
     if (IsWebUrl(base)) return base;
+    if (notice == BuiltInPortalNotice::Silent) return platform.portalUrl;
     // The value itself is not repeated: it is text from the portal.
     std::clog << "fluvane: zelhe.db holds no http(s) address in 澜映软件配置/域名; using the built-in portal "
               << platform.portalUrl << std::endl;

@@ -28,10 +28,15 @@ std::string ReadServerConfig(platform::Platform& platform, std::string_view sect
 // "澜映软件配置" has a "域名" that is an http(s) URL with a host.
 bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file);
 
+// Whether a reader of the portal base reports on std::clog that the portal
+// fixed in the program stands in: the main window does at its load, the
+// windows that read the base again later stay quiet.
+enum class BuiltInPortalNotice { Log, Silent };
+
 // `dizhi`, the base of every portal page: the server configuration's
 // "澜映软件配置"/"域名" when it is an http(s) URL with a host, else the
-// portal base fixed in the program, which a line on std::clog then reports.
-std::string ReadPortalBase(platform::Platform& platform);
+// portal base fixed in the program.
+std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice notice);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true);
 // nothing for any other text.

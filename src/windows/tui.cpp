@@ -38,7 +38,8 @@ tui::tui(platform::Platform& platform)
 }
 
 void tui::Form_Load() {
-    dizhi->setCaption(startup::ReadPortalBase(platform_));
+    // The main window reported the portal at its load, before any exit.
+    dizhi->setCaption(startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Silent));
     L1->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告宽"));
     l2->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告高"));
     SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);

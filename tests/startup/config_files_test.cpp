@@ -44,9 +44,11 @@ TEST_F(ConfigFilesTest, ThePortalBaseIsTheServersWebAddressOrTheBuiltInOne) {
         writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=" + c.configured + "\r\n");
         std::ostringstream log;
         std::streambuf* const previous = std::clog.rdbuf(log.rdbuf());
-        const std::string base = ReadPortalBase(platform);
+        const std::string base = ReadPortalBase(platform, BuiltInPortalNotice::Log);
+        const std::string quietBase = ReadPortalBase(platform, BuiltInPortalNotice::Silent);
         std::clog.rdbuf(previous);
         EXPECT_EQ(base, c.base);
+        EXPECT_EQ(quietBase, c.base);
         const std::string said = log.str();
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.base == kPortal ? 1 : 0) << said;
     }
