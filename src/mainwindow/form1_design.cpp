@@ -93,10 +93,10 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
     vip3 = &vip->addSurface();  // the countdown shows over the page
     vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
     vip3->setBackColor(kCountdownStrip);
-    // Six characters end where tip begins only in a font a little smaller
-    // than the window's.
+    // Six characters end where tip begins, 60 pixels on, only at 10 pixels
+    // (7.5 points) each; any wider, and the label would wrap "时：" out of sight.
     Label5 = &addLabel(*vip3, Rect::fromSize(0, 4, 64, 12));
-    Label5->setFont(platform::Font{.size = 8.0});
+    Label5->setFont(platform::Font{.size = 7.5});
     Label5->setCaption("缓冲倒计时：");
     Label5->setForeColor(kGrey);
     tip = &addLabel(*vip3, Rect::fromSize(0, 4, 40, 12));
