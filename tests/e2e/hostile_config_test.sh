@@ -4,7 +4,7 @@
 # secret a script would send it, and the library still comes from the fixed
 # portal address. A page's shortcut titles that climb out of the desktop folder,
 # name another folder, run long or are empty leave shortcuts only on the
-# desktop, and a shortcut argument that reads as a Qt option still reaches the
+# desktop, a frame of another origin makes none, and a shortcut argument that reads as a Qt option still reaches the
 # client. Usage: hostile_config_test.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 E2E_BUILD=$1 E2E_OUT=$2
@@ -52,24 +52,33 @@ titles=("../escaped" "../.config/autostart/persist" "$absolute" "$long" "")
 # The library page: one 40-pixel link per title, from the top of the pane.
 site=$e2e_tmp/site
 cp -r "$e2e_source/portal/site" "$site"
-{
-  echo '<!DOCTYPE html><meta charset="utf-8"><title>片库</title>'
-  echo '<style>body{margin:0;background:#222}a{display:block;height:40px;color:#fff}</style>'
-  for title in "${titles[@]}"; do echo "<a href=\"dddisk://$title@@@/tcab/\">$title</a>"; done
-} >"$site/tcab/index.html"
+# Below them, the same command from a frame of the portal's origin and from a
+# frame of another origin (localhost is not 127.0.0.1): only the first counts.
+style='<style>body{margin:0;background:#222}a{display:block;height:40px;color:#fff}iframe{display:block;border:0;width:100%;height:40px}</style>'
+for origin in same other; do
+  echo "<!DOCTYPE html><meta charset=\"utf-8\">$style<a href=\"dddisk://$origin-origin@@@/tcab/\">$origin</a>" >"$site/tcab/frame-$origin.html"
+done
 e2e_gbk_config "$e2e_tmp/zel.txt" '[澜映软件配置]' '域名={{PORTAL}}' '名称=澜映影视' '[软件更新配置]' '版本=1.0'
 e2e_start_portal --config "$e2e_tmp/zel.txt" --root "$site"
+{
+  echo "<!DOCTYPE html><meta charset=\"utf-8\"><title>片库</title>$style"
+  for title in "${titles[@]}"; do echo "<a href=\"dddisk://$title@@@/tcab/\">$title</a>"; done
+  echo "<iframe src=\"/tcab/frame-same.html\"></iframe>"
+  echo "<iframe src=\"${PORTAL_URL/127.0.0.1/localhost}/tcab/frame-other.html\"></iframe>"
+} >"$site/tcab/index.html"
 touch "$e2e_tmp/before"
 e2e_start_client
 e2e_portal_saw 60 'GET /tcab/ ' || e2e_fail "titles: the library was never requested"
 sleep 2
-for i in "${!titles[@]}"; do
+for i in $(seq 0 $((${#titles[@]} + 1))); do
   e2e_click 400 $((93 + 40 * i + 20))
   sleep 0.7
 done
 shortcuts() { find "$XDG_DESKTOP_DIR" -name '*.desktop' | wc -l; }
-e2e_wait_for 10 eval '[ "$(shortcuts)" -eq ${#titles[@]} ]' ||
-  e2e_fail "titles: $(shortcuts) shortcuts on the desktop for ${#titles[@]} links: $(ls "$XDG_DESKTOP_DIR")"
+e2e_wait_for 10 eval '[ "$(shortcuts)" -eq $((${#titles[@]} + 1)) ]' ||
+  e2e_fail "titles: $(shortcuts) shortcuts on the desktop for ${#titles[@]} links and a frame: $(ls "$XDG_DESKTOP_DIR")"
+[ -e "$XDG_DESKTOP_DIR/same-origin.desktop" ] || e2e_fail "titles: the portal's own frame made no shortcut"
+[ ! -e "$XDG_DESKTOP_DIR/other-origin.desktop" ] || e2e_fail "titles: a frame of another origin made a shortcut"
 e2e_shot titles
 for entry in "$XDG_DESKTOP_DIR"/*; do
   desktop-file-validate "$entry" || e2e_fail "titles: desktop-file-validate rejects $entry"
