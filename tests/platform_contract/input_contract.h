@@ -3,6 +3,7 @@
 #include "contract_fixture.h"
 
 #include "platform/input.h"
+#include "support/mouse_log.h"
 
 namespace fluvane::platform::contract {
 
@@ -18,18 +19,7 @@ protected:
         this->driver.show(*this->form, Rect::fromSize(200, 100, 400, 300));
     }
 
-    void watch(const std::string& name, Control& control) {
-        const auto record = [this, name](const char* what) {
-            return [this, name, what](const MouseEvent& e) {
-                log.push_back(name + " " + what + " " + std::to_string(e.x) + "," + std::to_string(e.y));
-            };
-        };
-        control.events.mouseMove = record("move");
-        control.events.mouseDown = record("down");
-        control.events.mouseUp = record("up");
-        control.events.click = [this, name] { log.push_back(name + " click"); };
-        control.events.doubleClick = [this, name] { log.push_back(name + " dblclick"); };
-    }
+    void watch(const std::string& name, Control& control) { testsupport::LogMouse(log, name, control); }
 
     // The pointer goes to the place first, as a user's does before pressing;
     // that move is not part of what a test looks at.

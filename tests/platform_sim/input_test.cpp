@@ -1,4 +1,5 @@
 #include "sim_fixture.h"
+#include "support/mouse_log.h"
 
 #include <string>
 #include <vector>
@@ -20,16 +21,7 @@ protected:
     }
 
     void watch(const std::string& name, platform::Control& control) {
-        auto record = [this, name](const char* what) {
-            return [this, name, what](const MouseEvent& e) {
-                log.push_back(name + " " + what + " " + std::to_string(e.x) + "," + std::to_string(e.y));
-            };
-        };
-        control.events.mouseMove = record("move");
-        control.events.mouseDown = record("down");
-        control.events.mouseUp = record("up");
-        control.events.click = [this, name] { log.push_back(name + " click"); };
-        control.events.doubleClick = [this, name] { log.push_back(name + " dblclick"); };
+        testsupport::LogMouse(log, name, control);
         control.events.mouseLeave = [this, name] { log.push_back(name + " leave"); };
         control.events.mouseWheel = [this, name](int delta, const MouseEvent& e) {
             log.push_back(name + " wheel " + std::to_string(delta) + " " + std::to_string(e.x) + "," +
