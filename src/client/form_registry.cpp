@@ -3,6 +3,7 @@
 #include "startup/web_url.h"
 
 #include <string_view>
+#include <utility>
 
 namespace fluvane::client {
 
@@ -120,7 +121,11 @@ void FormRegistry::ShowAbout() {
 
 void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
     mainwindow::Form1* main = loadedForm1();
-    if (!main || !IsPortalPage(pageUrl, main->dizhi)) return;
+    if (!main) {
+        pendingPage_ = pageUrl;
+        return;
+    }
+    if (!IsPortalPage(pageUrl, main->dizhi)) return;
     // The first navigation happens now, so that it does not replace the page later.
     if (main->T4->enabled()) main->T4_Timer();
     main->ListWeb->navigate(pageUrl);
@@ -131,6 +136,10 @@ void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
         window.sendMessage(platform::msg::SysCommand, platform::syscmd::Restore, 0);
     window.show();
     window.setForeground();
+}
+
+void FormRegistry::ShowPendingPage() {
+    if (const auto page = std::exchange(pendingPage_, std::nullopt)) ShowHandedPage(*page);
 }
 
 }  // namespace fluvane::client

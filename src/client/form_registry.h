@@ -15,6 +15,7 @@
 #include "windows/yijian.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace fluvane::client {
@@ -59,10 +60,13 @@ public:
     // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
     void ShowSettings();
     void ShowAbout();
-    // A page a later start handed over: the main window, once loaded, shows it
-    // in the library view and comes to the front. Only an http(s) page under
-    // the portal base `dizhi` is shown; anything else is ignored.
+    // A page a later start handed over: the main window shows it in the
+    // library view and comes to the front; before it is loaded, the page waits
+    // for ShowPendingPage. Only an http(s) page under the portal base `dizhi`
+    // is shown; anything else is ignored.
     void ShowHandedPage(const std::string& pageUrl);
+    // The last page handed over before the main window was loaded, shown now.
+    void ShowPendingPage();
 
     FormSlot<windows::tan>& tan() { return tan_; }
     FormSlot<windows::tui>& tui() { return tui_; }
@@ -89,6 +93,7 @@ private:
     FormSlot<windows::fMain> fMain_;
     FormSlot<windows::hit> hit_;
     std::unique_ptr<windows::Form2> form2_;
+    std::optional<std::string> pendingPage_;  // handed over during start-up
 };
 
 }  // namespace fluvane::client

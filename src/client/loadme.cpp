@@ -43,6 +43,9 @@ void loadme::Form_Load() {
         platform_.application.endProcess(0);
         return;
     }
+    // From the start, so that a shortcut clicked while this start-up still
+    // runs (or waits on the update question) is not lost.
+    platform_.instanceChannel.listen();
 
     form_ = platform_.ui.createForm();
     form_->setAlpha(0);
@@ -114,7 +117,7 @@ void loadme::startFromShortcut(const std::string& decoded) {
     main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
     main.ListWeb->navigate(start->pageUrl);
     unload();
-    platform_.instanceChannel.listen();
+    forms_.ShowPendingPage();
 }
 
 void loadme::nolink_Timer() {
@@ -143,7 +146,7 @@ void loadme::handOver() {
         forms_.ShowSideWindow({beside.right, beside.top});
     }
     unload();
-    platform_.instanceChannel.listen();
+    forms_.ShowPendingPage();
 }
 
 void loadme::unload() {

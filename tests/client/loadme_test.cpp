@@ -86,7 +86,6 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
 
     advanceTo(1099);
     EXPECT_FALSE(mainWindowLoaded());
-    EXPECT_FALSE(sim.instanceChannel().listening());
     advanceTo(1100);
     EXPECT_TRUE(mainWindowShown());
     EXPECT_TRUE(start->unloaded());
@@ -178,6 +177,22 @@ TEST_F(LoadmeTest, OfflineWithoutANotificationAreaAMessageBoxSaysIt) {
     EXPECT_EQ(sim.ui().messageBoxes().front().title, "网络没有连接");
     EXPECT_EQ(sim.ui().messageBoxes().front().text, "请连接网络重试");
     EXPECT_TRUE(sim.application().ended());
+}
+
+// A shortcut clicked while the start-up still runs is not lost: its page
+// waits for the main window.
+TEST_F(LoadmeTest, APageHandedOverDuringStartUpShowsOnceTheMainWindowOpens) {
+    writeSettings("False", "1.0");
+    serveGbk("/zel/zel.txt", serverConfig("1.0"), 700);
+    start->Form_Load();
+    ASSERT_TRUE(sim.instanceChannel().listening());
+    const std::string page = "http://portal.test/tcab/show/?id=9";
+    sim.instanceChannel().deliver(page);
+    EXPECT_FALSE(mainWindowLoaded());
+
+    advanceTo(1100);
+    ASSERT_TRUE(mainWindowShown());
+    EXPECT_EQ(browser(main().ListWeb).navigations().back(), page);
 }
 
 TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
