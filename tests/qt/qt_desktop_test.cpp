@@ -1,6 +1,7 @@
 // What the Qt platform takes from the desktop: the icon's sizes, the tray's
 // clicks, and Qt's own texts in the user's language.
 #include "platform/messages.h"
+#include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_form.h"
 #include "platform/qt/qt_process_setup.h"
 #include "platform/qt/qt_tray.h"
@@ -8,16 +9,20 @@
 #include "qt_test_application.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QSystemTrayIcon>
+#include <QTextDocument>
+#include <QTimer>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -104,6 +109,36 @@ TEST_F(QtDesktopTest, MessageBoxButtonsSpeakTheSystemsLanguage) {
         delete translator;
     }
     QLocale::setDefault(QLocale::c());
+}
+
+// A server's version, a page's title: markup in them shows as written, and
+// no link in it can be clicked.
+TEST_F(QtDesktopTest, TextsFromThePortalShowAsWrittenNeverAsMarkup) {
+    const std::string markup = R"(<a href="file:///etc/passwd">更新说明点此查看</a> & <b>2.0</b>)";
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text().contains(u"passwd")) {
+                shown = label->text();
+                format = label->textFormat();
+            }
+        }
+        box->reject();
+    });
+    ui.messageBox("检测到更新", markup, MessageBoxIcon::Question, MessageBoxButtons::YesNo);
+    EXPECT_EQ(shown.toStdString(), markup);
+    EXPECT_EQ(format, Qt::PlainText);
+
+    std::unique_ptr<Form> form = ui.createForm();
+    Label& label = form->addLabel();
+    label.setToolTip(markup);
+    QTextDocument tooltip;
+    tooltip.setHtml(static_cast<QtLabel&>(label).widget()->toolTip());
+    EXPECT_EQ(tooltip.toPlainText().toStdString(), markup);
+    EXPECT_TRUE(tooltip.toHtml().contains(u"&lt;a href"));
 }
 
 // The client snaps and glues its windows by their positions, which only X11

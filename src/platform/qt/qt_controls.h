@@ -67,7 +67,7 @@ public:
     bool visible() const override { return !widget_->isHidden(); }
     void setVisible(bool visible) override { widget_->setVisible(visible); }
     void bringToFront() override { widget_->raise(); }
-    void setToolTip(const std::string& text) override { widget_->setToolTip(toQString(text)); }
+    void setToolTip(const std::string& text) override { widget_->setToolTip(shownAsWritten(toQString(text))); }
     void setCursor(platform::Cursor cursor) override {
         if (cursor == platform::Cursor::Default) {
             widget_->unsetCursor();

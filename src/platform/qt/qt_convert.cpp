@@ -1,9 +1,15 @@
 #include "platform/qt/qt_convert.h"
 
+#include <QTextDocument>
+
 #include <algorithm>
 #include <cmath>
 
 namespace fluvane::platform::qt {
+
+QString shownAsWritten(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
 
 QFont toQFont(const platform::Font& font) {
     QFont result(toQString(font.name));

@@ -20,6 +20,11 @@ inline QString toQString(std::string_view utf8) {
 // Qt writes U+FFFD for unpaired surrogates, so the result is always valid UTF-8.
 inline std::string toStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
+// For the widgets that guess whether a text is rich (tooltips, balloon
+// titles): a text that looks like markup comes as escaped markup, so that it
+// shows as written and no link in it can be clicked.
+QString shownAsWritten(const QString& text);
+
 inline QColor toQColor(platform::Color color) {
     return QColor(color.red(), color.green(), color.blue());
 }

@@ -98,9 +98,9 @@ void QtTray::update(Entry& entry, const platform::NotifyIconData& data) {
     if (data.flags & flag::Icon) {
         entry.icon->setIcon(data.icon ? iconOf(*data.icon) : QIcon());
     }
-    if (data.flags & flag::Tip) entry.icon->setToolTip(toQString(data.tip));
+    if (data.flags & flag::Tip) entry.icon->setToolTip(shownAsWritten(toQString(data.tip)));
     if ((data.flags & flag::Balloon) && !data.balloonText.empty()) {
-        entry.icon->showMessage(toQString(data.balloonTitle), toQString(data.balloonText),
+        entry.icon->showMessage(shownAsWritten(toQString(data.balloonTitle)), toQString(data.balloonText),
                                 balloonIcon(data.balloonIcon), data.timeoutMs > 0 ? data.timeoutMs : 10000);
     }
 }

@@ -156,6 +156,8 @@ platform::MessageBoxResult QtUi::messageBox(const std::string& title, const std:
     if (buttons == MessageBoxButtons::YesNo) standard = QMessageBox::Yes | QMessageBox::No;
     if (buttons == MessageBoxButtons::OkCancel) standard = QMessageBox::Ok | QMessageBox::Cancel;
     QMessageBox box(kIcons[static_cast<int>(icon)], toQString(title), toQString(text), standard);
+    // The text may be the server's ("版本"): it shows as written, never as a link.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
         case QMessageBox::Yes: return MessageBoxResult::Yes;
         case QMessageBox::No: return MessageBoxResult::No;
