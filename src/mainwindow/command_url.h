@@ -20,9 +20,10 @@ std::string LowerAscii(std::string_view text);
 // pages put commands after a prefix of their own, so a prefix test would miss them.
 bool IsCommandUrl(std::string_view url, std::string_view schemeText);
 
-// Whether a navigation may command the client: the pane's own page asked, or
-// a frame of the portal's origin (that of `portalUrl`, `dizhi`) did. Frames of
-// other sites inside the portal's pages, advertisements, cannot.
+// Whether a navigation may command the client: a document of the portal's
+// origin (that of `portalUrl`, `dizhi`) asked, or the client itself did. The
+// page on top counts for nothing: one click on an advertisement's link can
+// make any site the page on top.
 bool IsTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl);
 
 }  // namespace fluvane::mainwindow

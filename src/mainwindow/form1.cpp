@@ -64,7 +64,8 @@ void Form1::Form_Load() {
 
     tray.ShowTrayIcon(form_->caption());
 
-    W2->browserEvents.newWindow = [this](const std::string& url, bool& processed) { W2_NewWindow(url, processed); };
+    W2->browserEvents.newWindow = [this](const std::string& url, const platform::NavigationSource& source,
+                                         bool& processed) { W2_NewWindow(url, source, processed); };
 
     if (!LoadSkin()) return;
 

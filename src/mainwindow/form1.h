@@ -97,7 +97,7 @@ public:
     // Page commands (form1_commands.cpp).
     void ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
     void W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
-    void W2_NewWindow(const std::string& url, bool& processed);
+    void W2_NewWindow(const std::string& url, const platform::NavigationSource& source, bool& processed);
 
     // The playlist (form1_playlist.cpp).
     void SFPlayList1_MouseDown();

@@ -64,9 +64,11 @@ void Form1::W3_BeforeNavigate2(const std::string& url, const platform::Navigatio
 }
 
 // No window ever opens from W2: its new windows are titles for the player
-// program, which a second request ends instead of starting again.
-void Form1::W2_NewWindow(const std::string& url, bool& processed) {
+// program, which a second request ends instead of starting again. Only the
+// portal's own documents start it, not a frame of another site in its page.
+void Form1::W2_NewWindow(const std::string& url, const platform::NavigationSource& source, bool& processed) {
     processed = true;
+    if (!IsTrustedCommandSource(source, dizhi)) return;
     const std::string arguments = PlayerArguments(url, playerFields_);
     if (startup::IsProcessRunning(platform_.processes, startup::kPlayerApp)) {
         startup::KillPlayerApp(platform_.processes);

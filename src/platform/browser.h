@@ -23,16 +23,15 @@ struct Document {
     friend bool operator==(const Document&, const Document&) = default;
 };
 
-// Who asked for a navigation. Frames of other sites (advertisements) live in
-// the portal's pages; what they ask for must not count as the page's wish.
+// Who asked for a navigation or a new window. Only the portal's own documents
+// command the client: the page on top may be any site a click led to, and
+// frames of other sites (advertisements) live in the portal's pages.
 struct NavigationSource {
-    // The pane's own page asked: its top-level document or a frame of the same
-    // origin (which can script that document anyway), or the logic through
-    // navigate(), refresh() and the history.
-    bool mainFrame = true;
     // The origin of the document that asked ("http://host:port", "file://";
-    // "null" for a document without one); empty when the logic asked.
-    std::string frameOrigin;
+    // "null" for a document without one); for a server's redirect, that of
+    // the address that redirected. Empty when the client itself asked,
+    // through navigate(), refresh() or the history.
+    std::string origin;
     friend bool operator==(const NavigationSource&, const NavigationSource&) = default;
 };
 
@@ -48,7 +47,7 @@ struct BrowserEvents {
     // Only a user's gesture asks for a new window, once per gesture; a window
     // neither cancelled nor processed opens in the user's browser (http and
     // https only), never inside the client.
-    std::function<void(const std::string& url, bool& processed)> newWindow;
+    std::function<void(const std::string& url, const NavigationSource& source, bool& processed)> newWindow;
     std::function<void()> downloadComplete;
     // The user asks for the page's context menu at `screen` (screen pixels).
     // While this is set, the page's own menu never shows.

@@ -107,7 +107,7 @@ TEST_F(Form1BufferingTest, TheListAdvertisementShowsTheFixedPortalPageSilently) 
     listAdPage().raiseDownloadBegin();
     EXPECT_TRUE(listAdPage().silent());
     EXPECT_FALSE(listAdPage().raiseBeforeNavigate("http://ads.test/next.html"));
-    EXPECT_FALSE(listAdPage().raiseBeforeNavigate("close://", {false, "http://ads.test"}));
+    EXPECT_FALSE(listAdPage().raiseBeforeNavigate("close://", {"http://ads.test"}));
     EXPECT_TRUE(listAdShown());
 }
 

@@ -97,27 +97,26 @@ TEST_F(Form1CommandsTest, APlayLinkBuffersPlaysAndCollectsThePageEpisodesOnce) {
     EXPECT_EQ(browser(f.W3).navigations().back(), "http://portal.test/tcab/play/7-2.html");
 }
 
-// A frame of another site inside the portal's pages, an advertisement,
-// commands nothing; a frame of the portal's own origin does.
-TEST_F(Form1CommandsTest, OnlyThePortalsOwnFramesCommand) {
+// Only a document of the portal's origin commands: not a frame of another
+// site inside the portal's pages, nor another site's page on top after a click.
+TEST_F(Form1CommandsTest, OnlyThePortalsOwnDocumentsCommand) {
     struct Case {
         platform::NavigationSource source;
         bool obeyed;
     };
-    for (const Case& c : {Case{{false, "http://ads.test"}, false}, Case{{false, "null"}, false},
-                         Case{{false, "http://portal.test:8080"}, false}, Case{{false, "http://portal.test"}, true},
-                         Case{{true, "http://ads.test"}, true}}) {
+    for (const Case& c : {Case{{"http://ads.test"}, false}, Case{{"null"}, false},
+                         Case{{"http://portal.test:8080"}, false}, Case{{"http://portal.test"}, true}}) {
         windows.calls.clear();
         Form1& f = load();
         browser(f.ListWeb).setDocument({"神探", {{"flvplay:///tcab/play/1.html", "第1集"}}});
         const std::string commands = "flvplay:///tcab/play/1.html?gbook://&dddisk://片名@@@/tcab/";
         browser(f.ListWeb).raiseBeforeNavigate(commands, c.source);
-        EXPECT_EQ(f.W3->visible(), c.obeyed) << c.source.frameOrigin;
-        EXPECT_EQ(windows.calls.size(), c.obeyed ? 2u : 0u) << c.source.frameOrigin;
-        EXPECT_EQ(f.SFPlayList1->NodesCount(), c.obeyed ? 1 : 0) << c.source.frameOrigin;
+        EXPECT_EQ(f.W3->visible(), c.obeyed) << c.source.origin;
+        EXPECT_EQ(windows.calls.size(), c.obeyed ? 2u : 0u) << c.source.origin;
+        EXPECT_EQ(f.SFPlayList1->NodesCount(), c.obeyed ? 1 : 0) << c.source.origin;
         f.W3->setVisible(true);
         browser(f.W3).raiseBeforeNavigate("colse://", c.source);
-        EXPECT_EQ(f.W3->visible(), !c.obeyed) << c.source.frameOrigin;
+        EXPECT_EQ(f.W3->visible(), !c.obeyed) << c.source.origin;
     }
 }
 
@@ -166,7 +165,12 @@ TEST_F(Form1CommandsTest, NewWindowsOfTheApplicationPaneStartOrEndThePlayerProgr
     }
     EXPECT_TRUE(windows.calls.empty());
 
+    // A frame of another site in the application page starts nothing.
     sim.processes().terminateByImageName("fluvaneapp");
+    const std::size_t starts = sim.processes().starts().size();
+    EXPECT_TRUE(browser(f.W2).raiseNewWindow("http://ads.test/app/7#a###b###c", {"http://ads.test"}));
+    EXPECT_EQ(sim.processes().starts().size(), starts);
+
     sim.processes().setFailsToStart(program);
     browser(f.W2).raiseNewWindow("http://portal.test/app/6");
     EXPECT_EQ(windows.calls, Calls{"tip 播放程序无法启动，请重新安装本软件"});

@@ -56,7 +56,7 @@ TEST_F(BrowserTest, CancelledNavigationLoadsNothingButIsRecorded) {
 TEST_F(BrowserTest, PageNavigationsReachTheHandlerWithWhoAskedWithoutBeingCalls) {
     auto& simPane = as<SimBrowser>(pane);
     EXPECT_TRUE(simPane.raiseBeforeNavigate("flvplay://movie"));
-    const platform::NavigationSource advertisement{false, "http://ads.example"};
+    const platform::NavigationSource advertisement{"http://ads.example"};
     EXPECT_FALSE(simPane.raiseBeforeNavigate("http://portal/next", advertisement));
     EXPECT_EQ(pane.locationUrl(), "http://portal/next");
     EXPECT_EQ(sources, (std::vector<platform::NavigationSource>{{}, advertisement}));
@@ -113,7 +113,7 @@ TEST_F(BrowserTest, NewWindowEventsReportTheHandlersAnswer) {
     EXPECT_FALSE(simPane.raiseNewWindow("http://x/"));
     EXPECT_FALSE(simPane.raiseNewWindow2());
     std::string seen;
-    pane.browserEvents.newWindow = [&](const std::string& url, bool& processed) {
+    pane.browserEvents.newWindow = [&](const std::string& url, const platform::NavigationSource&, bool& processed) {
         seen = url;
         processed = true;
     };
@@ -131,7 +131,7 @@ TEST_F(BrowserTest, AGesturesWindowTheLogicLeavesAloneOpensInTheUsersBrowser) {
         events.push_back("NewWindow2");
         cancelled = cancel;
     };
-    pane.browserEvents.newWindow = [&](const std::string& url, bool& processed) {
+    pane.browserEvents.newWindow = [&](const std::string& url, const platform::NavigationSource&, bool& processed) {
         events.push_back(url);
         processed = process;
     };

@@ -102,7 +102,15 @@ window.onload = function () {
 <body style="margin:0">
 <button id="open" style="width:300px;height:200px"
         onclick="for (var i = 0; i < 3; ++i) window.open('/landing.html?click=' + i)">open</button>
-<script>for (var i = 0; i < 25; ++i) window.open('/landing.html?auto=' + i);</script>
+<script>for (var i = 0; i < 25; ++i) window.open('/landing.html?auto=' + i);
+var frame = document.createElement('iframe');
+frame.id = 'frame';
+frame.src = location.protocol + '//localhost:' + location.port + '/popup-frame.html';
+frame.style = 'display:block;border:0;width:300px;height:200px';
+document.body.appendChild(frame);</script>
+</body>)html");
+    writeFile(root + "/popup-frame.html", R"html(<!DOCTYPE html><body style="margin:0">
+<button style="width:300px;height:200px" onclick="window.open('/landing.html?frame')">open</button>
 </body>)html");
     writeFile(root + "/silent.html",
               "<title>before</title><script>alert('x');confirm('y');document.title='after'</script>");
@@ -302,7 +310,7 @@ TEST_F(BrowserPaneTest, CancelledNavigationsRaiseBeforeNavigateAndStayOnThePage)
     run(QStringLiteral("document.querySelector('a[href^=\"flvplay:\"]').click()"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.empty(); }, kPatience));
     EXPECT_EQ(asked.front(), "flvplay:///tcab/play/?s=xinghe&ep=1");
-    EXPECT_EQ(sources.front(), (NavigationSource{true, portal->base()}));
+    EXPECT_EQ(sources.front(), (NavigationSource{portal->base()}));
     expectUnchanged();
 
     // A command URL never loads, cancelled or not, and keeps its text readable.
@@ -368,29 +376,29 @@ TEST_F(BrowserPaneTest, LocalPagesReadNoFileNeitherTheUsersNorTheirOwnFolders) {
     EXPECT_EQ(pane->document()->title, "secret blocked, settings blocked");
 }
 
-TEST_F(BrowserPaneTest, FramesReportWhoAskedSoOnlyThePortalsCommand) {
+// Whatever page is on top, only documents of the portal's origin command.
+TEST_F(BrowserPaneTest, FramesAndPagesReportTheirOriginSoOnlyThePortalsCommand) {
     const std::string portalOrigin = fixture->base();  // `dizhi`
     const std::string otherOrigin = fixture->otherOrigin();
-    struct Case {
-        std::string top;
-        NavigationSource portalFrame, otherFrame;
-    };
-    for (const Case& c : {Case{portalOrigin, {true, portalOrigin}, {false, otherOrigin}},
-                          Case{otherOrigin, {false, portalOrigin}, {true, otherOrigin}}}) {
+    for (const std::string& top : {portalOrigin, otherOrigin}) {
         std::map<std::string, NavigationSource> commands;
         pane->browserEvents.beforeNavigate2 = [&](const std::string& url, const NavigationSource& source,
                                                   bool&) {
             if (url.starts_with("dddisk://")) commands[url] = source;
         };
-        load(c.top + "/frames.html");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return commands.size() == 2; }, kPatience)) << c.top;
-        const NavigationSource portalFrame = commands["dddisk://127.0.0.1@@@/tcab/"];
-        const NavigationSource otherFrame = commands["dddisk://localhost@@@/tcab/"];
-        EXPECT_EQ(portalFrame, c.portalFrame) << c.top;
-        EXPECT_EQ(otherFrame, c.otherFrame) << c.top;
-        EXPECT_TRUE(mainwindow::IsTrustedCommandSource(portalFrame, portalOrigin)) << c.top;
-        EXPECT_EQ(mainwindow::IsTrustedCommandSource(otherFrame, portalOrigin), c.top == otherOrigin);
-        EXPECT_EQ(pane->locationUrl(), c.top + "/frames.html");
+        load(top + "/frames.html");
+        run(QStringLiteral("location.href = 'dddisk://top@@@/tcab/'"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return commands.size() == 3; }, kPatience)) << top;
+        const std::map<std::string, NavigationSource> expected{
+            {"dddisk://127.0.0.1@@@/tcab/", {portalOrigin}},
+            {"dddisk://localhost@@@/tcab/", {otherOrigin}},
+            {"dddisk://top@@@/tcab/", {top}}};
+        EXPECT_EQ(commands, expected) << top;
+        for (const auto& [url, source] : commands) {
+            EXPECT_EQ(mainwindow::IsTrustedCommandSource(source, portalOrigin), source.origin == portalOrigin)
+                << url;
+        }
+        EXPECT_EQ(pane->locationUrl(), top + "/frames.html");
     }
 }
 
@@ -406,8 +414,11 @@ TEST_F(BrowserPaneTest, OnlyAGestureOpensAWindowOnceAndOnlyInTheUsersBrowser) {
     std::vector<std::string> events;
     bool process = false;
     pane->browserEvents.newWindow2 = [&](bool&) { events.push_back("NewWindow2"); };
-    pane->browserEvents.newWindow = [&](const std::string& url, bool& processed) {
+    std::vector<NavigationSource> sources;
+    pane->browserEvents.newWindow = [&](const std::string& url, const NavigationSource& source,
+                                        bool& processed) {
         events.push_back(url);
+        sources.push_back(source);
         processed = process;
     };
     shell->openedLinks.clear();
@@ -429,6 +440,15 @@ TEST_F(BrowserPaneTest, OnlyAGestureOpensAWindowOnceAndOnlyInTheUsersBrowser) {
     EXPECT_EQ(events, once);
     EXPECT_EQ(shell->openedLinks, std::vector<std::string>{first});
     EXPECT_EQ(visibleBrowserWindows(), 0);
+    EXPECT_EQ(sources, (std::vector<NavigationSource>(2, {fixture->base()})));
+
+    // A frame of another site asks in its own name.
+    events.clear();
+    sources.clear();
+    click(QStringLiteral("#frame"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.size() >= 2; }, kPatience));
+    EXPECT_EQ(events, (std::vector<std::string>{"NewWindow2", fixture->otherOrigin() + "/landing.html?frame"}));
+    EXPECT_EQ(sources, (std::vector<NavigationSource>{{fixture->otherOrigin()}}));
 }
 
 // Watches for modal dialogs while a page runs its script, closing any it finds.

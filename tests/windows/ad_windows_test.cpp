@@ -96,8 +96,8 @@ TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseFromThePortalClosesTheWindow
         {"http://portal.test/tcab/zelad/tan/?next=Close://", {}, true, false},
         {"http://portal.test/tcab/zelad/tan/?id=1", {}, false, true},
         {"colse://", {}, false, false},  // another window's command: it never loads
-        {"close://", {false, "http://portal.test"}, true, false},
-        {"close://", {false, "http://ads.test"}, false, false},
+        {"close://", {"http://portal.test"}, true, false},
+        {"close://", {"http://ads.test"}, false, false},
     };
     for (const Case& c : cases) {
         tan popup(platform);
@@ -108,7 +108,7 @@ TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseFromThePortalClosesTheWindow
         exit.show();
         for (AdWindowDesign* window :
              {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
-            const std::string what = c.url + (" from " + c.source.frameOrigin);
+            const std::string what = c.url + (" from " + c.source.origin);
             EXPECT_EQ(pane(*window).raiseBeforeNavigate(c.url, c.source), c.closes) << what;
             EXPECT_EQ(simForm(*window).visible(), !c.closes) << what;
             EXPECT_EQ(pane(*window).locationUrl() == c.url, c.loads) << what;

@@ -121,7 +121,7 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
          {"http://portal.test/a.asp?then=appplay:///b.asp"},
          {"http://portal.test/a.asp?then=http://portal.test/b.asp"}},
         {"appplay:///tcab/play.asp", {}, "", Ends::InPlayer, none, none},
-        {"appplay:///tcab/play.asp", {false, "http://ads.test"}, kPortal, Ends::Open, none, none},
+        {"appplay:///tcab/play.asp", {"http://ads.test"}, kPortal, Ends::Open, none, none},
         {"http://portal.test/tcab/more.asp", {}, kPortal, Ends::Open, none, none},
     };
     const Calls externalPlayers(startup::kExternalPlayers.begin(), startup::kExternalPlayers.end());

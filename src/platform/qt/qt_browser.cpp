@@ -5,10 +5,12 @@
 #include "platform/qt/qt_web_context.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
@@ -63,6 +65,21 @@ std::string originOf(const QUrl& url) {
     origin.setHost(url.host());
     origin.setPort(url.port());
     return toStdString(origin.toString(QUrl::FullyEncoded));
+}
+
+// Who asked for a request of a frame. Without an initiator the pane itself
+// asked (navigate, reload, history), or a document whose origin is opaque (a
+// sandboxed frame) did; an opaque origin never reads as the client's own.
+platform::NavigationSource sourceOfRequest(const QWebEngineUrlRequestInfo& info) {
+    if (info.initiator().isEmpty()) {
+        const auto type = info.navigationType();
+        const bool pane = type == QWebEngineUrlRequestInfo::NavigationTypeTyped ||
+                          type == QWebEngineUrlRequestInfo::NavigationTypeReload ||
+                          type == QWebEngineUrlRequestInfo::NavigationTypeBackForward;
+        return pane ? platform::NavigationSource{} : platform::NavigationSource{"null"};
+    }
+    const std::string origin = originOf(info.initiator());
+    return {origin.empty() ? "null" : origin};
 }
 
 }  // namespace
@@ -134,7 +151,6 @@ protected:
 
 private:
     void interceptRequest(QWebEngineUrlRequestInfo& info);
-    platform::NavigationSource sourceOf(const QWebEngineUrlRequestInfo& info) const;
 
     QtWebContext& context_;
     std::unique_ptr<QWebEngineUrlRequestInterceptor> interceptor_;
@@ -187,27 +203,12 @@ void QtWebPage::interceptRequest(QWebEngineUrlRequestInfo& info) {
         info.navigationType() != QWebEngineUrlRequestInfo::NavigationTypeRedirect) {
         return;
     }
-    const QtNavigation navigation{text, sourceOf(info),
+    const QtNavigation navigation{text, sourceOfRequest(info),
                                   resource == QWebEngineUrlRequestInfo::ResourceTypeMainFrame,
                                   context_.judge(toStdString(text)) == NavigationVerdict::Command};
     const auto hook = navigationStarting;
     const bool proceed = !hook || hook(navigation);
     if (!proceed && !navigation.command) info.redirect(QtWebContext::cancelMark());
-}
-
-// Without an initiator the pane itself asked (navigate, reload, history), or a
-// document whose origin is opaque (a sandboxed frame) did.
-platform::NavigationSource QtWebPage::sourceOf(const QWebEngineUrlRequestInfo& info) const {
-    if (info.initiator().isEmpty()) {
-        const auto type = info.navigationType();
-        const bool pane = type == QWebEngineUrlRequestInfo::NavigationTypeTyped ||
-                          type == QWebEngineUrlRequestInfo::NavigationTypeReload ||
-                          type == QWebEngineUrlRequestInfo::NavigationTypeBackForward;
-        return pane ? platform::NavigationSource{true, {}} : platform::NavigationSource{false, "null"};
-    }
-    const std::string origin = originOf(info.initiator());
-    const std::string page = originOf(history()->currentItem().url());
-    return {!page.empty() && origin == page, origin};
 }
 
 void QtWebPage::javaScriptAlert(const QUrl& origin, const QString& message) {
@@ -229,6 +230,46 @@ void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QS
         documentReported(message.mid(context_.reportPrefix().size()));
     }
 }
+
+// The page a new window would get, kept only until its first request tells
+// who asked for the window: the engine's request for a new window does not.
+// That request never goes out; the window opens, if at all, in the user's
+// browser. Told once, with an opaque origin when no request comes in time.
+class NewWindowProbe : public QWebEnginePage {
+public:
+    // Goes with `parent`, if not before.
+    NewWindowProbe(QtWebContext& context, QObject& parent,
+                   std::function<void(const platform::NavigationSource&)> told)
+        : QWebEnginePage(&context.profile(), &parent), context_(context), told_(std::move(told)) {
+        constexpr int kPatienceMs = 5000;
+        QTimer::singleShot(kPatienceMs, this, [this] { tell({"null"}); });
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+        if (isMainFrame && told_ && !awaiting_) {
+            awaiting_ = true;
+            context_.awaitNewWindowRequest(*this, url, [this](const QWebEngineUrlRequestInfo& info) {
+                tell(sourceOfRequest(info));
+            });
+        }
+        return true;
+    }
+
+private:
+    // Later, not inside the engine's call.
+    void tell(const platform::NavigationSource& source) {
+        if (!told_) return;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [told = std::exchange(told_, nullptr), source] { told(source); },
+            Qt::QueuedConnection);
+        deleteLater();
+    }
+
+    QtWebContext& context_;
+    std::function<void(const platform::NavigationSource&)> told_;
+    bool awaiting_ = false;
+};
 
 // Where a pane sits in its window; the engine's view comes into it with the
 // pane's first navigation and fills it.
@@ -361,16 +402,28 @@ bool QtBrowserPane::startNavigation(const QtNavigation& navigation) {
 }
 
 // The engine asks only on a user's gesture, once per gesture; a window the
-// logic neither cancels nor processes opens in the user's browser.
+// logic neither cancels nor processes opens in the user's browser. Only a web
+// page's window can tell who asked for it.
 void QtBrowserPane::openNewWindow(QWebEngineNewWindowRequest& request) {
     if (!request.isUserInitiated()) return;
     const std::string url = toStdString(urlText(request.requestedUrl()));
+    if (context_.judge(url) != NavigationVerdict::Web) {
+        askAboutNewWindow(url, {"null"});
+        return;
+    }
+    request.openIn(new NewWindowProbe(
+        context_, *view_, [this, alive = lifetime(), url](const platform::NavigationSource& source) {
+            if (!alive.expired()) askAboutNewWindow(url, source);
+        }));
+}
+
+void QtBrowserPane::askAboutNewWindow(const std::string& url, const platform::NavigationSource& source) {
     const auto alive = lifetime();
     bool cancel = false;
     raiseEvent(browserEvents.newWindow2, cancel);
     if (alive.expired() || cancel) return;
     bool processed = false;
-    raiseEvent(browserEvents.newWindow, url, processed);
+    raiseEvent(browserEvents.newWindow, url, source, processed);
     if (alive.expired() || processed) return;
     if (context_.judge(url) == NavigationVerdict::Web) context_.shell().openLink(url);
 }

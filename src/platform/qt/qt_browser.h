@@ -59,6 +59,7 @@ private:
     void detachPage();
     bool startNavigation(const QtNavigation& navigation);
     void openNewWindow(QWebEngineNewWindowRequest& request);
+    void askAboutNewWindow(const std::string& url, const platform::NavigationSource& source);
     void showContextMenu(const QPoint& at);
     void loadEnded();
 

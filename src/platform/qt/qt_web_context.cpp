@@ -7,9 +7,13 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+
+#include <algorithm>
 
 namespace fluvane::platform::qt {
 
@@ -25,6 +29,16 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override {
         job->fail(QWebEngineUrlRequestJob::RequestAborted);
     }
+};
+
+class ProfileInterceptor : public QWebEngineUrlRequestInterceptor {
+public:
+    explicit ProfileInterceptor(std::function<void(QWebEngineUrlRequestInfo&)> intercept)
+        : intercept_(std::move(intercept)) {}
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override { intercept_(info); }
+
+private:
+    std::function<void(QWebEngineUrlRequestInfo&)> intercept_;
 };
 
 std::vector<std::string> withCancelScheme(std::vector<std::string> schemes) {
@@ -72,10 +86,30 @@ QWebEngineProfile& QtWebContext::profile() {
         profile_->installUrlSchemeHandler(QByteArray::fromStdString(name), handler);
     }
     profile_->scripts()->insert(documentReportingScript(reportPrefix_));
+    interceptor_ = std::make_unique<ProfileInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); });
+    profile_->setUrlRequestInterceptor(interceptor_.get());
     return *profile_;
 }
 
+void QtWebContext::awaitNewWindowRequest(QObject& owner, const QUrl& url,
+                                         std::function<void(const QWebEngineUrlRequestInfo&)> told) {
+    awaited_.push_back({&owner, url, std::move(told)});
+}
+
+void QtWebContext::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    awaited_.remove_if([](const AwaitedRequest& awaited) { return !awaited.owner; });
+    if (awaited_.empty() || info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame) return;
+    const auto awaited = std::find_if(awaited_.begin(), awaited_.end(),
+                                      [&](const AwaitedRequest& a) { return a.url == info.requestUrl(); });
+    if (awaited == awaited_.end()) return;
+    info.block(true);
+    const auto told = std::move(awaited->told);
+    awaited_.erase(awaited);
+    told(info);
+}
+
 QtWebContext::~QtWebContext() {
+    if (profile_) profile_->setUrlRequestInterceptor(nullptr);
     // Panes delete their views later; their pages must go before the profile.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -4,15 +4,21 @@
 #include "platform/shared/navigation_policy.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
 #include <filesystem>
+#include <functional>
+#include <list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QWebEngineProfile;
+class QWebEngineUrlRequestInfo;
+class QWebEngineUrlRequestInterceptor;
 
 namespace fluvane::platform::qt {
 
@@ -37,12 +43,28 @@ public:
     shared::NavigationVerdict judge(std::string_view url) const;
     platform::Shell& shell() const { return shell_; }
 
+    // The engine tells who asked for a new window only in the request of its
+    // first page, which reaches no interceptor but the profile's. The next
+    // request of a page for `url` is taken for that one: `told` hears of it,
+    // and it never goes out. The wait ends with `owner`.
+    void awaitNewWindowRequest(QObject& owner, const QUrl& url,
+                               std::function<void(const QWebEngineUrlRequestInfo&)> told);
+
     // Where a navigation the logic cancelled is redirected to end unseen.
     static QUrl cancelMark();
     static bool isCancelMark(const QUrl& url);
 
 private:
+    struct AwaitedRequest {
+        QPointer<QObject> owner;
+        QUrl url;
+        std::function<void(const QWebEngineUrlRequestInfo&)> told;
+    };
+    void interceptRequest(QWebEngineUrlRequestInfo& info);
+
     QWebEngineProfile* profile_ = nullptr;
+    std::unique_ptr<QWebEngineUrlRequestInterceptor> interceptor_;
+    std::list<AwaitedRequest> awaited_;
     QString reportPrefix_;
     std::vector<std::string> schemes_;
     std::filesystem::path applicationDirectory_;

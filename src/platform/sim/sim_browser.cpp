@@ -39,18 +39,19 @@ bool SimBrowser::raiseBeforeNavigate(const std::string& url, const platform::Nav
     return false;
 }
 
-void SimBrowser::requestNewWindow(const std::string& url, bool userGesture) {
+void SimBrowser::requestNewWindow(const std::string& url, bool userGesture,
+                                  const platform::NavigationSource& source) {
     if (!userGesture) return;
     const std::weak_ptr<int> alive = lifetime_;
     if (raiseNewWindow2() || alive.expired()) return;
-    if (raiseNewWindow(url) || alive.expired()) return;
+    if (raiseNewWindow(url, source) || alive.expired()) return;
     const SimBrowserSetup& setup = ui_.browserSetup();
     if (setup.shell && verdictOf(url, setup) == NavigationVerdict::Web) setup.shell->openLink(url);
 }
 
-bool SimBrowser::raiseNewWindow(const std::string& url) {
+bool SimBrowser::raiseNewWindow(const std::string& url, const platform::NavigationSource& source) {
     bool processed = false;
-    raise(browserEvents.newWindow, url, processed);
+    raise(browserEvents.newWindow, url, source, processed);
     return processed;
 }
 

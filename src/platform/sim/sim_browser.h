@@ -55,12 +55,13 @@ public:
     // The page navigates (a link was followed) on behalf of `source`; true if
     // a handler cancelled it.
     bool raiseBeforeNavigate(const std::string& url, const platform::NavigationSource& source = {});
-    // The page asks for a new window, as the engine reports it: only with a
-    // user's gesture; newWindow2, then newWindow, then the user's browser for
-    // a window neither cancelled nor processed.
-    void requestNewWindow(const std::string& url, bool userGesture = true);
+    // The page asks for a new window on behalf of `source`, as the engine
+    // reports it: only with a user's gesture; newWindow2, then newWindow, then
+    // the user's browser for a window neither cancelled nor processed.
+    void requestNewWindow(const std::string& url, bool userGesture = true,
+                          const platform::NavigationSource& source = {});
     // The old-style new-window event alone; true if the handler set processed.
-    bool raiseNewWindow(const std::string& url);
+    bool raiseNewWindow(const std::string& url, const platform::NavigationSource& source = {});
     // The new-window event alone; true if the handler cancelled the window.
     bool raiseNewWindow2();
     // The user asks for the page's context menu at `screen`; true if the
