@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <iconv.h>
 #include <sys/stat.h>
 
@@ -96,16 +98,17 @@ TEST_F(ShellTest, LinksGoToTheOpenerAsOneArgument)
     EXPECT_FALSE(shell.openLink("--help"));
 }
 
-TEST_F(ShellTest, TheBrowserGetsTheUrlSplitAtSpaces)
+// The address stays one argument, or it is refused.
+TEST_F(ShellTest, TheBrowserGetsTheAddressAsOneArgumentOrNothing)
 {
     setenv("FLUVANE_BROWSER", (recorder.string() + " --new-window").c_str(), 1);
-    ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/a  b c"));
-    EXPECT_EQ(recorded(), "--new-window\nhttp://127.0.0.1/a\nb\nc\n");
-}
-
-TEST_F(ShellTest, WordsThatWouldBeBrowserOptionsAreRefused)
-{
-    EXPECT_FALSE(shell.openInBrowser("http://x/ --renderer-cmd-prefix=evil"));
+    for (const std::string refused : {"http://host/ file:///home/u/.ssh/id_rsa /etc/shadow",
+                                      "http://x/ --renderer-cmd-prefix=evil", "http://x/\t-x", "http://x/\n",
+                                      "--help", "file:///etc/passwd", "javascript:alert(1)", ""}) {
+        EXPECT_FALSE(shell.openInBrowser(refused)) << refused;
+    }
+    ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/a?b=$(id)&c=`x`"));
+    EXPECT_EQ(recorded(), "--new-window\nhttp://127.0.0.1/a?b=$(id)&c=`x`\n");
 }
 
 TEST_F(ShellTest, WithoutABrowserSettingTheOpenerServes)
@@ -146,7 +149,7 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
     const fs::path file = desktop / "西游记.desktop";
     EXPECT_EQ(readBytes(file),
               "[Desktop Entry]\nType=Application\nName=西游记\nComment=澜映影视\n"
-              "Exec=\"/opt/fluvane/fluvane\" \"西游记#@@http://x/a b\"\n");
+              "Exec=\"/opt/fluvane/fluvane\" \"西游记#@@http://x/a b\"\nX-Fluvane-Shortcut=true\n");
     EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_exec, fs::perms::none);
     EXPECT_TRUE(validEntry(file));
 
@@ -202,16 +205,33 @@ TEST_F(ShellTest, AnyTitleMakesOneEntryInsideTheDesktopFolder)
     }
 }
 
-TEST_F(ShellTest, AnEntryThatIsASymlinkIsReplacedNotFollowed)
+// A page names its shortcut: the user's own entries of that name, and links,
+// stay as they are; only an entry this client made is replaced.
+TEST_F(ShellTest, AShortcutReplacesOnlyAnEntryThisClientMade)
 {
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
+    const std::string launcher = "[Desktop Entry]\nType=Application\nName=Firefox\nExec=firefox\n";
+    writeBytes(desktop / "Firefox.desktop", launcher);
     writeBytes(dir / "outside", "keep");
-    fs::create_symlink(dir / "outside", desktop / "x.desktop");
-    ASSERT_TRUE(shell.createShortcut({"x", "/opt/fluvane/fluvane", {}, "", {}}));
+    fs::create_symlink(dir / "outside", desktop / "Firefox (2).desktop");
+    for (const std::string argument : {"first", "second"}) {
+        ASSERT_TRUE(shell.createShortcut({"Firefox", "/opt/fluvane/fluvane", {argument}, "", {}}));
+        const fs::path made = desktop / "Firefox (3).desktop";
+        EXPECT_NE(readBytes(made).find(argument), std::string::npos);
+        EXPECT_TRUE(validEntry(made));
+    }
+    EXPECT_EQ(readBytes(desktop / "Firefox.desktop"), launcher);
     EXPECT_EQ(readBytes(dir / "outside"), "keep");
-    EXPECT_FALSE(fs::is_symlink(desktop / "x.desktop"));
-    EXPECT_TRUE(validEntry(desktop / "x.desktop"));
+    EXPECT_TRUE(fs::is_symlink(desktop / "Firefox (2).desktop"));
+    EXPECT_EQ(filesBelow(desktop).size(), 3u);
+
+    // The number fits within a file name's length, however long the title.
+    const std::string longTitle(300, 'a');
+    writeBytes(desktop / entryFileName(longTitle), launcher);
+    ASSERT_TRUE(shell.createShortcut({longTitle, "/opt/fluvane/fluvane", {}, "", {}}));
+    const fs::path numbered = desktop / (std::string(NAME_MAX - 12, 'a') + " (2).desktop");
+    EXPECT_TRUE(validEntry(numbered)) << numbered;
 }
 
 TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry)

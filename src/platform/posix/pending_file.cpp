@@ -131,10 +131,34 @@ bool PendingFile::commit()
     return true;
 }
 
+// A hard link is made only where no name is: the check and the creation are
+// one step. File systems without links get the check just before the rename.
+bool PendingFile::commitAsNew()
+{
+    if (!ok() || failed_ || ::fsync(fd_) != 0) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    bool made = ::close(fd) == 0 && ::link(temp_.c_str(), target_.c_str()) == 0;
+    if (!made && errno != EEXIST) {
+        struct stat existing {};
+        made = ::lstat(target_.c_str(), &existing) != 0 && errno == ENOENT &&
+               std::rename(temp_.c_str(), target_.c_str()) == 0;
+    }
+    ::unlink(temp_.c_str());
+    if (made) syncFolder(folderOf(target_));
+    return made;
+}
+
 bool replaceFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode)
 {
     PendingFile file(target, mode);
     return file.write(content.data(), content.size()) && file.commit();
+}
+
+bool createNewFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode)
+{
+    PendingFile file(target, mode);
+    return file.write(content.data(), content.size()) && file.commitAsNew();
 }
 
 }  // namespace fluvane::platform::posix

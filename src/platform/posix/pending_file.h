@@ -28,6 +28,9 @@ public:
     // Flushes to disk, renames over the target and flushes the folder, so the
     // new file survives a power cut; false leaves no trace.
     bool commit();
+    // As commit, but only while no file of the target's name exists: one that
+    // appeared meanwhile stays, and false leaves no trace.
+    bool commitAsNew();
 
 private:
     std::filesystem::path target_;
@@ -38,5 +41,8 @@ private:
 
 bool replaceFile(const std::filesystem::path& target, std::string_view content,
                  std::optional<mode_t> mode = std::nullopt);
+// False when a file of that name exists already: it is never replaced.
+bool createNewFile(const std::filesystem::path& target, std::string_view content,
+                   std::optional<mode_t> mode = std::nullopt);
 
 }  // namespace fluvane::platform::posix

@@ -5,7 +5,9 @@
 #include "platform/posix/spawn.h"
 #include "platform/posix/utf8.h"
 #include "platform/posix/xdg_dirs.h"
+#include "platform/shared/url.h"
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 #include <sstream>
@@ -18,6 +20,10 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kExtension = ".desktop";
 constexpr std::string_view kUntitled = "Fluvane";
+// Marks the shortcuts this client made: only those may be replaced.
+constexpr std::string_view kShortcutMark = "X-Fluvane-Shortcut=true";
+// "title (2)" … "title (99)": further ones fail rather than fill the desktop.
+constexpr int kMostCopies = 99;
 
 std::vector<std::string> words(std::string_view text)
 {
@@ -90,7 +96,7 @@ std::string quoteArgument(std::string_view argument)
 }
 
 std::string desktopEntry(std::string_view title, std::string_view description, const fs::path& target,
-                         const std::vector<std::string>& arguments, const fs::path& icon)
+                         const std::vector<std::string>& arguments, const fs::path& icon, bool marked)
 {
     std::string name = shownText(title);
     if (name.empty()) name = kUntitled;
@@ -100,7 +106,39 @@ std::string desktopEntry(std::string_view title, std::string_view description, c
     }
     entry += "Exec=" + desktopExec(target, arguments) + "\n";
     if (!icon.empty()) entry += "Icon=" + escapeValue(icon.string()) + "\n";
+    if (marked) entry += std::string(kShortcutMark) + "\n";
     return entry;
+}
+
+// A regular file (not a link to one) that carries the client's mark.
+bool madeByThisClient(const fs::path& file)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(file, error))) return false;
+    constexpr std::size_t kLongestEntry = 64 * 1024;
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    for (std::size_t read = 0; read < kLongestEntry && std::getline(in, line); read += line.size() + 1) {
+        if (line == kShortcutMark) return true;
+    }
+    return false;
+}
+
+// The entry's file name with " (copy)" before the extension, from copy 2 on.
+std::string numberedFileName(std::string_view title, int copy)
+{
+    const std::string name = entryFileName(title);
+    if (copy < 2) return name;
+    const std::string suffix = " (" + std::to_string(copy) + ")";
+    std::string stem = name.substr(0, name.size() - kExtension.size());
+    std::size_t cut = 0;
+    for (char32_t code = 0; cut < stem.size();) {
+        const std::size_t length = utf8::sequenceAt(stem, cut, code);
+        if (cut + length + suffix.size() + kExtension.size() > NAME_MAX) break;
+        cut += length;
+    }
+    stem.resize(cut);
+    return stem + suffix + std::string(kExtension);
 }
 
 }  // namespace
@@ -140,12 +178,11 @@ bool PosixShell::openLink(const std::string& url)
 
 bool PosixShell::openInBrowser(const std::string& url)
 {
+    const bool oneWord = std::none_of(url.begin(), url.end(), [](char c) { return c == ' ' || isControl(c); });
+    if (!oneWord || shared::webOrigin(url).empty()) return false;
     std::vector<std::string> command = words(xdg::environment("FLUVANE_BROWSER"));
     if (command.empty()) command.push_back(opener_);
-    for (std::string& word : words(url)) {
-        if (word.starts_with('-')) return false;
-        command.push_back(std::move(word));
-    }
+    command.push_back(url);
     const std::string program = command.front();
     command.erase(command.begin());
     return spawnDetached(program, command, true);
@@ -159,12 +196,25 @@ fs::path PosixShell::desktopFolder() const
     return xdg::home() / "Desktop";
 }
 
+// A page names the shortcut: an entry of that name that the user has (their
+// own launcher) stays, and the shortcut takes the next free number.
 bool PosixShell::createShortcut(const Shortcut& shortcut)
 {
-    const std::string entry =
-        desktopEntry(shortcut.title, shortcut.description, shortcut.target, shortcut.arguments, shortcut.icon);
-    // Desktops launch only entries marked executable.
-    return replaceFile(desktopFolder() / entryFileName(shortcut.title), entry, 0755);
+    const std::string entry = desktopEntry(shortcut.title, shortcut.description, shortcut.target,
+                                           shortcut.arguments, shortcut.icon, true);
+    const fs::path folder = desktopFolder();
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        const fs::path file = folder / numberedFileName(shortcut.title, copy);
+        std::error_code error;
+        // Desktops launch only entries marked executable.
+        if (!fs::exists(fs::symlink_status(file, error))) {
+            if (createNewFile(file, entry, 0755)) return true;
+            if (!fs::exists(fs::symlink_status(file, error))) return false;
+        } else if (madeByThisClient(file)) {
+            return replaceFile(file, entry, 0755);
+        }
+    }
+    return false;
 }
 
 bool PosixShell::setAutostart(const std::string& name, const fs::path& program, bool enabled)
@@ -177,7 +227,7 @@ bool PosixShell::setAutostart(const std::string& name, const fs::path& program, 
         return !error;
     }
     fs::create_directories(folder, error);
-    return replaceFile(file, desktopEntry(name, "", program, {}, {}), 0644);
+    return replaceFile(file, desktopEntry(name, "", program, {}, {}, false), 0644);
 }
 
 }  // namespace fluvane::platform::posix

@@ -11,14 +11,16 @@ public:
     explicit PosixShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
 
     bool openLink(const std::string& url) override;
-    // The URL reaches the browser split at spaces, as an unquoted command line
-    // would pass it. A word opening with '-' is refused: it would be an option.
+    // The URL reaches the browser as one argument: only an http(s) address
+    // without spaces or control characters, which can be nothing but an address.
     bool openInBrowser(const std::string& url) override;
     // $XDG_DESKTOP_DIR when it is absolute, else the user-dirs.dirs entry, else
     // $HOME/Desktop.
     std::filesystem::path desktopFolder() const override;
     // An executable freedesktop .desktop file named entryFileName(title) in the
-    // desktop folder; Name is the title, the description its Comment.
+    // desktop folder; Name is the title, the description its Comment. It
+    // replaces only an entry this client made (marked X-Fluvane-Shortcut);
+    // beside another it is "title (2).desktop", "title (3)" and so on.
     bool createShortcut(const Shortcut& shortcut) override;
     // The entry $XDG_CONFIG_HOME/autostart/<entryFileName(name)>.
     bool setAutostart(const std::string& name, const std::filesystem::path& program, bool enabled) override;
