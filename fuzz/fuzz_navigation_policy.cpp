@@ -1,8 +1,9 @@
 // The navigation policy on arbitrary URLs: only http and https are web pages,
-// only the command schemes are commands, and a local page never shows a file
-// outside the application directory, however its path is written. The files
-// are a small tree in a temporary folder, with a link leading out of the
-// application directory; "{APP}" in an input stands for that directory.
+// only the command schemes are commands, and a local page is always one the
+// client ships, never a file outside the application directory or one the
+// portal sent into it (zelhe.db, link.txt), however its path is written. The
+// files are a small tree in a temporary folder, with links leading out of the
+// shipped pages; "{APP}" in an input stands for the application directory.
 #include "fuzz_check.h"
 #include "platform/shared/navigation_policy.h"
 
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 using fluvane::fuzz::check;
 using fluvane::platform::shared::NavigationVerdict;
 
-constexpr char kOutside[] = "outside";
+constexpr char kShipped[] = "shipped";
 
 class Tree {
 public:
@@ -28,12 +29,14 @@ public:
         std::string pattern = (fs::temp_directory_path() / "fluvfuzzpolicy.XXXXXX").string();
         check(::mkdtemp(pattern.data()) != nullptr, "a temporary folder can be made");
         base_ = fs::canonical(pattern);
-        for (const char* file : {"app/page.html", "app/sub/page.html", "outside/secret.html", "app-other/page.html"}) {
-            fs::create_directories((base_ / file).parent_path());
-            std::ofstream(base_ / file) << (std::string(file).starts_with("app/") ? "inside" : kOutside);
-        }
-        fs::create_symlink(base_ / "outside", base_ / "app/sub/escape");
-        fs::create_symlink(base_ / "outside/secret.html", base_ / "app/escape.html");
+        for (const char* file : {"app/zelskin/html/page.html", "app/zelskin/html/sub/page.html", "app/app/loading.html"})
+            write(file, kShipped);
+        for (const char* file : {"app/zelhe.db", "app/link.txt", "app/zelskin/Config.ini", "outside/secret.html",
+                                 "app-other/page.html"})
+            write(file, "not shipped");
+        fs::create_symlink(base_ / "outside", base_ / "app/zelskin/html/sub/escape");
+        fs::create_symlink(base_ / "outside/secret.html", base_ / "app/zelskin/html/escape.html");
+        fs::create_symlink(base_ / "app/zelhe.db", base_ / "app/zelskin/html/db.html");
     }
     ~Tree()
     {
@@ -43,6 +46,12 @@ public:
     fs::path app() const { return base_ / "app"; }
 
 private:
+    void write(const char* file, const char* content)
+    {
+        fs::create_directories((base_ / file).parent_path());
+        std::ofstream(base_ / file) << content;
+    }
+
     fs::path base_;
 };
 
@@ -128,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(path.find('\0') == std::string::npos, "a local page's path holds no NUL");
         // Opened as written and with "." and ".." resolved first, links followed either way.
         for (const fs::path& file : {fs::path(path), fs::path(path).lexically_normal()})
-            check(contentOf(file) != kOutside, "a local page never shows a file outside the application directory");
+            check(contentOf(file).empty() || contentOf(file) == kShipped, "a local page is one the client ships");
         break;
     }
     case NavigationVerdict::Refused:

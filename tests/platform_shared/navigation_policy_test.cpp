@@ -20,13 +20,15 @@ protected:
     NavigationPolicyTest() {
         std::string pattern = (fs::temp_directory_path() / "fluvpolicy.XXXXXX").string();
         base = fs::path(::mkdtemp(pattern.data()));
-        for (const char* file : {"app/zelskin/html/gbook.html", "app/app/loading.html",
+        for (const char* file : {"app/zelskin/html/gbook.html", "app/app/loading.html", "app/zelhe.db",
+                                 "app/link.txt", "app/zelskin/Config.ini", "app/app/other.html",
                                  "outside/secret.html", "app-other/page.html"}) {
             fs::create_directories((base / file).parent_path());
             std::ofstream(base / file) << "<title>page</title>";
         }
         fs::create_symlink(base / "outside", base / "app/zelskin/escape");
         fs::create_symlink(base / "outside/secret.html", base / "app/zelskin/escape.html");
+        fs::create_symlink(base / "app/zelhe.db", base / "app/zelskin/html/config.html");
     }
     ~NavigationPolicyTest() override { fs::remove_all(base); }
 
@@ -61,7 +63,9 @@ TEST_F(NavigationPolicyTest, ScriptsDataAndOtherSchemesAreRefused) {
     }
 }
 
-TEST_F(NavigationPolicyTest, LocalPagesOnlyInsideTheApplicationDirectory) {
+// What the portal sent lies in the application directory too: only the
+// pages the client ships load.
+TEST_F(NavigationPolicyTest, LocalPagesAreOnlyThoseTheClientShips) {
     const std::string inside[] = {
         "file://" + app() + "/zelskin/html/gbook.html",
         "FILE://localhost" + app() + "/app/loading.html",
@@ -69,7 +73,6 @@ TEST_F(NavigationPolicyTest, LocalPagesOnlyInsideTheApplicationDirectory) {
         "file://" + app() + "/zelskin/html/../../app/loading.html?x=1#top",
         "file://" + app() + "/zelskin/html/%67book.html",
         "file://" + app() + "/zelskin/html/missing.html",
-        "file://" + app() + "/",
         app() + "/zelskin/html/gbook.html",
     };
     for (const std::string& url : inside) EXPECT_EQ(judge(url), NavigationVerdict::LocalPage) << url;
@@ -77,6 +80,14 @@ TEST_F(NavigationPolicyTest, LocalPagesOnlyInsideTheApplicationDirectory) {
     const std::string outside[] = {
         "file://" + (base / "outside/secret.html").string(),
         "file:///etc/passwd",
+        "file://" + app() + "/",
+        "file://" + app() + "/zelhe.db",
+        "file://" + app() + "/link.txt",
+        "file://" + app() + "/zelskin/Config.ini",
+        "file://" + app() + "/zelskin/html/../Config.ini",
+        "file://" + app() + "/zelskin/html/config.html",
+        "file://" + app() + "/app/other.html",
+        "file://" + app() + "/app/loading.html/x",
         "file://" + app() + "/../outside/secret.html",
         "file://" + app() + "/zelskin/../../outside/secret.html",
         "file://" + app() + "/zelskin/%2e%2e/%2E%2E/outside/secret.html",

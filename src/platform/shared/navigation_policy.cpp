@@ -93,8 +93,15 @@ bool inside(const fs::path& file, const fs::path& directory) {
            directory.end();
 }
 
+// The pages the client ships: the folder of its own pages and the loading
+// page of its side windows. The rest of the application directory holds
+// what the portal sent (zelhe.db, link.txt), which no pane may show.
+bool isShippedPage(const fs::path& file, const fs::path& root) {
+    return inside(file, root / "zelskin" / "html") || file == root / "app" / "loading.html";
+}
+
 // The engine may resolve ".." before it follows links or after: the file is
-// inside only if it is inside both ways.
+// a shipped page only if it is one both ways.
 bool isLocalPage(const std::string& path, const fs::path& applicationDirectory) {
     if (applicationDirectory.empty() || path.find('\0') != std::string::npos) return false;
     const fs::path given(path);
@@ -106,7 +113,7 @@ bool isLocalPage(const std::string& path, const fs::path& applicationDirectory) 
     if (error) return false;
     const fs::path asNormalised = fs::weakly_canonical(given.lexically_normal(), error);
     if (error) return false;
-    return inside(asWritten, root) && inside(asNormalised, root);
+    return isShippedPage(asWritten, root) && isShippedPage(asNormalised, root);
 }
 
 }  // namespace

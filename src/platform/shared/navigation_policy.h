@@ -13,7 +13,7 @@ namespace fluvane::platform::shared {
 // local page could read the user's files.
 enum class NavigationVerdict {
     Web,        // http and https
-    LocalPage,  // a file inside the application directory
+    LocalPage,  // a page the client ships
     Command,    // a command scheme: raised as a navigation event, never loaded
     Refused,    // everything else: javascript:, data:, blob:, about:, other files …
 };
@@ -21,8 +21,9 @@ enum class NavigationVerdict {
 // The verdict on `url` as the engine would read it: surrounding spaces and
 // controls, and tabs and line breaks anywhere, do not count; scheme names are
 // case-insensitive. A file URL (or a bare absolute path) is a local page only
-// when the file it names lies inside `applicationDirectory` both by its text
-// (".." and percent escapes resolved) and on disk (symbolic links followed).
+// when the file it names is one the client ships in `applicationDirectory`
+// (inside zelskin/html, or app/loading.html) both by its text (".." and
+// percent escapes resolved) and on disk (symbolic links followed).
 // `commandSchemes` are scheme names without "://".
 NavigationVerdict judgeNavigation(std::string_view url,
                                   const std::filesystem::path& applicationDirectory,
