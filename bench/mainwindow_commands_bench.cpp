@@ -1,8 +1,10 @@
 // The playlist file against the number of entries (100 groups, flushed to a
-// real file in a temporary folder), and the episode collection of a play
+// real file in a temporary folder) up to the caps, with texts of typical
+// length and of the longest kept, and the episode collection of a play
 // command on a large library page.
 #include "controls/sf_play_list.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/playlist_caps.h"
 #include "mainwindow/playlist_file.h"
 #include "null_platform.h"
 #include "platform/posix/posix_files.h"
@@ -35,31 +37,49 @@ struct EmptyPlayList {
     EmptyPlayList() { surface.setGeometry({0, 0, 260, 420}); }
 };
 
-// Entries spread evenly over the groups, with texts of typical length.
-std::unique_ptr<EmptyPlayList> filled(int entries) {
+// `text` made as long as the caps keep.
+std::string longest(std::string text, std::size_t bytes) {
+    text.resize(bytes, 'x');
+    return text;
+}
+
+// Entries spread evenly over the groups, with texts of typical length or
+// with every name and URL as long as the caps keep.
+std::unique_ptr<EmptyPlayList> filled(int entries, bool longestTexts) {
     auto holder = std::make_unique<EmptyPlayList>();
     for (int g = 0; g < kGroups; ++g) {
-        holder->list.AddNode("剧集 " + std::to_string(g));
-        for (int i = g; i < entries; i += kGroups)
-            holder->list.AddItem(g, "第" + std::to_string(i) + "集 & \"特别篇\"",
-                                 "http://127.0.0.1:8090/tcab/play/?s=series" + std::to_string(g) + "&ep=" +
-                                     std::to_string(i));
+        const std::string group = "剧集 " + std::to_string(g);
+        holder->list.AddNode(longestTexts ? longest(group, mainwindow::kLongestName) : group);
+        for (int i = g; i < entries; i += kGroups) {
+            const std::string name = "第" + std::to_string(i) + "集 & \"特别篇\"";
+            const std::string url =
+                "http://127.0.0.1:8090/tcab/play/?s=series" + std::to_string(g) + "&ep=" + std::to_string(i) + "&t=";
+            holder->list.AddItem(g, longestTexts ? longest(name, mainwindow::kLongestName) : name,
+                                 longestTexts ? longest(url, mainwindow::kLongestUrl) : url);
+        }
     }
     return holder;
 }
 
+// Entries: 1,000, and the caps' 10,000 with typical and with the longest texts.
+void playListSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({1000, 0})->Args({mainwindow::kMostEntries, 0})->Args({mainwindow::kMostEntries, 1});
+    benchmark->ArgNames({"entries", "longest"})->Unit(benchmark::kMillisecond);
+}
+
 void BM_SavePlayList(benchmark::State& state) {
-    const auto holder = filled(static_cast<int>(state.range(0)));
+    const auto holder = filled(static_cast<int>(state.range(0)), state.range(1) != 0);
     const testsupport::TempApplicationDirectory dir;
     for (auto _ : state)
         if (!mainwindow::SavePlayList(files, holder->list, playListFile(dir))) state.SkipWithError("the save failed");
-    state.SetComplexityN(state.range(0));
+    state.counters["MiB"] = static_cast<double>(fs::file_size(playListFile(dir))) / (1024 * 1024);
 }
-BENCHMARK(BM_SavePlayList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_SavePlayList)->Apply(playListSizes);
 
 void BM_LoadPlayList(benchmark::State& state) {
     const testsupport::TempApplicationDirectory dir;
-    mainwindow::SavePlayList(files, filled(static_cast<int>(state.range(0)))->list, playListFile(dir));
+    mainwindow::SavePlayList(files, filled(static_cast<int>(state.range(0)), state.range(1) != 0)->list,
+                             playListFile(dir));
     for (auto _ : state) {
         state.PauseTiming();
         auto target = std::make_unique<EmptyPlayList>();
@@ -70,9 +90,8 @@ void BM_LoadPlayList(benchmark::State& state) {
         target.reset();
         state.ResumeTiming();
     }
-    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_LoadPlayList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_LoadPlayList)->Apply(playListSizes);
 
 // A library page of 2,000 links: every other one an episode of the clicked
 // scheme, the rest navigation and episodes of another scheme.

@@ -1,11 +1,14 @@
 // The playlist file loader on any bytes. The loaded list is held against a
-// plain reading of the same document: group k is the k-th "ul" whose "Class"
-// has a "Name", its entries are that element's "li" children with both
-// attributes, so an entry that lands in another group breaks the run. What
-// loads must also save and load back unchanged.
+// plain reading of the same document: the groups are the "ul" elements whose
+// "Class" has a "Name", their entries are that element's "li" children with
+// both attributes, within the playlist's caps, so an entry that lands in
+// another group breaks the run. What loads must also save and load back
+// unchanged.
 #include "controls/sf_play_list.h"
 #include "fuzz_check.h"
+#include "mainwindow/playlist_caps.h"
 #include "mainwindow/playlist_file.h"
+#include "platform/shared/utf8.h"
 #include "platform/sim/sim_form.h"
 #include "platform/sim/sim_services.h"
 #include "platform/sim/sim_ui.h"
@@ -85,9 +88,53 @@ bool clean(const std::string& text) {
            text.find("\xEF\xBF\xBE") == std::string::npos && text.find("\xEF\xBF\xBF") == std::string::npos;
 }
 
-void checkText(const std::string& loaded, const char* raw, const char* what) {
+void checkText(const std::string& loaded, const std::string& raw, const char* what) {
     check(clean(loaded), what);
     if (clean(raw)) check(loaded == raw, what);
+}
+
+// The bytes a text keeps once made fit for XML: a broken byte becomes U+FFFD,
+// as do U+FFFE and U+FFFF; control characters but tab and line ends go.
+std::size_t fitSize(const std::string& text) {
+    std::size_t size = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t code = 0;
+        const std::size_t length = fluvane::platform::shared::utf8::sequenceAt(text, at, code);
+        if (length == 0 || code == 0xFFFE || code == 0xFFFF) size += 3;
+        else if (code >= 0x20 || code == '\t' || code == '\n' || code == '\r') size += length;
+        at += std::max<std::size_t>(length, 1);
+    }
+    return size;
+}
+
+// The document's groups as the caps leave them.
+std::vector<Group> cappedGroupsOf(const pugi::xml_document& document) {
+    using namespace fluvane::mainwindow;
+    std::vector<Group> groups;
+    std::size_t total = 0;
+    for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
+        const pugi::xml_attribute name = ul.child("Class").attribute("Name");
+        if (!name) continue;
+        Group group{name.value(), {}};
+        for (const pugi::xml_node li : ul.children("li")) {
+            if (group.entries.size() == static_cast<std::size_t>(kMostEntriesPerGroup)) break;
+            if (li.attribute("Name") && li.attribute("URL") && fitSize(li.attribute("URL").value()) <= kLongestUrl)
+                group.entries.push_back({li.attribute("Name").value(), li.attribute("URL").value()});
+        }
+        while (!groups.empty() && (groups.size() >= static_cast<std::size_t>(kMostGroups) ||
+                                   total + group.entries.size() > static_cast<std::size_t>(kMostEntries))) {
+            total -= groups.front().entries.size();
+            groups.erase(groups.begin());
+        }
+        total += group.entries.size();
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+void checkName(const std::string& loaded, const std::string& raw, const char* what) {
+    check(loaded.size() <= fluvane::mainwindow::kLongestName, what);
+    checkText(loaded, fluvane::mainwindow::KeptName(raw), what);
 }
 
 void checkAgainstDocument(const std::vector<Group>& loaded, const std::uint8_t* data, std::size_t size) {
@@ -97,24 +144,16 @@ void checkAgainstDocument(const std::vector<Group>& loaded, const std::uint8_t* 
         while (last.last_child()) last = last.last_child();
         last.remove_attribute(last.last_attribute());
     }
-    std::size_t g = 0;
-    for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
-        const pugi::xml_attribute name = ul.child("Class").attribute("Name");
-        if (!name) continue;
-        check(g < loaded.size(), "every named group loads");
-        const Group& group = loaded[g++];
-        checkText(group.name, name.value(), "a group keeps its name");
-        std::size_t e = 0;
-        for (const pugi::xml_node li : ul.children("li")) {
-            if (!li.attribute("Name") || !li.attribute("URL")) continue;
-            check(e < group.entries.size(), "every whole entry loads into its own group");
-            checkText(group.entries[e].name, li.attribute("Name").value(), "an entry keeps its name");
-            checkText(group.entries[e].url, li.attribute("URL").value(), "an entry keeps its URL");
-            ++e;
+    const std::vector<Group> expected = cappedGroupsOf(document);
+    check(loaded.size() == expected.size(), "every named group within the caps loads, and no other");
+    for (std::size_t g = 0; g < expected.size(); ++g) {
+        checkName(loaded[g].name, expected[g].name, "a group keeps its name");
+        check(loaded[g].entries.size() == expected[g].entries.size(), "a group holds its own entries, and no other");
+        for (std::size_t e = 0; e < expected[g].entries.size(); ++e) {
+            checkName(loaded[g].entries[e].name, expected[g].entries[e].name, "an entry keeps its name");
+            checkText(loaded[g].entries[e].url, expected[g].entries[e].url, "an entry keeps its URL");
         }
-        check(e == group.entries.size(), "a group holds only its own entries");
     }
-    check(g == loaded.size(), "no group comes from nowhere");
 }
 
 bool same(const std::vector<Group>& a, const std::vector<Group>& b) {

@@ -2,6 +2,7 @@
 
 #include "mainwindow/command_url.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/playlist_caps.h"
 #include "mainwindow/shortcut_tips.h"
 #include "startup/arguments.h"
 #include "startup/process_utils.h"
@@ -118,13 +119,11 @@ void Form1::MakeDesktopShortcut(const std::string& url) {
 // once per page title. Episodes that are no web pages are left out.
 void Form1::AddEpisodeGroup(const std::string& url) {
     const auto page = ListWeb->document();
-    if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(page->title)) return;
-    const auto group = CollectEpisodes(*page, url, dizhi);
+    if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(KeptName(page->title))) return;
+    auto group = CollectEpisodes(*page, url, dizhi);
     if (!group) return;
-    SFPlayList1->AddNode(group->name);
-    const int node = SFPlayList1->NodesCount() - 1;
-    for (const Episode& episode : group->episodes)
-        if (startup::IsWebUrl(episode.url)) SFPlayList1->AddItem(node, episode.name, episode.url);
+    std::erase_if(group->episodes, [](const Episode& episode) { return !startup::IsWebUrl(episode.url); });
+    AddCappedGroup(*SFPlayList1, group->name, group->episodes);
     playlistChanged();
 }
 

@@ -1,5 +1,8 @@
 #include "mainwindow/playlist_file.h"
 
+#include "mainwindow/playlist_caps.h"
+#include "platform/shared/utf8.h"
+
 #include <pugixml.hpp>
 
 #include <string>
@@ -18,27 +21,6 @@ bool xmlCharacter(char32_t c) {
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The length of the strict UTF-8 sequence at `at` and its code point; 0 when
-// the bytes there are not one.
-std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        code = lead;
-        return 1;
-    }
-    const std::size_t length = lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
-    if (length == 0 || at + length > text.size()) return 0;
-    code = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[at + k]);
-        if ((byte & 0xC0) != 0x80) return 0;
-        code = code << 6 | (byte & 0x3F);
-    }
-    const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-    return code < smallest ? 0 : length;
-}
-
 // Valid UTF-8 that XML can carry: broken bytes become U+FFFD, control
 // characters other than tab and line ends are dropped. Nearly every text is
 // fit as it stands and comes back uncopied; any other is mended into `mended`.
@@ -53,13 +35,13 @@ std::string_view xmlText(std::string_view text, std::string& mended) {
             continue;
         }
         char32_t code = 0;
-        const std::size_t length = decodeUtf8(text, i, code);
+        const std::size_t length = platform::shared::utf8::sequenceAt(text, i, code);
         if (length != 0 && xmlCharacter(code)) {
             i += length;
             continue;
         }
         mended.append(text, fit, i - fit);
-        if (length == 0 || code >= 0x20) mended += kReplacement;  // broken bytes, surrogates, U+FFFE, U+FFFF
+        if (length == 0 || code >= 0x20) mended += kReplacement;  // broken bytes, U+FFFE, U+FFFF
         i += length == 0 ? 1 : length;
         fit = i;
         changed = true;
@@ -119,18 +101,18 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
     if (document.load_file(path.c_str()).status == pugi::status_bad_attribute) dropUnfinishedAttribute(document);
     std::string mended;
     const auto text = [&](const pugi::xml_attribute attribute) { return std::string(xmlText(attribute.value(), mended)); };
+    std::vector<Episode> entries;
     for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
         const pugi::xml_attribute groupName = ul.child("Class").attribute("Name");
         if (!groupName) continue;
-        list.AddNode(text(groupName));
-        // The group just added, not the element's position: a skipped element
-        // before it would send its entries to another group.
-        const int group = list.NodesCount() - 1;
+        entries.clear();
         for (const pugi::xml_node li : ul.children("li")) {
             const pugi::xml_attribute name = li.attribute("Name");
             const pugi::xml_attribute url = li.attribute("URL");
-            if (name && url) list.AddItem(group, text(name), text(url));
+            if (name && url) entries.push_back({text(name), text(url)});
         }
+        // A file of an earlier version, or edited by hand, may hold more.
+        AddCappedGroup(list, text(groupName), entries);
     }
 }
 

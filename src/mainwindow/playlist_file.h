@@ -14,8 +14,9 @@ namespace fluvane::mainwindow {
 // Appends the file's groups to `list`. A missing or unreadable file adds
 // nothing; from a damaged or foreign file it takes every group that has a
 // name and every entry that has both a name and a URL, each entry into the
-// group read just before it, and skips the rest. Texts come out as valid
-// UTF-8 without the control characters XML cannot carry.
+// group read just before it, and skips the rest; the caps of playlist_caps.h
+// hold as for groups a page adds. Texts come out as valid UTF-8 without the
+// control characters XML cannot carry.
 void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path);
 
 // Replaces `path` with the whole list in one step. False when it could not:

@@ -1,5 +1,7 @@
 #include "form1_fixture.h"
 
+#include "mainwindow/playlist_caps.h"
+
 namespace fluvane::mainwindow {
 namespace {
 
@@ -82,6 +84,40 @@ TEST_F(Form1PlaylistTest, AChangeIsSavedASecondLater) {
     ASSERT_TRUE(sim.ui().click(*f.Picture7, {5, 5}));
     sim.advance(1000);
     EXPECT_EQ(saved(), "<playlist/>");
+}
+
+// A page that changes its title and plays in a loop, with 2,000 links whose
+// texts and URLs run long: the playlist keeps its newest groups within the
+// caps, and its file stays small enough to rewrite at every change.
+TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
+    Form1& f = load();
+    SimBrowser& library = as<SimBrowser>(*f.ListWeb);
+    const std::string longText(3000, 'x');
+    const std::string path = "/tcab/play/" + std::string(900, 'p');
+    const auto playRounds = [&](const std::string& title, int rounds, int links) {
+        platform::Document page{"", {{"flvplay://" + path + longText, "too long a URL"}}};
+        for (int i = 0; i < links; ++i) page.links.push_back({"flvplay://" + path + std::to_string(i), longText});
+        for (int round = 0; round < rounds; ++round) {
+            page.title = title + std::to_string(round) + longText;
+            library.setDocument(page);
+            library.raiseBeforeNavigate("flvplay://" + path + "0");
+            library.raiseBeforeNavigate("flvplay://" + path + "1");  // the same page adds nothing
+        }
+    };
+    const controls::SFPlayList& list = *f.SFPlayList1;
+    playRounds("", kMostEntries / kMostEntriesPerGroup + 2, kMostEntriesPerGroup + 100);
+    sim.advance(1000);
+    ASSERT_EQ(list.NodesCount(), kMostEntries / kMostEntriesPerGroup);
+    EXPECT_EQ(list.NodeText(0), KeptName("2" + longText));
+    EXPECT_EQ(list.NodeText(0).size(), kLongestName);
+    EXPECT_EQ(list.ItemsCount(0), kMostEntriesPerGroup);
+    EXPECT_EQ(list.ItemURL(0, 0), "http://portal.test" + path + std::to_string(kMostEntriesPerGroup + 99));
+    EXPECT_EQ(list.ItemName(0, 0).size(), kLongestName);
+    EXPECT_LT(std::filesystem::file_size(playlistFile()), 8'000'000u);
+
+    playRounds("small ", kMostGroups + 5, 1);
+    ASSERT_EQ(list.NodesCount(), kMostGroups);
+    EXPECT_EQ(list.NodeText(0), KeptName("small 5" + longText));
 }
 
 // What the quitting paths call.

@@ -1,3 +1,4 @@
+#include "mainwindow/playlist_caps.h"
 #include "mainwindow/playlist_file.h"
 
 #include "platform/posix/posix_files.h"
@@ -164,14 +165,16 @@ TEST_F(PlayListFileTest, ForeignAndDamagedFilesLoadWhatIsSoundIntoTheRightGroups
     EXPECT_EQ(load(dir.app() / "zelskin"), Groups{}) << "a folder";
 }
 
-TEST_F(PlayListFileTest, AFiftyMegabyteFileCutShortLoadsEveryWholeEntry) {
+// A file of an earlier version, grown without caps and cut short by a crash:
+// the newest groups load, within the caps, each with its whole entries.
+TEST_F(PlayListFileTest, AFiftyMegabyteFileCutShortLoadsItsNewestGroupsWithinTheCaps) {
     const std::string entry = "<li Name=\"第几集 episode\" URL=\"http://portal.test/tcab/play/0123456789abcdef.html\"/>";
-    const std::size_t perGroup = 1000;
+    const int perGroup = kMostEntriesPerGroup;
     std::string bytes = "<playlist>";
-    std::size_t entries = 0;
+    int groups = 0;
     while (bytes.size() < 50'000'000) {
-        bytes += "<ul><Class Name=\"group\"/>";
-        for (std::size_t i = 0; i < perGroup; ++i, ++entries) bytes += entry;
+        bytes += "<ul><Class Name=\"group " + std::to_string(groups++) + "\"/>";
+        for (int i = 0; i < perGroup; ++i) bytes += entry;
         bytes += "</ul>";
     }
     bytes.resize(bytes.size() - 7 - 20);  // into the last entry's URL
@@ -179,8 +182,10 @@ TEST_F(PlayListFileTest, AFiftyMegabyteFileCutShortLoadsEveryWholeEntry) {
 
     controls::SFPlayList loaded{window.surface, window.ui, platform::Font{}};
     LoadPlayList(loaded, file());
-    ASSERT_EQ(loaded.NodesCount(), static_cast<int>(entries / perGroup));
-    EXPECT_EQ(loaded.ItemsCount(loaded.NodesCount() - 1), static_cast<int>(perGroup - 1));
+    const int kept = kMostEntries / perGroup;
+    ASSERT_EQ(loaded.NodesCount(), kept);
+    EXPECT_EQ(loaded.NodeText(0), "group " + std::to_string(groups - kept));
+    EXPECT_EQ(loaded.ItemsCount(kept - 1), perGroup - 1);
     EXPECT_EQ(loaded.ItemURL(0, 0), "http://portal.test/tcab/play/0123456789abcdef.html");
 }
 

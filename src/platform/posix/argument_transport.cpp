@@ -1,6 +1,6 @@
 #include "platform/posix/argument_transport.h"
 
-#include "platform/posix/utf8.h"
+#include "platform/shared/utf8.h"
 
 namespace fluvane::platform::posix {
 namespace {
@@ -20,12 +20,12 @@ std::string utf8ForTransport(std::string_view bytes)
     out.reserve(bytes.size() * 3);
     for (std::size_t at = 0; at < bytes.size();) {
         char32_t code = 0;
-        const std::size_t length = utf8::sequenceAt(bytes, at, code);
+        const std::size_t length = shared::utf8::sequenceAt(bytes, at, code);
         if (length > 0 && !isEscape(code) && !isControl(code)) {
             out.append(bytes.substr(at, length));
             at += length;
         } else {
-            utf8::append(out, kEscapeBase + static_cast<unsigned char>(bytes[at]));
+            shared::utf8::append(out, kEscapeBase + static_cast<unsigned char>(bytes[at]));
             ++at;
         }
     }
@@ -38,7 +38,7 @@ std::string bytesFromTransport(std::string_view utf8)
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         char32_t code = 0;
-        const std::size_t length = utf8::sequenceAt(utf8, at, code);
+        const std::size_t length = shared::utf8::sequenceAt(utf8, at, code);
         if (length > 0 && isEscape(code)) {
             out += static_cast<char>(code - kEscapeBase);
             at += length;

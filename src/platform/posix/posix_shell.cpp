@@ -3,7 +3,7 @@
 #include "platform/posix/argument_transport.h"
 #include "platform/posix/pending_file.h"
 #include "platform/posix/spawn.h"
-#include "platform/posix/utf8.h"
+#include "platform/shared/utf8.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/shared/url.h"
 
@@ -63,7 +63,7 @@ std::string_view trimmed(std::string_view text)
 // spaces (the format would drop leading ones).
 std::string shownText(std::string_view text)
 {
-    std::string out = utf8::repaired(text);
+    std::string out = shared::utf8::repaired(text);
     std::erase_if(out, isControl);
     return std::string(trimmed(out));
 }
@@ -130,37 +130,23 @@ std::string numberedFileName(std::string_view title, int copy)
     const std::string name = entryFileName(title);
     if (copy < 2) return name;
     const std::string suffix = " (" + std::to_string(copy) + ")";
-    std::string stem = name.substr(0, name.size() - kExtension.size());
-    std::size_t cut = 0;
-    for (char32_t code = 0; cut < stem.size();) {
-        const std::size_t length = utf8::sequenceAt(stem, cut, code);
-        if (cut + length + suffix.size() + kExtension.size() > NAME_MAX) break;
-        cut += length;
-    }
-    stem.resize(cut);
-    return stem + suffix + std::string(kExtension);
+    const std::string_view stem = std::string_view(name).substr(0, name.size() - kExtension.size());
+    return std::string(shared::utf8::prefix(stem, NAME_MAX - suffix.size() - kExtension.size())) + suffix +
+           std::string(kExtension);
 }
 
 }  // namespace
 
 std::string entryFileName(std::string_view title)
 {
-    std::string name = utf8::repaired(title);
+    std::string name = shared::utf8::repaired(title);
     for (char& c : name) {
         if (c == '/' || c == '\\' || isControl(c)) c = '_';
     }
     name = std::string(trimmed(name));
     for (std::size_t i = 0; i < name.size() && name[i] == '.'; ++i) name[i] = '_';
     if (name.empty()) name = kUntitled;
-    const std::size_t room = NAME_MAX - kExtension.size();
-    std::size_t cut = 0;
-    for (char32_t code = 0; cut < name.size();) {
-        const std::size_t length = utf8::sequenceAt(name, cut, code);
-        if (cut + length > room) break;
-        cut += length;
-    }
-    name.resize(cut);
-    return name + std::string(kExtension);
+    return std::string(shared::utf8::prefix(name, NAME_MAX - kExtension.size())) + std::string(kExtension);
 }
 
 std::string desktopExec(const fs::path& target, const std::vector<std::string>& arguments)

@@ -1,6 +1,6 @@
 #include "platform/posix/profile_encoding.h"
 
-#include "platform/posix/utf8.h"
+#include "platform/shared/utf8.h"
 
 namespace fluvane::platform::posix {
 namespace {
@@ -37,16 +37,16 @@ DecodedFile fromUtf16(std::string_view bytes, FileEncoding encoding)
         const char32_t unit = unitAt(bytes, at, bigEndian);
         if (isHighSurrogate(unit) && at + 3 < bytes.size() && isLowSurrogate(unitAt(bytes, at + 2, bigEndian))) {
             const char32_t low = unitAt(bytes, at + 2, bigEndian);
-            utf8::append(decoded.text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+            shared::utf8::append(decoded.text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
             at += 2;
         } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
-            utf8::append(decoded.text, kReplacement);
+            shared::utf8::append(decoded.text, kReplacement);
             decoded.exact = false;
         } else {
-            utf8::append(decoded.text, unit);
+            shared::utf8::append(decoded.text, unit);
         }
     }
-    if (bytes.size() % 2 != 0) utf8::append(decoded.text, kReplacement);
+    if (bytes.size() % 2 != 0) shared::utf8::append(decoded.text, kReplacement);
     return decoded;
 }
 
@@ -56,7 +56,7 @@ std::string toUtf16(std::string_view text, bool bigEndian)
     out.reserve(text.size() * 2);
     for (std::size_t at = 0; at < text.size();) {
         char32_t code = kReplacement;
-        const std::size_t length = utf8::sequenceAt(text, at, code);
+        const std::size_t length = shared::utf8::sequenceAt(text, at, code);
         if (length == 0) code = kReplacement;
         at += length == 0 ? 1 : length;
         if (code >= 0x10000) {

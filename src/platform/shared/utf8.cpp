@@ -1,6 +1,8 @@
-#include "platform/posix/utf8.h"
+#include "platform/shared/utf8.h"
 
-namespace fluvane::platform::posix::utf8 {
+#include <algorithm>
+
+namespace fluvane::platform::shared::utf8 {
 
 std::size_t sequenceAt(std::string_view text, std::size_t at, char32_t& code)
 {
@@ -40,6 +42,18 @@ void append(std::string& out, char32_t code)
     }
 }
 
+std::string_view prefix(std::string_view text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes) return text;
+    std::size_t cut = 0;
+    for (char32_t code = 0; cut < text.size();) {
+        const std::size_t length = std::max<std::size_t>(sequenceAt(text, cut, code), 1);
+        if (cut + length > maxBytes) break;
+        cut += length;
+    }
+    return text.substr(0, cut);
+}
+
 std::string repaired(std::string_view text)
 {
     std::string out;
@@ -58,4 +72,4 @@ std::string repaired(std::string_view text)
     return out;
 }
 
-}  // namespace fluvane::platform::posix::utf8
+}  // namespace fluvane::platform::shared::utf8
