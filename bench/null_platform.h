@@ -108,6 +108,7 @@ class NullUi final : public platform::Ui {
 public:
     std::unique_ptr<platform::Form> createForm() override { throw std::logic_error("not used by the controls"); }
     std::unique_ptr<platform::Timer> createTimer() override { return std::make_unique<NullTimer>(); }
+    std::unique_ptr<platform::Timer> createTimer(platform::Form&) override { return createTimer(); }
     std::unique_ptr<platform::Buffer> createBuffer(platform::Size size) override {
         return std::make_unique<NullBuffer>(size);
     }

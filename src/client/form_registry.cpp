@@ -33,7 +33,10 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       form1_([this] {
           auto main = loaded(std::make_unique<mainwindow::Form1>(platform_, *this));
           main->ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { ShowPageMenu(screen); };
-          main->form().formEvents.unload = [this] { MainWindowUnloaded(); };
+          main->form().formEvents.unload = [this, own = std::move(main->form().formEvents.unload)] {
+              if (own) own();
+              MainWindowUnloaded();
+          };
           return main;
       }),
       tan_([this] { return loaded(std::make_unique<windows::tan>(platform_)); }),

@@ -50,10 +50,10 @@ void loadme::Form_Load() {
     form_ = platform_.ui.createForm();
     form_->setAlpha(0);
     form_->setShowInTaskbar(false);
-    nolink = platform_.ui.createTimer();
+    nolink = platform_.ui.createTimer(*form_);
     nolink->setInterval(100);
     nolink->tick = [this] { nolink_Timer(); };
-    TmrLoad = platform_.ui.createTimer();
+    TmrLoad = platform_.ui.createTimer(*form_);
     TmrLoad->setInterval(300);
     TmrLoad->tick = [this] { TmrLoad_Timer(); };
     form_->show();

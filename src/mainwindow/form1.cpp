@@ -15,8 +15,10 @@ namespace {
 // the tray icon carry until the skin's icon replaces it.
 constexpr int kProgramIcon = 203;
 
-std::unique_ptr<platform::Timer> makeTimer(platform::Ui& ui, int interval, std::function<void()> tick) {
-    auto timer = ui.createTimer();
+// Every timer of the window dies with it.
+std::unique_ptr<platform::Timer> makeTimer(platform::Ui& ui, platform::Form& window, int interval,
+                                           std::function<void()> tick) {
+    auto timer = ui.createTimer(window);
     timer->setInterval(interval);
     timer->tick = std::move(tick);
     return timer;
@@ -34,13 +36,13 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       windows_(windows) {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
-    T4 = makeTimer(ui, 3000, [this] { T4_Timer(); });
-    T6 = makeTimer(ui, 1000, [this] { T6_Timer(); });
-    Timer8 = makeTimer(ui, 1000, [this] { Timer8_Timer(); });
-    zai = makeTimer(ui, 1000, [this] { zai_Timer(); });
-    hit2 = makeTimer(ui, 6000, [this] { hit2_Timer(); });
-    gun = makeTimer(ui, 1000, [this] { gun_Timer(); });
-    gun2 = makeTimer(ui, 0, [this] { gun2_Timer(); });
+    T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
+    T6 = makeTimer(ui, *form_, 1000, [this] { T6_Timer(); });
+    Timer8 = makeTimer(ui, *form_, 1000, [this] { Timer8_Timer(); });
+    zai = makeTimer(ui, *form_, 1000, [this] { zai_Timer(); });
+    hit2 = makeTimer(ui, *form_, 6000, [this] { hit2_Timer(); });
+    gun = makeTimer(ui, *form_, 1000, [this] { gun_Timer(); });
+    gun2 = makeTimer(ui, *form_, 0, [this] { gun2_Timer(); });
     Label2->events.click = [this] { Label2_Click(); };
     listad1->close = [this] { listcose(); };
     connectLayout();

@@ -23,11 +23,15 @@ void Form1::connectPlaylist() {
         if (release) release(e);
         if (SFPlayList1->NodesCount() != groups) playlistChanged();
     };
-    playlistSave_ = platform_.ui.createTimer();
+    playlistSave_ = platform_.ui.createTimer(*form_);
     playlistSave_->setInterval(kSaveDelayMs);
     playlistSave_->tick = [this] {
         playlistSave_->setEnabled(false);
         SavePlayList(playlistFile());
+    };
+    // The save still waiting goes now: the window's timers die with it.
+    form_->formEvents.unload = [this] {
+        if (playlistSave_->enabled()) playlistSave_->tick();
     };
 }
 

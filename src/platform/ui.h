@@ -44,7 +44,11 @@ public:
     virtual ~Ui() = default;
 
     virtual std::unique_ptr<Form> createForm() = 0;
+    // A timer of no window: it lives as long as its owner keeps it.
     virtual std::unique_ptr<Timer> createTimer() = 0;
+    // A timer of `window`: it stops for good once the window is closed, as a
+    // window's timers die with it; switching it on again then does nothing.
+    virtual std::unique_ptr<Timer> createTimer(Form& window) = 0;
     virtual std::unique_ptr<Buffer> createBuffer(Size size) = 0;
 
     // Image files (BMP, PNG, GIF; JPEG recognised by content); nothing if unreadable.

@@ -14,7 +14,7 @@ constexpr int kPaneOverhang = 4;
 }  // namespace
 
 fMain::fMain(platform::Platform& platform)
-    : fMainDesign(platform.ui), T1(platform.ui.createTimer()), platform_(platform) {
+    : fMainDesign(platform.ui), T1(platform.ui.createTimer(*form_)), platform_(platform) {
     T1->setInterval(kFeedDelay);
     T1->tick = [this] { T1_Timer(); };
     form_->events.resize = [this] { Form_Resize(); };

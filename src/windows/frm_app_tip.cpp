@@ -5,7 +5,7 @@
 namespace fluvane::windows {
 
 FrmAppTip::FrmAppTip(platform::Platform& platform)
-    : FrmAppTipDesign(platform.ui), Timer1(platform.ui.createTimer()), ui_(platform.ui) {
+    : FrmAppTipDesign(platform.ui), Timer1(platform.ui.createTimer(*form_)), ui_(platform.ui) {
     Timer1->setInterval(kShowFor);
     Timer1->tick = [this] { Timer1_Timer(); };
     Timer1->setEnabled(true);

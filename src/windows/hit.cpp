@@ -30,9 +30,9 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 
 hit::hit(platform::Platform& platform, LoadedMainWindow mainWindow)
     : hitDesign(platform.ui),
-      T1(platform.ui.createTimer()),
-      Timer1(platform.ui.createTimer()),
-      Timer2(platform.ui.createTimer()),
+      T1(platform.ui.createTimer(*form_)),
+      Timer1(platform.ui.createTimer(*form_)),
+      Timer2(platform.ui.createTimer(*form_)),
       platform_(platform),
       mainWindow_(std::move(mainWindow)) {
     T1->setInterval(kPageDelay);

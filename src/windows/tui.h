@@ -37,7 +37,9 @@ public:
     // Ends every process of the image name, without a command processor.
     void KillVodSoft(const std::string& imageName);
 
-    std::unique_ptr<platform::Timer> T1;  // ends the sibling player, once per arming
+    // Ends the sibling player, once per arming; a timer of no window, since
+    // its last wait runs on after the window has gone.
+    std::unique_ptr<platform::Timer> T1;
 
 private:
     // Hides the window and starts the wait for the second end, once.

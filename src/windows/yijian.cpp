@@ -22,7 +22,7 @@ constexpr int kPaneOverhangTwips = 40;
 
 yijian::yijian(platform::Platform& platform, std::string dizhi)
     : yijianDesign(platform.ui),
-      T1(platform.ui.createTimer()),
+      T1(platform.ui.createTimer(*form_)),
       platform_(platform),
       dizhi_(std::move(dizhi)) {
     T1->setInterval(kGuestbookDelay);

@@ -86,6 +86,25 @@ TEST_F(FormRegistryTest, TheMainWindowClosedOutsideTheExitTakesTheOtherWindowsWi
     }
 }
 
+// Every timer of the main window dies with it: its pop-ups, its
+// recommendation and its notices do not come back over the exit advertisement.
+TEST_F(FormRegistryTest, QuittingWithTheExitAdvertisementNoOtherWindowOpensForAMinute) {
+    writeGbk("zelhe.db",
+             "[澜映软件配置]\r\n域名=http://portal.test\r\n名称=澜映影视\r\n[弹窗广告设置项]\r\n开关=1\r\n"
+             "广告初始时间=5\r\n广告循环时间=5\r\n[退窗广告设置项]\r\n开关=1\r\n[电影推荐窗口]\r\n开关=1\r\n");
+    FormRegistry own{platform};
+    own.Form1().show();
+    own.Form1().ExitSequence();
+    ASSERT_NE(own.tui().loaded(), nullptr);
+    for (int second = 0; second < 60; ++second) {
+        sim.advance(1000);
+        EXPECT_EQ(own.tan().loaded(), nullptr) << second;
+        EXPECT_EQ(own.hit().loaded(), nullptr) << second;
+        EXPECT_EQ(own.loadedForm1(), nullptr) << second;
+    }
+    EXPECT_TRUE(simForm(own.tui().loaded()->form()).shown());
+}
+
 TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
     forms.ShowAbout();
     ASSERT_NE(forms.shezhigy().loaded(), nullptr);

@@ -68,9 +68,27 @@ TYPED_TEST_P(TimerContract, EqualDueTimesTickInTheOrderTheirWaitsBegan) {
     EXPECT_EQ(this->ticks[1].first, "first");
 }
 
+// A window's timers die with it, even while the logic keeps them.
+TYPED_TEST_P(TimerContract, AWindowsTimerStopsForGoodWhenTheWindowCloses) {
+    auto window = this->driver.ui().createTimer(*this->form);
+    window->setInterval(100);
+    window->tick = [this] { this->ticks.emplace_back("window", this->driver.now()); };
+    const auto free = this->timer("free", 100);
+    window->setEnabled(true);
+    free->setEnabled(true);
+    this->form->close();
+    EXPECT_FALSE(window->enabled());
+    window->setEnabled(true);
+    EXPECT_FALSE(window->enabled()) << "switching it on again does nothing";
+    this->driver.advance(250);
+    ASSERT_FALSE(this->ticks.empty());
+    for (const auto& [name, at] : this->ticks) EXPECT_EQ(name, "free");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(TimerContract, SwitchingOnATimerThatIsOnKeepsItsWait,
                             ChangingTheIntervalOfAnEnabledTimerRestartsItsWait,
                             ATickDueDuringABlockArrivesOnceAfterwardsAndThePeriodStartsAgain,
-                            EqualDueTimesTickInTheOrderTheirWaitsBegan);
+                            EqualDueTimesTickInTheOrderTheirWaitsBegan,
+                            AWindowsTimerStopsForGoodWhenTheWindowCloses);
 
 }  // namespace fluvane::platform::contract

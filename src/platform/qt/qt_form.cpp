@@ -169,6 +169,7 @@ QtForm::QtForm(QtWebContext& web, QtOpenForms& openForms)
 }
 
 QtForm::~QtForm() {
+    *closedFlag_ = true;
     delete moveLoop_;
     if (!closed_) openForms_.forgotten();
 }
@@ -332,6 +333,7 @@ void QtForm::close() {
     setVisible(false);
     releaseBrowserPanes(form());
     closed_ = true;
+    *closedFlag_ = true;
     moveLoop_->abandon();
     openForms_.closed();
 }

@@ -49,6 +49,9 @@ public:
     std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
 
+    // True from the close on, for the window's timers, which may outlive it.
+    std::shared_ptr<const bool> closedFlag() const { return closedFlag_; }
+
 private:
     FormWidget& form() const;
     std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
@@ -68,6 +71,7 @@ private:
     QtMoveLoop* moveLoop_;
     QtOpenForms& openForms_;
     bool closed_ = false;
+    std::shared_ptr<bool> closedFlag_ = std::make_shared<bool>(false);
     // The form changes its own state: what the window system reports meanwhile is its echo.
     bool changingState_ = false;
     int alpha_ = 255;

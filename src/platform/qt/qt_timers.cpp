@@ -4,9 +4,13 @@
 
 namespace fluvane::platform::qt {
 
-QtTimer::QtTimer() {
+QtTimer::QtTimer(std::shared_ptr<const bool> closed) : windowClosed_(std::move(closed)) {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (windowClosed()) {
+            setEnabled(false);
+            return;
+        }
         // A handler may replace itself or switch the timer off while it runs.
         if (auto handler = tick) handler();
     });
@@ -20,6 +24,7 @@ void QtTimer::setInterval(int milliseconds) {
 }
 
 void QtTimer::setEnabled(bool enabled) {
+    if (windowClosed()) enabled = false;
     if (enabled == enabled_) return;
     enabled_ = enabled;
     restart();

@@ -101,6 +101,11 @@ std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtF
 
 std::unique_ptr<platform::Timer> QtUi::createTimer() { return std::make_unique<QtTimer>(); }
 
+std::unique_ptr<platform::Timer> QtUi::createTimer(platform::Form& window) {
+    auto* form = dynamic_cast<QtForm*>(&window);
+    return std::make_unique<QtTimer>(form ? form->closedFlag() : nullptr);
+}
+
 std::unique_ptr<platform::Buffer> QtUi::createBuffer(platform::Size size) {
     return std::make_unique<QtBuffer>(size);
 }

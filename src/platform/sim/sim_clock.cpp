@@ -45,7 +45,10 @@ void SimClock::fire(SimTimer& timer) {
     if (tick) tick();
 }
 
-SimTimer::SimTimer(SimClock& clock) : clock_(clock) { clock_.timers_.push_back(this); }
+SimTimer::SimTimer(SimClock& clock, std::shared_ptr<const bool> windowClosed)
+    : clock_(clock), windowClosed_(std::move(windowClosed)) {
+    clock_.timers_.push_back(this);
+}
 
 SimTimer::~SimTimer() { std::erase(clock_.timers_, this); }
 
@@ -57,6 +60,7 @@ void SimTimer::setInterval(int milliseconds) {
 }
 
 void SimTimer::setEnabled(bool enabled) {
+    if (windowClosed()) enabled = false;
     if (enabled == enabled_) return;
     enabled_ = enabled;
     if (enabled_) restartWait();

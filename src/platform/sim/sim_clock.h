@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace fluvane::platform::sim {
@@ -42,26 +43,29 @@ private:
 
 class SimTimer final : public platform::Timer {
 public:
-    explicit SimTimer(SimClock& clock);
+    // With `windowClosed`, a timer of a window that stops once it is true.
+    explicit SimTimer(SimClock& clock, std::shared_ptr<const bool> windowClosed = nullptr);
     ~SimTimer() override;
     SimTimer(const SimTimer&) = delete;
     SimTimer& operator=(const SimTimer&) = delete;
 
     int interval() const override { return interval_; }
     void setInterval(int milliseconds) override;
-    bool enabled() const override { return enabled_; }
+    bool enabled() const override { return enabled_ && !windowClosed(); }
     // Enabling an enabled timer changes nothing; disable first to restart it.
     void setEnabled(bool enabled) override;
 
     // The virtual time of the next tick, if it will tick at all.
-    bool armed() const { return enabled_ && interval_ > 0; }
+    bool armed() const { return enabled() && interval_ > 0; }
     std::int64_t dueAt() const { return dueAt_; }
 
 private:
     friend class SimClock;
     void restartWait();
+    bool windowClosed() const { return windowClosed_ && *windowClosed_; }
 
     SimClock& clock_;
+    std::shared_ptr<const bool> windowClosed_;
     int interval_ = 0;
     bool enabled_ = false;
     std::int64_t dueAt_ = 0;

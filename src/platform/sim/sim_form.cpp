@@ -22,7 +22,10 @@ SimForm::SimForm(SimUi& ui, platform::WindowHandle handle)
     ui_.forms_.push_back(this);
 }
 
-SimForm::~SimForm() { std::erase(ui_.forms_, this); }
+SimForm::~SimForm() {
+    *closedFlag_ = true;
+    std::erase(ui_.forms_, this);
+}
 
 bool SimForm::shown() const { return visible_ && !closed_ && state_ != WindowState::Minimized; }
 
@@ -70,6 +73,7 @@ void SimForm::close() {
     if (closed_) return;  // the unload handler closed it already
     sendMessage(msg::Destroy, 0, 0);
     closed_ = true;
+    *closedFlag_ = true;
     visible_ = false;
     for (SimNode* node = ui_.capture_; node; node = node->parent())
         if (node == this) ui_.capture_ = nullptr;

@@ -46,6 +46,8 @@ public:
     const std::optional<platform::RoundedRect>& region() const { return region_; }
     int alpha() const { return alpha_; }
     bool closed() const { return closed_; }
+    // True from the close on, for the window's timers, which may outlive it.
+    std::shared_ptr<const bool> closedFlag() const { return closedFlag_; }
     int foregroundRequests() const { return foregroundRequests_; }
     // Move and size loops run so far, by system command or simulated drag.
     int sizeMoveLoops() const { return sizeMoveLoops_; }
@@ -89,6 +91,7 @@ private:
     Rect normalGeometry_;
     bool zoomed_ = false;  // the geometry is the maximised one, even while minimised
     bool closed_ = false;
+    std::shared_ptr<bool> closedFlag_ = std::make_shared<bool>(false);
     int foregroundRequests_ = 0;
     int sizeMoveLoops_ = 0;
     Drag nextDrag_;

@@ -64,6 +64,11 @@ std::unique_ptr<platform::Form> SimUi::createForm() { return std::make_unique<Si
 
 std::unique_ptr<platform::Timer> SimUi::createTimer() { return std::make_unique<SimTimer>(clock_); }
 
+std::unique_ptr<platform::Timer> SimUi::createTimer(platform::Form& window) {
+    auto* form = dynamic_cast<SimForm*>(&window);
+    return std::make_unique<SimTimer>(clock_, form ? form->closedFlag() : nullptr);
+}
+
 std::unique_ptr<platform::Buffer> SimUi::createBuffer(Size size) {
     return std::make_unique<SimBuffer>(++lastBuffer_, size);
 }

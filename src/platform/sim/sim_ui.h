@@ -67,6 +67,7 @@ public:
 
     std::unique_ptr<platform::Form> createForm() override;
     std::unique_ptr<platform::Timer> createTimer() override;
+    std::unique_ptr<platform::Timer> createTimer(platform::Form& window) override;
     std::unique_ptr<platform::Buffer> createBuffer(Size size) override;
     std::shared_ptr<platform::Picture> loadPicture(const std::filesystem::path& file) override;
     std::shared_ptr<platform::Picture> loadIcon(const std::filesystem::path& file) override;
