@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     platform::qt::completeDesktopSetup(app);
-    // Windows hide rather than close; the logic ends the process itself.
+    // Windows hide rather than close; the logic ends the program itself.
     app.setQuitOnLastWindowClosed(false);
 
     platform::posix::PosixCodePage codePage;
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     platform::posix::PosixProcesses processes;
     platform::posix::PosixShell shell;
     platform::posix::PosixFiles files;
-    platform::posix::PosixApplication application(argc, argv);
+    platform::posix::PosixApplication application(argc, argv, platform::qt::endEventLoop);
     platform::qt::QtInstanceChannel instanceChannel(platform::posix::xdg::runtimeFolder(), "fluvane.socket");
     platform::qt::QtUi ui(schemes, application.directory(), shell);
 

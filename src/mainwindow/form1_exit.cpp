@@ -13,7 +13,10 @@ void Form1::ExitSequence() {
         windows_.ClosePopupAd();
         return;
     }
+    // The client's own image name ends its other copies; this one ends in
+    // order, so that a renamed executable ends too.
     startup::KillAllPlayers(platform_.processes);
+    platform_.application.endProcess(0);
 }
 
 }  // namespace fluvane::mainwindow

@@ -81,8 +81,8 @@ public:
     virtual bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                        WindowStyle style) = 0;
     virtual std::vector<ProcessInfo> list() = 0;
-    // Ends every process of the image name (imageNameMatches), this one
-    // included; returns without waiting for them to go.
+    // Ends every process of the image name (imageNameMatches) but this one,
+    // which ends itself in order; returns without waiting for them to go.
     virtual void terminateByImageName(const std::string& imageName) = 0;
     virtual bool anotherInstanceRunning() = 0;
 };
@@ -147,7 +147,10 @@ public:
     virtual std::filesystem::path executable() const = 0;
     // The arguments after the program name, as bytes.
     virtual std::vector<std::string> arguments() const = 0;
-    // Ends the process at once; on the simulated platform it only records the end.
+    // Ends the program with exitCode, in order, once the event now handled
+    // returns: its windows close and the platform shuts down, keeping what it
+    // keeps (the browser's profile). The caller returns at once and starts
+    // nothing more; on the simulated platform it only records the end.
     virtual void endProcess(int exitCode) = 0;
 };
 

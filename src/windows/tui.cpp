@@ -90,9 +90,8 @@ void tui::KillVodSoft(const std::string& imageName) {
     startup::KillProcessByName(platform_.processes, imageName);
 }
 
-// The terminations of the exit without an advertisement; "fluvane.exe" among
-// them ends this process. Ending it here as well keeps the end certain when
-// the executable runs under another name.
+// The terminations of the exit without an advertisement, then the client's
+// own end, in order.
 void tui::EndClient() {
     startup::KillAllPlayers(platform_.processes);
     platform_.application.endProcess(0);

@@ -7,7 +7,8 @@ using Calls = std::vector<std::string>;
 
 // Quitting saves the playlist and removes the tray icon first; then either the
 // exit advertisement shows, the main window closes and the pop-up closes, or
-// every player and the client itself are terminated.
+// every player and other copy of the client are terminated and the client
+// ends itself, whatever its executable is called.
 TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
     struct Case {
         const char* tuichu;
@@ -44,6 +45,8 @@ TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
         const auto& all = sim.processes().terminations();
         EXPECT_EQ(Calls(all.begin() + static_cast<std::ptrdiff_t>(terminationsBefore), all.end()), c.terminations)
             << c.tuichu;
+        EXPECT_EQ(sim.application().ended(), !c.mainClosed) << c.tuichu;
+        EXPECT_EQ(sim.application().exitCode(), 0) << c.tuichu;
         windows.onCall = nullptr;
     }
 }

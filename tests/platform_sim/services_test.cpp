@@ -82,12 +82,16 @@ TEST_F(ServicesTest, StartedProgramsJoinTheTableAndTerminationMatchesImageNames)
     EXPECT_EQ(processes.list().size(), 2u);
 }
 
-TEST_F(ServicesTest, TerminatingOwnImageEndsThisProcess) {
+// The client ends itself, in order: its own image name ends only its other copies.
+TEST_F(ServicesTest, TerminatingOwnImageEndsOtherCopiesOnly) {
+    sim->processes().addProcess("fluvane");
     sim->processes().terminateByImageName("FLUVANE.EXE");
-    EXPECT_TRUE(sim->application().ended());
-    EXPECT_EQ(sim->application().exitCode(), 1);
+    ASSERT_EQ(sim->processes().list().size(), 1u);
+    EXPECT_EQ(sim->processes().list().front().pid, SimProcesses::kSelf);
+    EXPECT_FALSE(sim->application().ended());
     sim->application().endProcess(0);
-    EXPECT_EQ(sim->application().exitCode(), 1) << "the first end is the one that counts";
+    sim->application().endProcess(1);
+    EXPECT_EQ(sim->application().exitCode(), 0) << "the first end is the one that counts";
 }
 
 TEST_F(ServicesTest, MessageBoxesAnswerQueuedChoicesElseTheSafeOne) {

@@ -131,12 +131,15 @@ TEST_F(QtLifetimeTest, TrayCallbacksReachTheOwnersProcedureAndEndWithTheOwner) {
     ASSERT_TRUE(icon);
     emit icon->activated(QSystemTrayIcon::Trigger);
     emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(trayCalls.empty()) << "not inside the icon's own event";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     const decltype(trayCalls) expected{{3, traymsg::LeftButtonUp}, {3, traymsg::RightButtonUp}};
     EXPECT_EQ(trayCalls, expected);
 
     trayCalls.clear();
     owner.reset();
     if (icon) emit icon->activated(QSystemTrayIcon::Trigger);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     EXPECT_TRUE(trayCalls.empty());
     EXPECT_FALSE(ui.notifyIcon(NotifyIconOperation::Modify, data));
 }
@@ -155,6 +158,7 @@ TEST_F(QtLifetimeTest, AnIconDeletedFromItsOwnCallbackGoesOnceTheCallbackReturns
         return std::intptr_t{0};
     });
     emit icon->activated(QSystemTrayIcon::Trigger);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     EXPECT_TRUE(deleted);
     EXPECT_TRUE(hiddenButAlive);
     EXPECT_FALSE(ui.notifyIcon(NotifyIconOperation::Modify, data));

@@ -12,7 +12,7 @@ namespace {
 using ProcessUtilsTest = AppTest;
 using Names = std::vector<std::string>;
 
-TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameEvenAfterEndingTheClient) {
+TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameAndLeavesTheClientToEndItself) {
     sim.processes().addProcess("fluvaneapp");
     sim.processes().addProcess("QvodPlayer.exe");
     KillAllPlayers(platform.processes);
@@ -20,7 +20,8 @@ TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameEvenAfterEndingTheClient) {
     EXPECT_EQ(sim.processes().terminations(),
               (Names{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
                      "orvelbaidu.exe", "fluvaneapp.exe"}));
-    EXPECT_TRUE(sim.application().ended());
+    EXPECT_FALSE(sim.application().ended());
+    EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvane.exe"));
     EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));
     EXPECT_FALSE(IsProcessRunning(platform.processes, "QvodPlayer.exe"));
 }

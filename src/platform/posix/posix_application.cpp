@@ -9,7 +9,8 @@
 
 namespace fluvane::platform::posix {
 
-PosixApplication::PosixApplication(int argc, const char* const* argv)
+PosixApplication::PosixApplication(int argc, const char* const* argv, std::function<void(int)> endLoop)
+    : endLoop_(std::move(endLoop))
 {
     std::error_code error;
     executable_ = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -25,6 +26,10 @@ std::vector<std::string> PosixApplication::arguments() const { return arguments_
 
 void PosixApplication::endProcess(int exitCode)
 {
+    if (endLoop_) {
+        endLoop_(exitCode);
+        return;
+    }
     std::fflush(nullptr);
     _exit(exitCode);
 }

@@ -2,11 +2,15 @@
 
 #include "platform/services.h"
 
+#include <functional>
+
 namespace fluvane::platform::posix {
 
 class PosixApplication final : public Application {
 public:
-    PosixApplication(int argc, const char* const* argv);
+    // `endLoop` ends the program's event loop with an exit code; the program
+    // then returns from main, as an orderly end goes.
+    PosixApplication(int argc, const char* const* argv, std::function<void(int exitCode)> endLoop = {});
 
     std::filesystem::path directory() const override;
     // /proc/self/exe, so a start through a symlink or a relative path still
@@ -14,11 +18,11 @@ public:
     std::filesystem::path executable() const override;
     // Bytes a desktop entry had to escape come back as they were.
     std::vector<std::string> arguments() const override;
-    // Flushes stdio, then _exit: no destructors or atexit handlers run, as
-    // when Windows ends a process.
-    [[noreturn]] void endProcess(int exitCode) override;
+    // Through endLoop; without one, flushes stdio and ends at once.
+    void endProcess(int exitCode) override;
 
 private:
+    std::function<void(int)> endLoop_;
     std::filesystem::path executable_;
     std::vector<std::string> arguments_;
 };

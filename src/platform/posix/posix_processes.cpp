@@ -54,10 +54,7 @@ std::int64_t pidOf(const fs::directory_entry& entry)
 
 }  // namespace
 
-PosixProcesses::PosixProcesses(std::string instanceName, std::chrono::milliseconds selfEndDelay)
-    : instanceName_(std::move(instanceName)), selfEndDelay_(selfEndDelay)
-{
-}
+PosixProcesses::PosixProcesses(std::string instanceName) : instanceName_(std::move(instanceName)) {}
 
 PosixProcesses::~PosixProcesses()
 {
@@ -82,25 +79,14 @@ std::vector<ProcessInfo> PosixProcesses::list()
 void PosixProcesses::terminateByImageName(const std::string& imageName)
 {
     const pid_t self = getpid();
-    bool endSelf = false;
     for (const ProcessInfo& process : list()) {
         struct stat owner {};
         const std::string dir = "/proc/" + std::to_string(process.pid);
-        if (!platform::imageNameMatches(imageName, process.imageName) || ::stat(dir.c_str(), &owner) != 0 ||
-            owner.st_uid != geteuid()) {
+        if (process.pid == self || !platform::imageNameMatches(imageName, process.imageName) ||
+            ::stat(dir.c_str(), &owner) != 0 || owner.st_uid != geteuid()) {
             continue;
         }
-        if (process.pid == self) {
-            endSelf = true;
-        } else {
-            ::kill(static_cast<pid_t>(process.pid), SIGKILL);
-        }
-    }
-    if (endSelf) {
-        std::thread([delay = selfEndDelay_, self] {
-            std::this_thread::sleep_for(delay);
-            ::kill(self, SIGKILL);
-        }).detach();
+        ::kill(static_cast<pid_t>(process.pid), SIGKILL);
     }
 }
 

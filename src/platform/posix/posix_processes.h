@@ -2,28 +2,22 @@
 
 #include "platform/services.h"
 
-#include <chrono>
-
 namespace fluvane::platform::posix {
 
 // Processes of this machine seen through /proc. An image name is the file name
 // of a process's executable, matched by platform::imageNameMatches.
 class PosixProcesses final : public Processes {
 public:
-    // instanceName names the lock of the single-instance test. selfEndDelay:
-    // how long this process lives on after it matched a termination, so that a
-    // caller can still issue the names after its own (Windows ends the caller
-    // from a separate taskkill process, which takes about as long).
-    explicit PosixProcesses(std::string instanceName = "fluvane",
-                            std::chrono::milliseconds selfEndDelay = std::chrono::milliseconds(250));
+    // instanceName names the lock of the single-instance test.
+    explicit PosixProcesses(std::string instanceName = "fluvane");
     ~PosixProcesses() override;
 
     // The window style has no meaning for a program started here.
     bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                WindowStyle style) override;
     std::vector<ProcessInfo> list() override;
-    // SIGKILL, as taskkill /f, to every matching process of this user; this
-    // process ends selfEndDelay later from a thread of its own.
+    // SIGKILL, as taskkill /f, to every matching process of this user but
+    // this one.
     void terminateByImageName(const std::string& imageName) override;
     // The first call takes a per-user lock, in $XDG_RUNTIME_DIR or else in a
     // private folder of the user's cache, held for the rest of the process's
@@ -32,7 +26,6 @@ public:
 
 private:
     std::string instanceName_;
-    std::chrono::milliseconds selfEndDelay_;
     int lockFd_ = -1;
 };
 

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QThread>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -55,6 +56,15 @@ void preferX11OnWayland() {
     if (!isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return;
     setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
     platformChosenHere = true;
+}
+
+void endEventLoop(int exitCode) {
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(exitCode);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
 }
 
 void completeDesktopSetup(QCoreApplication& application) {

@@ -28,4 +28,9 @@ void preferX11OnWayland();
 // this one starts.
 void completeDesktopSetup(QCoreApplication& application);
 
+// Ends the event loop, every nested one included, with exitCode, so that the
+// program returns from its loop and shuts down in order; asked before the
+// loop runs (during start-up), as soon as it runs.
+void endEventLoop(int exitCode);
+
 }  // namespace fluvane::platform::qt

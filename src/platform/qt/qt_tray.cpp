@@ -77,12 +77,16 @@ bool QtTray::add(const platform::NotifyIconData& data) {
         }
         key.first->sendMessage(found->second.callbackMessage, key.second, mouseMessage);
     };
-    connect(icon, &QSystemTrayIcon::activated, this,
-            [send](QSystemTrayIcon::ActivationReason reason) {
-                if (const auto mouseMessage = trayMouseMessage(reason)) send(*mouseMessage);
-            });
-    connect(icon, &QSystemTrayIcon::messageClicked, this,
-            [send] { send(platform::traymsg::BalloonClick); });
+    // Later, once the icon's own event is over: what a click starts (a menu,
+    // the exit) may remove the icon, whose widget goes at once.
+    connect(
+        icon, &QSystemTrayIcon::activated, this,
+        [send](QSystemTrayIcon::ActivationReason reason) {
+            if (const auto mouseMessage = trayMouseMessage(reason)) send(*mouseMessage);
+        },
+        Qt::QueuedConnection);
+    connect(icon, &QSystemTrayIcon::messageClicked, this, [send] { send(platform::traymsg::BalloonClick); },
+            Qt::QueuedConnection);
     // Its QPointer is already clear; a newer icon under the key stays.
     connect(icon, &QObject::destroyed, this, [this, key] {
         const auto found = icons_.find(key);

@@ -13,7 +13,6 @@ SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePag
       ui_(clock_, {applicationDirectory, commandSchemes, &shell_}),
       network_(clock_),
       application_(applicationDirectory),
-      processes_(application_),
       shell_(applicationDirectory / "Desktop") {}
 
 platform::Platform SimPlatform::platform() {

@@ -41,9 +41,7 @@ bool SimNetwork::downloadToFile(const std::string& url, const std::filesystem::p
            writeReplacing(file, response.body);
 }
 
-SimProcesses::SimProcesses(SimApplication& application) : application_(application) {
-    table_.push_back({1, "fluvane"});
-}
+SimProcesses::SimProcesses() { table_.push_back({kSelf, "fluvane"}); }
 
 bool SimProcesses::start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                          platform::WindowStyle style) {
@@ -56,12 +54,9 @@ bool SimProcesses::start(const std::filesystem::path& program, const std::vector
 
 void SimProcesses::terminateByImageName(const std::string& imageName) {
     terminations_.push_back(imageName);
-    const auto ends = [&](const platform::ProcessInfo& process) {
-        return platform::imageNameMatches(imageName, process.imageName);
-    };
-    const bool self = std::ranges::any_of(table_, [&](const auto& p) { return p.pid == 1 && ends(p); });
-    std::erase_if(table_, ends);
-    if (self) application_.endProcess(1);
+    std::erase_if(table_, [&](const platform::ProcessInfo& process) {
+        return process.pid != kSelf && platform::imageNameMatches(imageName, process.imageName);
+    });
 }
 
 std::int64_t SimProcesses::addProcess(const std::string& imageName) {

@@ -44,11 +44,8 @@ private:
     std::vector<std::string> downloads_;
 };
 
-class SimApplication;
-
 // A process table the test controls. It starts with this process (pid 1,
-// image "fluvane"); terminating that image records the end of this process
-// with exit code 1, as a forced termination would.
+// image "fluvane"), which no termination ends.
 class SimProcesses final : public platform::Processes {
 public:
     struct Start {
@@ -58,7 +55,9 @@ public:
         bool started;
     };
 
-    explicit SimProcesses(SimApplication& application);
+    static constexpr std::int64_t kSelf = 1;
+
+    SimProcesses();
 
     bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                platform::WindowStyle style) override;
@@ -78,7 +77,6 @@ public:
     const std::vector<std::string>& terminations() const { return terminations_; }
 
 private:
-    SimApplication& application_;
     std::vector<platform::ProcessInfo> table_;
     std::int64_t lastPid_ = 1000;
     std::map<std::filesystem::path, std::string> spawns_;
