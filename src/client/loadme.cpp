@@ -98,6 +98,8 @@ void loadme::tellOffline() {
         platform_.application.endProcess(0);
         return;
     }
+    // The half-loaded main window must not come up meanwhile.
+    main.tray.IgnoreClicks();
     main.tray.ShowBalloon(kOfflineTitle, kOfflineText, kInformationIcon, kBalloonTimeoutMs);
     offline = platform_.ui.createTimer();
     offline->setInterval(kBalloonTimeoutMs);
@@ -116,6 +118,8 @@ void loadme::startFromShortcut(const std::string& decoded) {
     main.show();
     main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
     main.ListWeb->navigate(start->pageUrl);
+    // The page is what the user asked for, whichever view the window opens on.
+    main.appopen();
     unload();
     forms_.ShowPendingPage();
 }

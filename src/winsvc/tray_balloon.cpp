@@ -83,7 +83,7 @@ void 托盘气泡::HideToTray() {
 
 std::intptr_t 托盘气泡::TrayCallback(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                    const platform::WindowProcedure& next) {
-    if (message == platform::msg::TrayCallback) {
+    if (message == platform::msg::TrayCallback && !ignoresClicks_) {
         switch (lParam) {
         case platform::traymsg::LeftButtonUp:
             if (window_.visible())

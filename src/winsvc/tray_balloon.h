@@ -44,6 +44,10 @@ public:
     // without an icon.
     void RemoveTrayIcon();
 
+    // From now on the icon only shows: clicks on it and on its balloon do
+    // nothing, for an icon that says something before the program ends.
+    void IgnoreClicks() { ignoresClicks_ = true; }
+
     // The icon is in a notification area, so a hidden window can come back through it.
     bool CanHideToTray() const;
     // Hides the window when the icon can bring it back, otherwise minimises it.
@@ -65,6 +69,7 @@ private:
     std::shared_ptr<platform::Picture> icon_;
     ProcedureHook callback_;
     bool iconShown_ = false;
+    bool ignoresClicks_ = false;
 };
 
 }  // namespace fluvane::winsvc

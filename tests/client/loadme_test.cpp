@@ -159,6 +159,13 @@ TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
     EXPECT_EQ(balloon.balloonTitle + "/" + balloon.balloonText + "/" + std::to_string(balloon.balloonIcon) + "/" +
                   std::to_string(balloon.timeoutMs),
               "网络没有连接/请连接网络重试/1/10000");
+    // The icon takes no clicks meanwhile: the half-loaded window stays hidden.
+    const std::size_t menus = sim.ui().menus().size();
+    for (const auto click : {platform::traymsg::LeftButtonUp, platform::traymsg::RightButtonUp,
+                             platform::traymsg::BalloonClick})
+        sim.ui().raiseTrayCallback(0, click);
+    EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(main().form()).shown());
+    EXPECT_EQ(sim.ui().menus().size(), menus);
     sim.advance(9999);
     EXPECT_FALSE(sim.application().ended());
     EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"}) << "nothing but the load's own request";
@@ -195,13 +202,16 @@ TEST_F(LoadmeTest, APageHandedOverDuringStartUpShowsOnceTheMainWindowOpens) {
     EXPECT_EQ(browser(main().ListWeb).navigations().back(), page);
 }
 
+// On the library view, whatever view the settings open on: the page is what
+// the user asked for.
 TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
-    writeSettings("True", "1.0");
+    writeSettings("True", "1.0", "False");
     const std::string page = "http://portal.test/tcab/show/?id=7";
     sim.application().setArguments({startup::EncodeArguments(codePage, "神探 第2集#@@" + page)});
     start->Form_Load();
 
     ASSERT_TRUE(mainWindowShown());
+    EXPECT_TRUE(main().Picture1->visible()) << "the library view";
     EXPECT_TRUE(start->unloaded());
     EXPECT_TRUE(sim.instanceChannel().listening());
     mainwindow::Form1& window = main();
