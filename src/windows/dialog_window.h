@@ -28,10 +28,12 @@ public:
     }
     virtual ~DialogWindow() = default;
 
-    // Modeless, centred on the screen, owned by `owner` if given.
+    // Modeless, owned by `owner` if given; centred on the screen when it
+    // first shows, and left where the user put it when shown again.
     void Show(platform::Form* owner) {
         this->form_->setOwner(owner);
-        CentreOnScreen(*this->form_, platform_.ui);
+        if (!placed_) CentreOnScreen(*this->form_, platform_.ui);
+        placed_ = true;
         this->form_->show();
     }
 
@@ -59,6 +61,9 @@ public:
 
 protected:
     platform::Platform& platform_;
+
+private:
+    bool placed_ = false;
 };
 
 }  // namespace fluvane::windows

@@ -110,9 +110,12 @@ void yijian::Button1_Click(int) { form_->close(); }
 
 void yijian::WebBrowser1_DownloadBegin() { WebBrowser1->setSilent(true); }
 
+// Centred on the main window when it first shows; shown again, it stays
+// where the user put it.
 void yijian::Show(platform::Form& owner) {
     form_->setOwner(&owner);
-    CentreOn(*form_, owner.geometry());
+    if (!placed_) CentreOn(*form_, owner.geometry());
+    placed_ = true;
     form_->show();
 }
 

@@ -43,6 +43,7 @@ private:
 
     platform::Platform& platform_;
     std::string dizhi_;
+    bool placed_ = false;  // it has shown once
 };
 
 }  // namespace fluvane::windows

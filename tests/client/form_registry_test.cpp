@@ -1,5 +1,7 @@
 #include "form_registry_fixture.h"
 
+#include <functional>
+
 namespace fluvane::client {
 
 using namespace testsupport;
@@ -50,6 +52,32 @@ TEST_F(FormRegistryTest, FeedbackIsOwnedByTheMainWindowCentredOnItWithItsPortalA
               platform::Rect::fromSize(main.left + 233, main.top + 179, 513, 302));
     sim.advance(6000);
     EXPECT_EQ(as<SimBrowser>(*feedback->WebBrowser1).locationUrl(), "http://portal.test/tcab/gbook.asp");
+}
+
+// Centring belongs to a window's first showing: one the user moved stays put.
+TEST_F(FormRegistryTest, AnOpenWindowShownAgainStaysWhereTheUserPutIt) {
+    struct Case {
+        const char* what;
+        std::function<void()> show;
+        std::function<platform::Form*()> window;
+    };
+    const auto formOf = [](auto* window) { return window ? &window->form() : nullptr; };
+    const Case cases[] = {
+        {"about", [&] { forms.ShowAbout(); }, [&] { return formOf(forms.shezhigy().loaded()); }},
+        {"settings", [&] { forms.ShowSettings(); }, [&] { return formOf(forms.shezhitip().loaded()); }},
+        {"feedback", [&] { forms.ShowFeedback(); }, [&] { return formOf(forms.yijian().loaded()); }},
+    };
+    for (const Case& c : cases) {
+        c.show();
+        platform::Form* window = c.window();
+        ASSERT_NE(window, nullptr) << c.what;
+        const platform::Rect at = window->geometry();
+        const platform::Rect moved = platform::Rect::fromSize(at.left - 70, at.top + 40, at.width(), at.height());
+        window->setGeometry(moved);
+        c.show();
+        EXPECT_EQ(c.window(), window) << c.what;
+        EXPECT_EQ(window->geometry(), moved) << c.what;
+    }
 }
 
 TEST_F(FormRegistryTest, TheSideWindowFollowsTheMainWindowUntilItsCloseButtonUnloadsIt) {
