@@ -1,20 +1,21 @@
 #pragma once
 
-#include <charconv>
+#include "platform/shared/numbers.h"
+
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
 namespace fluvane::mainwindow {
 
-// A server time in whole seconds; anything else (empty, fractional, zero or
-// negative) switches the timed behaviour off, instead of firing every tick or
-// counting down for ever.
+// A server time in whole seconds ("+300" and " 300 " too); anything else
+// (empty, fractional, zero, negative or beyond 32 bits) switches the timed
+// behaviour off, instead of firing every tick or counting down for ever.
 inline std::optional<std::int32_t> PositiveSeconds(std::string_view text) {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value <= 0) return std::nullopt;
-    return value;
+    const auto value = platform::shared::wholeNumber(text);
+    if (!value || *value <= 0 || *value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(*value);
 }
 
 }  // namespace fluvane::mainwindow

@@ -1,11 +1,10 @@
 #include "startup/config_files.h"
 
+#include "platform/shared/numbers.h"
 #include "startup/web_url.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <iostream>
 #include <system_error>
 
@@ -77,17 +76,9 @@ std::optional<bool> ParseBoolean(std::string_view text) {
     const std::string_view word = trimmed(text);
     if (equalsIgnoringCase(word, "true")) return true;
     if (equalsIgnoringCase(word, "false")) return false;
-    if (word.empty()) return std::nullopt;
-    const std::string_view digits = word.front() == '+' ? word.substr(1) : word;
-    if (digits.empty() || digits.front() == '+' || (digits != word && digits.front() == '-')) {
-        return std::nullopt;
-    }
-    double number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
-        return std::nullopt;
-    }
-    return number != 0;
+    const auto number = platform::shared::decimalNumber(word);
+    if (!number) return std::nullopt;
+    return *number != 0;
 }
 
 bool ReadConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key) {

@@ -1,12 +1,10 @@
 #include "windows/ad_window.h"
 
 #include "mainwindow/command_url.h"
+#include "platform/shared/numbers.h"
 #include "windows/twips.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 
 namespace fluvane::windows {
 
@@ -15,24 +13,12 @@ namespace {
 // The strips are 2 twips, less than a pixel: they take the one pixel a window can show.
 constexpr int kStripPixels = 1;
 
-std::string_view trimmed(std::string_view text) {
-    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 std::optional<double> AdvertisementExtent(std::string_view text, int screenPixels) {
-    const std::string_view number = trimmed(text);
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
-        !std::isfinite(value) || value <= 0) {
-        return std::nullopt;
-    }
-    return std::min(value, static_cast<double>(screenPixels));
+    const auto value = platform::shared::decimalNumber(text);
+    if (!value || *value <= 0) return std::nullopt;
+    return std::min(*value, static_cast<double>(screenPixels));
 }
 
 void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel) {

@@ -66,6 +66,7 @@ TEST_F(AdWindowsTest, UnusableSizesKeepTheDesignAndHugeOnesAreCappedAtTheScreen)
         {"广告宽=\r\n广告高=nan\r\n", {343, 241}, {350, 250}},
         {"广告宽=5000\r\n广告高=250\r\n", {1348, 235}, {1366, 250}},
         {"广告宽=300\r\n广告高=1e9\r\n", {296, 722}, {300, 768}},
+        {"广告宽=+300\r\n广告高= 250 \r\n", {296, 235}, {300, 250}},
     };
     for (const Case& c : cases) {
         writeSizes(c.keys);
