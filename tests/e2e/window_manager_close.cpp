@@ -1,0 +1,31 @@
+// Asks a window to close as a window manager does on Alt+F4: the
+// WM_DELETE_WINDOW message of the ICCCM, which the scenarios' display, having
+// no window manager, would otherwise never send.
+// Usage: window_manager_close WINDOW_ID
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s WINDOW_ID\n", argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "no display\n");
+        return 1;
+    }
+    const Window window = std::strtoul(argv[1], nullptr, 0);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return 0;
+}
