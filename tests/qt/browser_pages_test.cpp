@@ -5,6 +5,7 @@
 #include "platform/qt/qt_ui.h"
 #include "qt_test_application.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,7 +25,8 @@ int enginePages(Form& form) {
 TEST(BrowserPagesTest, APaneHasAPageFromItsFirstNavigationUntilItsWindowCloses) {
     testing::testApplication("xcb");
     QTemporaryDir app;
-    QFile page(app.filePath("page.html"));
+    ASSERT_TRUE(QDir(app.path()).mkpath("zelskin/html"));
+    QFile page(app.filePath("zelskin/html/page.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<!DOCTYPE html><title>page</title>");
     page.close();
