@@ -6,6 +6,7 @@
 #include "guestbook.hpp"
 #include "routes.hpp"
 #include "site.hpp"
+#include "text.hpp"
 
 namespace portal {
 
@@ -14,22 +15,6 @@ namespace {
 constexpr char kPagePath[] = "/tcab/gbook.asp";
 // Where the site's page wants the messages.
 constexpr std::string_view kMarker = "<!--MESSAGES-->";
-
-std::string html_escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string render_messages(const Guestbook& guestbook, std::string_view notice_class,
                             std::string_view notice) {
