@@ -3,6 +3,7 @@
 #include <httplib.h>
 #include <signal.h>
 
+#include <ctime>
 #include <iostream>
 #include <mutex>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "guarded_server.hpp"
 #include "guestbook.hpp"
+#include "http_fields.hpp"
 #include "log_text.hpp"
 #include "options.hpp"
 #include "routes.hpp"
@@ -32,7 +34,14 @@ void log_request(const httplib::Request& req, const httplib::Response& res) {
               << res.status << std::endl;
 }
 
+// Caches reckon ages and validators against the answer's date.
+void set_date(httplib::Response& res) {
+    if (!res.has_header("Date"))
+        res.set_header("Date", portal::format_http_date(std::time(nullptr)));
+}
+
 void fill_error_body(const httplib::Request&, httplib::Response& res) {
+    set_date(res);
     if (!res.body.empty())
         return;
     const char* reason = res.status == 404 ? " Not Found\n" : " Error\n";
@@ -44,10 +53,11 @@ int run(const portal::Options& options) {
 
     portal::GuardedServer server;
     portal::StopOnSignal stop_on_signal([&server] { server.stop(); });
-    portal::SiteContext site{options.root, {}, options.config};
+    portal::SiteContext site{options.root, {}, options.config, options.media};
     portal::Guestbook guestbook;
 
     server.set_logger(log_request);
+    server.set_post_routing_handler([](const httplib::Request&, httplib::Response& res) { set_date(res); });
     server.set_error_handler(fill_error_body);
     if (options.test_routes)
         portal::install_fault_routes(server, stop_on_signal.stopping());

@@ -16,10 +16,12 @@ struct SiteContext {
     std::filesystem::path root;
     std::string base_url;            // known only once the port is bound; set before serving
     std::filesystem::path config;    // served as /zel/zel.txt when not empty
+    std::filesystem::path media;     // served as /tcab/media/; need not exist
 };
 
-// Serves the site. GBK text files get "{{PORTAL}}" replaced by the base URL,
-// so the configuration the client downloads points back at this server.
+// Serves the site and the media. GBK text files get "{{PORTAL}}" replaced by
+// the base URL, so the configuration the client downloads points back at
+// this server.
 void install_site_routes(httplib::Server& server, const SiteContext& site);
 
 // The guestbook page /tcab/gbook.asp: the site's page with the messages

@@ -2,6 +2,12 @@
 
 namespace portal {
 
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+}  // namespace
+
 std::string html_escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -45,6 +51,17 @@ std::optional<std::size_t> utf8_length(std::string_view text, bool allow_breaks)
         i += trail + 1;
     }
     return count;
+}
+
+std::string to_hex(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0x0F];
+    }
+    return out;
 }
 
 }  // namespace portal

@@ -15,4 +15,6 @@ std::string html_escape(std::string_view text);
 // other than a line break or tab where `allow_breaks`.
 std::optional<std::size_t> utf8_length(std::string_view text, bool allow_breaks);
 
+std::string to_hex(std::string_view bytes);
+
 }  // namespace portal

@@ -58,6 +58,28 @@ start_portal() {  # start_portal LOG ARGS...: sets pid and base
 
 status_of() { curl -s --path-as-is -o "$work/body" -w '%{http_code}' --max-time 5 "$base$1"; }
 
+# fetch PATH [CURL-OPTIONS...]: prints the status; the headers go to
+# $work/headers, the body to $work/body.
+fetch() {
+    local path=$1
+    shift
+    curl -s --path-as-is -D "$work/headers" -o "$work/body" -w '%{http_code}' --max-time 5 "$@" "$base$path"
+}
+# field NAME: the value of a header of the last fetch ("" when absent);
+# fields NAME: how many of it there are.
+field() { tr -d '\r' < "$work/headers" | sed -n "s/^$1: //Ip" | head -n 1; }
+fields() { tr -d '\r' < "$work/headers" | grep -ci "^$1:"; }
+# ends_with_head REQUEST-HEAD: the answer to a raw request ends with its
+# own head, no body following.
+ends_with_head() {
+    local raw
+    exec {raw}<>"/dev/tcp/127.0.0.1/${base##*:}"
+    printf '%s\r\n\r\n' "$1" >&"$raw"
+    timeout 5 cat <&"$raw" > "$work/raw"
+    exec {raw}>&-
+    [ "$(tail -c 4 "$work/raw" | od -An -c | tr -d ' ')" = '\r\n\r\n' ]
+}
+
 expect() {  # expect STATUS PATH
     local got
     got=$(status_of "$2")
@@ -240,7 +262,12 @@ ln -s "$work/secret.txt" "$work/site/tcab/secret.txt"
 ln -s "$work" "$work/site/tcab/outside"
 ln -s ../index.asp "$work/site/tcab/home.asp"
 printf '[澜映软件配置]\r\n域名=javascript:alert(1)\r\n名称={{PORTAL}}\r\n' | iconv -f UTF-8 -t GBK > "$work/zel.txt"
-start_portal "$work/log2" --root "$work/site" --test-routes --config "$work/zel.txt"
+mkdir "$work/media"
+head -c 300000 /dev/urandom > "$work/media/clip.webm"
+for name in poster.webp data.json font.woff2 sound.m4a sound.mp3 clip.mp4; do
+    echo "$name" > "$work/site/tcab/static/$name"
+done
+start_portal "$work/log2" --root "$work/site" --test-routes --config "$work/zel.txt" --media "$work/media"
 expect 404 /tcab/secret.txt
 expect 404 /tcab/outside
 expect 404 /tcab/outside/
@@ -254,6 +281,118 @@ check "--config is served as zel.txt" cmp -s "$work/body" "$work/expected"
 printf '[澜映软件配置]\r\n域名=file:///etc/\r\n' | iconv -f UTF-8 -t GBK > "$work/zel.txt"
 status_of /zel/zel.txt > /dev/null
 check "--config is read afresh" cmp -s "$work/body" "$work/zel.txt"
+
+# --- Content types, caching, validators and byte ranges --------------------------
+week="public, max-age=604800"
+while IFS='|' read -r path type cache; do
+    code=$(fetch "$path")
+    if [ "$code" = 200 ] && [ "$(field Content-Type)" = "$type" ] && [ "$(field Cache-Control)" = "$cache" ]; then pass
+    else fail "$path: $code, typed '$(field Content-Type)', cached '$(field Cache-Control)'"; fi
+done <<EOF
+/tcab/|text/html; charset=utf-8|no-cache
+/tcab/hit.asp?id=999|text/html; charset=utf-8|no-cache
+/zel/zel.txt|text/plain; charset=gbk|no-store
+/zel/link.txt|text/plain; charset=gbk|no-store
+/tcab/static/site.css|text/css; charset=utf-8|$week
+/tcab/static/player.js|text/javascript; charset=utf-8|$week
+/tcab/static/poster.webp|image/webp|$week
+/tcab/static/font.woff2|font/woff2|$week
+/tcab/static/sound.m4a|audio/mp4|$week
+/tcab/static/sound.mp3|audio/mpeg|$week
+/tcab/static/clip.mp4|video/mp4|$week
+/tcab/static/data.json|application/json|no-cache
+/tcab/media/clip.webm|video/webm|$week
+EOF
+
+# Every file carries a strong ETag and a date; the validators answer 304
+# without a body, If-None-Match taking precedence over If-Modified-Since.
+css=/tcab/static/site.css
+fetch "$css" > /dev/null
+etag=$(field ETag) modified=$(field Last-Modified)
+check "a file has a strong ETag" grep -qE '^"[^"]+"$' <<< "$etag"
+check "a file has a Last-Modified date" test -n "$modified"
+while IFS='|' read -r expected name value; do
+    code=$(fetch "$css" -H "$name: $value")
+    if [ "$code" = "$expected" ]; then pass; else fail "$name: $value: status $code, expected $expected"; fi
+    [ "$code" != 304 ] || check "a 304 names the ETag" test "$(field ETag)" = "$etag"
+done <<EOF
+304|If-None-Match|$etag
+304|If-None-Match|"other", W/$etag
+304|If-None-Match|*
+200|If-None-Match|"other", "more"
+200|If-None-Match|${etag%\"}
+304|If-Modified-Since|$modified
+200|If-Modified-Since|Sat, 01 Jan 2000 00:00:00 GMT
+200|If-Modified-Since|yesterday
+EOF
+check "a 304 has no body" ends_with_head "GET $css HTTP/1.0"$'\r\n'"If-None-Match: $etag"
+check "If-None-Match overrides If-Modified-Since" test "$(fetch "$css" -H 'If-None-Match: "other"' \
+    -H "If-Modified-Since: $modified")" = 200
+check "HEAD gives the length" test "$(fetch "$css" -I)$(field Content-Length)" = "200$(stat -c %s "$site$css")"
+check "HEAD sends no body" ends_with_head "HEAD $css HTTP/1.0"
+check "pages are sent uncompressed" test "$(fetch /tcab/ -H 'Accept-Encoding: gzip, br')$(field Content-Encoding)" = 200
+
+# A changed file, even of the same size, gets a new ETag; so do pages made
+# per request when their bytes change.
+fetch /tcab/news.html > /dev/null
+before=$(field ETag)
+sed -i 's/公告/通知/' "$work/site/tcab/news.html"
+code=$(fetch /tcab/news.html -H "If-None-Match: $before")
+check "a changed file gets a new ETag ($code)" test "$code" = 200 -a -n "$(field ETag)" -a "$(field ETag)" != "$before"
+fetch /zel/zel.txt > /dev/null
+before=$(field ETag)
+printf '[澜映软件配置]\r\n域名={{PORTAL}}\r\n' | iconv -f UTF-8 -t GBK > "$work/zel.txt"
+check "the configuration's ETag follows its bytes" test "$(fetch /zel/zel.txt -H "If-None-Match: $before")" = 200
+check "the configuration's ETag is of the bytes sent" test "$(fetch /zel/zel.txt -H "If-None-Match: $(field ETag)")" = 304
+fetch /tcab/gbook.asp > /dev/null
+before=$(field ETag)
+curl -s -o /dev/null --max-time 5 --data-urlencode "kind=求片" --data-urlencode "title=新片" "$base/tcab/gbook.asp"
+check "a new message changes the guestbook's ETag" test "$(fetch /tcab/gbook.asp -H "If-None-Match: $before")" = 200
+
+# Byte ranges, read against the file itself.
+clip=/tcab/media/clip.webm
+size=300000
+while IFS='|' read -r range first last; do
+    code=$(fetch "$clip" -H "Range: $range")
+    if [ "$code" = 206 ] && [ "$(field Content-Range)" = "bytes $first-$last/$size" ] &&
+        [ "$(field Accept-Ranges)" = bytes ] &&
+        cmp -s "$work/body" <(tail -c +$((first + 1)) "$work/media/clip.webm" | head -c $((last - first + 1))); then pass
+    else fail "Range: $range: $code, '$(field Content-Range)'"; fi
+done <<EOF
+bytes=100-199|100|199
+bytes=299990-|299990|299999
+bytes=-10|299990|299999
+bytes=0-999999|0|299999
+bytes=-999999|0|299999
+EOF
+for range in bytes=300000- bytes=-0; do
+    code=$(fetch "$clip" -H "Range: $range")
+    if [ "$code" = 416 ] && [ "$(field Content-Range)" = "bytes */$size" ]; then pass
+    else fail "Range: $range: $code, '$(field Content-Range)', expected 416 with bytes */$size"; fi
+done
+while IFS='|' read -r name options; do
+    code=$(eval fetch "$clip" "$options")
+    if [ "$code" = 200 ] && [ "$(stat -c %s "$work/body")" = "$size" ] && [ "$(fields Content-Range)" = 0 ]; then pass
+    else fail "$name: $code, $(stat -c %s "$work/body") bytes, expected the whole file"; fi
+done <<'EOF'
+no range|
+several ranges|-H 'Range: bytes=0-1,4-5'
+a reversed range|-H 'Range: bytes=9-5'
+another unit|-H 'Range: items=0-5'
+no numbers|-H 'Range: bytes=abc'
+If-Range of another version|-H 'Range: bytes=0-9' -H 'If-Range: "other"'
+EOF
+fetch "$clip" > /dev/null
+check "If-Range of the current version gives the range" \
+    test "$(fetch "$clip" -H 'Range: bytes=0-9' -H "If-Range: $(field ETag)")" = 206
+check "HEAD ignores a range" test "$(fetch "$clip" -I -H 'Range: bytes=0-9')$(field Content-Length)" = "200$size"
+check "an error page ignores a range" test "$(fetch /no/such -H 'Range: bytes=0-2')$(cat "$work/body")" = "404404 Not Found"
+check "a missing media file is not found" test "$(fetch /tcab/media/none.webm)" = 404
+check "no path leaves the media folder" test "$(fetch /tcab/media/../../zel/zel.txt)" = 404
+check "a range of a generated page" test "$(fetch /zel/zel.txt -H 'Range: bytes=0-0')$(cat "$work/body")" = 206[
+"$binary" --root "$site" --media "$work/none" > /dev/null 2>&1
+check "--media must name a folder" test $? -eq 2
+check "dates on every answer" test -n "$(fetch /no/such > /dev/null; field Date)"
 
 # --- Stopping -------------------------------------------------------------------
 kill -TERM "$main_pid"
