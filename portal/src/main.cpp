@@ -13,6 +13,7 @@
 #include "guestbook.hpp"
 #include "http_fields.hpp"
 #include "log_text.hpp"
+#include "membership.hpp"
 #include "options.hpp"
 #include "routes.hpp"
 #include "stop_on_signal.hpp"
@@ -55,6 +56,7 @@ int run(const portal::Options& options) {
     portal::StopOnSignal stop_on_signal([&server] { server.stop(); });
     portal::SiteContext site{options.root, {}, options.config, options.media};
     portal::Guestbook guestbook;
+    const portal::Membership membership;
 
     server.set_logger(log_request);
     server.set_post_routing_handler([](const httplib::Request&, httplib::Response& res) { set_date(res); });
@@ -62,7 +64,8 @@ int run(const portal::Options& options) {
     if (options.test_routes)
         portal::install_fault_routes(server, stop_on_signal.stopping());
     portal::install_guestbook_routes(server, site, guestbook);
-    portal::install_site_routes(server, site);
+    portal::install_membership_routes(server, site, membership);
+    portal::install_site_routes(server, site, membership);
 
     const int port = server.bind_listener(options.bind, options.port);
     if (port <= 0) {

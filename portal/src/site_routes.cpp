@@ -4,6 +4,8 @@
 #include <variant>
 
 #include "gbk_text.hpp"
+#include "membership.hpp"
+#include "pages.hpp"
 #include "representation.hpp"
 #include "routes.hpp"
 #include "site.hpp"
@@ -52,8 +54,8 @@ std::variant<Target, RedirectTo, NotFound> target_of(const SiteContext& site, co
     return NotFound{};
 }
 
-void send_file(const SiteContext& site, const Target& target, const httplib::Request& req,
-               httplib::Response& res) {
+void send_file(const SiteContext& site, const Membership& membership, const Target& target,
+               const httplib::Request& req, httplib::Response& res) {
     const auto file = OpenFile::open(target.file);
     if (!file) {
         res.status = 404;
@@ -62,17 +64,30 @@ void send_file(const SiteContext& site, const Target& target, const httplib::Req
     Representation rep;
     rep.content_type = content_type_for(target.name);
     rep.cache_control = cache_control_for(req.path, target.name);
-    if (is_gbk_text(target.name)) {
+    if (is_gbk_text(target.name) || is_html(target.name)) {
         std::optional<std::string> body = file->read_all();
         if (!body) {
             res.status = 404;
             return;
         }
-        rep.bytes = replace_in_gbk(*body, "{{PORTAL}}", site.base_url);
-        rep.etag = content_etag(rep.bytes);
-        // The bytes depend only on the file and on this server's address,
-        // which is part of the URL, so the file's date holds.
-        rep.last_modified = file->modified();
+        rep.bytes = std::move(*body);
+        if (is_gbk_text(target.name)) {
+            rep.bytes = replace_in_gbk(rep.bytes, "{{PORTAL}}", site.base_url);
+            rep.etag = content_etag(rep.bytes);
+            // The bytes depend only on the file and on this server's
+            // address, which is part of the URL, so the file's date holds.
+            rep.last_modified = file->modified();
+        } else if (has_sign_in_slot(rep.bytes)) {
+            // One URL, one page per member: only the member's own cache may
+            // keep it, and a date could not tell two members' pages apart.
+            rep.bytes = personalised(std::move(rep.bytes), member_of(req, membership));
+            rep.etag = content_etag(rep.bytes);
+            rep.cache_control = "private, no-cache";
+            rep.varies_by_cookie = true;
+        } else {
+            rep.etag = file->etag();
+            rep.last_modified = file->modified();
+        }
     } else {
         rep.etag = file->etag();
         rep.last_modified = file->modified();
@@ -83,13 +98,13 @@ void send_file(const SiteContext& site, const Target& target, const httplib::Req
 
 }  // namespace
 
-void install_site_routes(httplib::Server& server, const SiteContext& site) {
-    server.Get(R"(/.*)", [&site](const httplib::Request& req, httplib::Response& res) {
+void install_site_routes(httplib::Server& server, const SiteContext& site, const Membership& membership) {
+    server.Get(R"(/.*)", [&site, &membership](const httplib::Request& req, httplib::Response& res) {
         const auto target = target_of(site, req);
         if (const auto* redirect = std::get_if<RedirectTo>(&target))
             res.set_redirect(redirect->location + query_of(req), 301);
         else if (const auto* found = std::get_if<Target>(&target))
-            send_file(site, *found, req, res);
+            send_file(site, membership, *found, req, res);
         else
             res.status = 404;
     });

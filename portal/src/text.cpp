@@ -1,10 +1,25 @@
 #include "text.hpp"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace portal {
 
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
+
+constexpr char kBase64url[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+
+int base64url_value(char c) {
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    return c == '-' ? 62 : c == '_' ? 63 : -1;
+}
 
 }  // namespace
 
@@ -51,6 +66,44 @@ std::optional<std::size_t> utf8_length(std::string_view text, bool allow_breaks)
         i += trail + 1;
     }
     return count;
+}
+
+std::string base64url_encode(std::string_view bytes) {
+    std::string out;
+    out.reserve((bytes.size() * 4 + 2) / 3);
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::size_t count = std::min<std::size_t>(3, bytes.size() - i);
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 3; ++k)
+            group = group << 8 | (k < count ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+        for (std::size_t k = 0; k <= count; ++k)
+            out += kBase64url[(group >> (18 - 6 * k)) & 0x3F];
+    }
+    return out;
+}
+
+std::optional<std::string> base64url_decode(std::string_view text) {
+    if (text.size() % 4 == 1)
+        return std::nullopt;
+    std::string out;
+    out.reserve(text.size() * 3 / 4);
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        const std::size_t count = std::min<std::size_t>(4, text.size() - i);
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const int value = k < count ? base64url_value(text[i + k]) : 0;
+            if (value < 0)
+                return std::nullopt;
+            group = group << 6 | static_cast<std::uint32_t>(value);
+        }
+        // Bits past the last whole byte must be zero, so each text has one decoding.
+        const std::size_t whole = count - 1;
+        if (whole < 3 && (group & ((1u << (8 * (3 - whole))) - 1)) != 0)
+            return std::nullopt;
+        for (std::size_t k = 0; k < whole; ++k)
+            out += static_cast<char>((group >> (16 - 8 * k)) & 0xFF);
+    }
+    return out;
 }
 
 std::string to_hex(std::string_view bytes) {

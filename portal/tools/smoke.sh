@@ -194,6 +194,48 @@ curl -s --max-time 20 --data-urlencode "kind=求片" --data-urlencode "title=求
     $(printf "$base/tcab/gbook.asp %.0s" $(seq 105)) > /dev/null
 check "the guestbook keeps the newest 100 messages" test "$(count_in /tcab/gbook.asp '<li>')" -eq 100
 
+# --- Sign-in ------------------------------------------------------------------------
+sign_in() {  # sign_in NAME: prints the status; headers and body as fetch leaves them
+    curl -s -D "$work/headers" -o "$work/body" -w '%{http_code}' --max-time 5 --data-urlencode "name=$1" \
+        "$base/tcab/login"
+}
+expect 200 /tcab/login.html
+check "the sign-in page has its form" grep -qF '<form class="signin" method="post" action="/tcab/login"' "$work/body"
+check "a good name signs in with a redirect" test "$(sign_in '<b>阿晴</b>')$(field Location)" = 303/tcab/
+cookie=$(field Set-Cookie)
+check "the sign-in cookie lasts a year, for the whole site, out of scripts' reach" \
+    grep -qE '^tcab_member=[A-Za-z0-9_-]+\.[0-9a-f]{32}; Max-Age=31536000; Path=/; HttpOnly; SameSite=Lax$' <<< "$cookie"
+cookie=${cookie%%;*}
+for page in /tcab/ /tcab/series/tiegui/; do
+    fetch "$page" -H "Cookie: theme=dark; $cookie" > /dev/null
+    check "$page greets the member, escaped" grep -qF '已登录：&lt;b&gt;阿晴&lt;/b&gt;' "$work/body"
+    check "$page passes no member's markup" lacks "$work/body" '<b>阿晴'
+    check "$page for a member is for the member's cache only" test "$(field Cache-Control)|$(field Vary)" = "private, no-cache|Cookie"
+done
+fetch /tcab/ -H "Cookie: $cookie" > /dev/null
+member_etag=$(field ETag)
+fetch /tcab/ > /dev/null
+check "signed out, the library offers the sign-in link" grep -qF 'href="/tcab/login.html"' "$work/body"
+check "signed out and signed in pages have their own ETags" test "$(field ETag)" != "$member_etag"
+check "a member does not get the signed-out page revalidated" \
+    test "$(fetch /tcab/ -H "Cookie: $cookie" -H "If-None-Match: $(field ETag)")" = 200
+value=${cookie#*=}
+flipped=$([ "${value: -1}" = 0 ] && echo 1 || echo 0)
+for forged in "PGI-eA.${value##*.}" "${value%.*}x.${value##*.}" "${value%?}$flipped" "${value}0" \
+    "%3Cb%3E" '<b>x</b>' "${value%.*}" "$(printf 'A%.0s' $(seq 3000)).${value##*.}"; do
+    code=$(fetch /tcab/ -H "Cookie: tcab_member=$forged")
+    if [ "$code" = 200 ] && lacks "$work/body" '已登录' && grep -qF 'href="/tcab/login.html"' "$work/body"; then pass
+    else fail "the forged cookie '${forged:0:40}' gave $code or a member"; fi
+done
+check "a name of 20 characters signs in" test "$(sign_in "$(printf '字%.0s' $(seq 20))")" = 303
+for name in '' '   ' "$(printf '字%.0s' $(seq 21))" $'a\x01b' $'\xff\xfe' $'a\xc2\x85b'; do
+    code=$(sign_in "$name")
+    if [ "$code" = 400 ] && [ "$(fields Set-Cookie)" = 0 ] && grep -qF '未能登录' "$work/body"; then pass
+    else fail "the name '$(printf '%q' "$name")' gave $code"; fi
+done
+check "signing out clears the cookie" test "$(curl -s -D "$work/headers" -o /dev/null -w '%{http_code}' \
+    --max-time 5 "$base/tcab/logout")$(field Set-Cookie)" = "303tcab_member=; Max-Age=0; Path=/; HttpOnly; SameSite=Lax"
+
 # --- Request limits ---------------------------------------------------------------
 truncate -s 100M "$work/upload"
 upload() {  # upload NAME CURL-OPTIONS...: a 100 MiB POST is refused unread
@@ -289,7 +331,7 @@ while IFS='|' read -r path type cache; do
     if [ "$code" = 200 ] && [ "$(field Content-Type)" = "$type" ] && [ "$(field Cache-Control)" = "$cache" ]; then pass
     else fail "$path: $code, typed '$(field Content-Type)', cached '$(field Cache-Control)'"; fi
 done <<EOF
-/tcab/|text/html; charset=utf-8|no-cache
+/tcab/|text/html; charset=utf-8|private, no-cache
 /tcab/hit.asp?id=999|text/html; charset=utf-8|no-cache
 /zel/zel.txt|text/plain; charset=gbk|no-store
 /zel/link.txt|text/plain; charset=gbk|no-store
