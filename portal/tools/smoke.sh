@@ -117,6 +117,43 @@ else fail "zel.txt lacks the GBK section name"; fi
 if LC_ALL=C grep -qF "=$base"$'\r' "$work/body"; then pass; else fail "zel.txt does not name $base"; fi
 if iconv -f GBK -t UTF-8 "$work/body" > /dev/null 2>&1; then pass; else fail "zel.txt is not valid GBK"; fi
 
+# --- The test title, built beside the executable and served from there ----------
+media=$(dirname "$binary")/media
+probe() {  # probe FILE: codecs, profiles, levels and sizes of the streams, then the duration
+    ffprobe -v error -show_entries stream=codec_name,profile,level,width,height -show_entries format=duration \
+        -of compact=p=0:nk=1 "$1" 2>&1 | tr '\n' ' '
+}
+if command -v ffprobe > /dev/null; then
+    # The player page announces Main profile, level 3.0 (avc1.4D401E) and AAC-LC.
+    check "the MP4 is H.264 Main 3.0 640x360 with AAC, 10 s ($(probe "$media/demo.mp4"))" \
+        grep -qE '^h264\|Main\|640\|360\|30 aac\|LC (9\.9|10\.0)[0-9]* $' <<< "$(probe "$media/demo.mp4")"
+    check "the WebM is VP9 640x360 with Opus, 10 s ($(probe "$media/demo.webm"))" \
+        grep -qE '^vp9\|[^|]*\|640\|360\|[^ ]* opus[^ ]* (9\.9|10\.0)[0-9]* $' <<< "$(probe "$media/demo.webm")"
+else
+    fail "ffprobe is missing (scripts/install-deps installs ffmpeg)"
+fi
+boxes() {  # boxes FILE: the types of an MP4's top-level boxes
+    local offset=0 size total
+    total=$(stat -c %s "$1")
+    while [ "$offset" -lt "$total" ]; do
+        size=$(od -An -j "$offset" -N 4 -tu4 --endian=big "$1" | tr -d ' ')
+        printf '%s ' "$(dd if="$1" bs=1 skip=$((offset + 4)) count=4 2> /dev/null)"
+        [ "${size:-0}" -ge 8 ] || break
+        offset=$((offset + size))
+    done
+}
+check "the MP4 starts with its index ($(boxes "$media/demo.mp4"))" grep -qE '^ftyp (free )?moov .*mdat' <<< "$(boxes "$media/demo.mp4")"
+for name in demo.mp4 demo.webm; do
+    type=video/${name#*.}
+    size=$(stat -c %s "$media/$name")
+    code=$(fetch "/tcab/media/$name" -H 'Range: bytes=500000-500099')
+    if [ "$code" = 206 ] && [ "$(field Content-Type)" = "$type" ] && [ "$(field Content-Range)" = "bytes 500000-500099/$size" ] &&
+        cmp -s "$work/body" <(tail -c +500001 "$media/$name" | head -c 100); then pass
+    else fail "/tcab/media/$name: $code, '$(field Content-Type)', '$(field Content-Range)'"; fi
+    code=$(fetch "/tcab/media/$name")
+    if [ "$code" = 200 ] && cmp -s "$work/body" "$media/$name"; then pass; else fail "/tcab/media/$name: $code, not the built file"; fi
+done
+
 # --- Library pages: long episode lists, titles, a page with mixed schemes ----
 while read -r page scheme minimum title; do
     got=$(count_in "$page" "href=\"$scheme://")
