@@ -65,6 +65,7 @@ int run(const portal::Options& options) {
         portal::install_fault_routes(server, stop_on_signal.stopping());
     portal::install_guestbook_routes(server, site, guestbook);
     portal::install_membership_routes(server, site, membership);
+    portal::install_player_routes(server);
     portal::install_site_routes(server, site, membership);
 
     const int port = server.bind_listener(options.bind, options.port);

@@ -34,6 +34,9 @@ void install_guestbook_routes(httplib::Server& server, const SiteContext& site, 
 // Sign-in (/tcab/login) and sign-out (/tcab/logout).
 void install_membership_routes(httplib::Server& server, const SiteContext& site, const Membership& membership);
 
+// The player page's progress reports, /tcab/play/progress.
+void install_player_routes(httplib::Server& server);
+
 // Misbehaving endpoints under /fault/ for testing the client's downloads.
 // Long-running ones give up when `stopping` becomes true.
 void install_fault_routes(httplib::Server& server, const std::atomic<bool>& stopping);

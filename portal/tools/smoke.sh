@@ -204,6 +204,30 @@ sort -u "$work/targets" | tr 'A-Z' 'a-z' |
 bad=$(curl -s --max-time 20 -K "$work/curl-targets" -w '%{http_code} %{url_effective}\n' | grep -v '^200 ')
 if [ -z "$bad" ]; then pass; else fail "command link targets not served: $bad"; fi
 
+# --- The player page and its progress reports ----------------------------------------
+status_of "/tcab/play/?s=xinghe&ep=2&line=youku" > /dev/null
+cp "$work/body" "$work/player"
+check "the player page has its bar's close link" grep -qF 'href="colse://player"' "$work/player"
+check "the player page has previous and next links" grep -qE 'id="prev".*id="next"' "$work/player"
+check "the player plays on its own, with sound" grep -qE '<video [^>]*controls autoplay playsinline' "$work/player"
+check "the player is not muted" lacks "$work/player" muted
+sources=$(grep -o '<source src="[^"]*" type=.[^;]*' "$work/player" | sed 's/<source src="\([^"]*\)" type=.\(.*\)/\1 \2/' | tr '\n' ' ')
+check "the MP4 source comes first, then the WebM ($sources)" \
+    test "$sources" = "/tcab/media/demo.mp4 video/mp4 /tcab/media/demo.webm video/webm "
+check "the MP4 source announces what the build encodes" grep -qF 'codecs="avc1.4D401E, mp4a.40.2"' "$work/player"
+for path in $sources; do
+    case $path in /*) check "$path is served" test "$(fetch "$path" -I)" = 200 ;; esac
+done
+for query in "t=0.0&s=xinghe&ep=1" "t=12.3&s=tiegui&ep=36" "t=10.0&s=weiguang&ep=2&state=ended" \
+    "t=4.5&s=yanyu&ep=3&state=paused"; do
+    expect 204 "/tcab/play/progress?$query"
+    check "the report $query is logged" grep -qF "GET /tcab/play/progress?$query 204" "$work/log"
+done
+for query in "t=abc&s=xinghe&ep=1" "t=1.25&s=xinghe&ep=1" "t=1.0&s=%3Cb%3E&ep=1" "t=1.0&s=xinghe" \
+    "t=1.0&s=xinghe&ep=1&state=gone" "t=1.0&t=2.0&s=xinghe&ep=1" "t=1.0&s=xinghe&ep=12345"; do
+    expect 400 "/tcab/play/progress?$query"
+done
+
 # --- Path rules; the test routes are off without --test-routes ---------------
 expect 404 /tcab/../zel/zel.txt
 expect 404 //etc/passwd
