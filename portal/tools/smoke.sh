@@ -228,6 +228,21 @@ for query in "t=abc&s=xinghe&ep=1" "t=1.25&s=xinghe&ep=1" "t=1.0&s=%3Cb%3E&ep=1"
     expect 400 "/tcab/play/progress?$query"
 done
 
+# Posters: every library page shows pictures, served to be cached for a week.
+for page in /tcab/ /tcab/series/yanyu/ /tcab/series/tiegui/ /tcab/series/zhifeiji/ /tcab/series/weiguang/; do
+    got=$(count_in "$page" '<img src="/tcab/static/posters/[a-z]+\.svg"')
+    if [ "$got" -ge 6 ]; then pass; else fail "$page shows $got posters"; fi
+done
+: > "$work/posters"
+for picture in $(curl -s --max-time 5 "$base/tcab/" | grep -oE '/tcab/static/posters/[a-z]+\.svg' | sort -u); do
+    code=$(fetch "$picture")
+    if [ "$code" = 200 ] && [ "$(field Content-Type)" = image/svg+xml ] &&
+        [ "$(field Cache-Control)" = "public, max-age=604800" ] && xmllint --noout "$work/body" 2> /dev/null; then pass
+    else fail "$picture: $code, '$(field Content-Type)', '$(field Cache-Control)'"; fi
+    md5sum < "$work/body" >> "$work/posters"
+done
+check "the library shows five distinct posters" test "$(sort -u "$work/posters" | wc -l)" -eq 5
+
 # --- Path rules; the test routes are off without --test-routes ---------------
 expect 404 /tcab/../zel/zel.txt
 expect 404 //etc/passwd
