@@ -46,7 +46,7 @@ std::uint64_t digits_value(std::string_view digits) {
     return ec == std::errc::result_out_of_range ? std::numeric_limits<std::uint64_t>::max() : value;
 }
 
-// The opaque part of an entity tag at the start of `text` (quotes included),
+// The opaque tag (quotes included) of an entity tag at the start of `text`,
 // and the rest of the text; nothing when the text does not start with one.
 std::optional<std::pair<std::string_view, std::string_view>> next_entity_tag(std::string_view text,
                                                                             bool& weak) {
@@ -133,17 +133,17 @@ RangeRequest parse_range(std::string_view value, std::uint64_t size) {
     const auto equals = value.find('=');
     if (equals == std::string_view::npos || !equal_ignoring_case(trimmed(value.substr(0, equals)), "bytes"))
         return WholeContent{};
-    const std::string_view spec = trimmed(value.substr(equals + 1));
+    const std::string_view wanted = trimmed(value.substr(equals + 1));
     // Several ranges are answered with the whole content: simpler than a
     // multipart answer, and never larger than the file however the ranges
     // overlap.
-    if (spec.find(',') != std::string_view::npos)
+    if (wanted.find(',') != std::string_view::npos)
         return WholeContent{};
-    const auto dash = spec.find('-');
+    const auto dash = wanted.find('-');
     if (dash == std::string_view::npos)
         return WholeContent{};
-    const std::string_view from = spec.substr(0, dash);
-    const std::string_view to = spec.substr(dash + 1);
+    const std::string_view from = wanted.substr(0, dash);
+    const std::string_view to = wanted.substr(dash + 1);
     if (from.empty()) {
         if (!all_digits(to))
             return WholeContent{};

@@ -59,7 +59,7 @@ std::optional<std::string> Membership::valid_name(std::string_view name) {
 }
 
 std::string Membership::mac(std::string_view name) const {
-    // The purpose is part of the message, so the key signs nothing else alike.
+    // The message names its purpose, so the key signs nothing else alike.
     const std::string message = "member\n" + std::string(name);
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;

@@ -75,7 +75,7 @@ void send_file(const SiteContext& site, const Membership& membership, const Targ
             rep.bytes = replace_in_gbk(rep.bytes, "{{PORTAL}}", site.base_url);
             rep.etag = content_etag(rep.bytes);
             // The bytes depend only on the file and on this server's
-            // address, which is part of the URL, so the file's date holds.
+            // address, which the URL names, so the file's date holds.
             rep.last_modified = file->modified();
         } else if (has_sign_in_slot(rep.bytes)) {
             // One URL, one page per member: only the member's own cache may

@@ -23,8 +23,8 @@ encode() {  # encode NAME FORMAT OPTIONS...
     local name=$1 format=$2
     shift 2
     "$ffmpeg" -hide_banner -loglevel error -nostdin -y "${sources[@]}" -threads 2 "$@" \
-        -f "$format" "$out/$name.part"
-    mv -f "$out/$name.part" "$out/$name"
+        -f "$format" "$out/$name.tmp"
+    mv -f "$out/$name.tmp" "$out/$name"
 }
 
 # Main profile at level 3.0 is what the player page announces (avc1.4D401E).
