@@ -64,6 +64,37 @@ void ConnectionStream::begin_request(std::size_t budget, Clock::time_point deadl
     deadline_ = deadline;
 }
 
+bool ConnectionStream::buffer_head(std::size_t limit) {
+    head_size_ = 0;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    limit = std::min(limit, buffer_.size());
+    std::size_t searched = 0;  // bytes already searched for the head's end
+    while (true) {
+        // The head ends with an empty line; the library takes bare line feeds too.
+        for (std::size_t i = searched; i < end_; ++i) {
+            if (buffer_[i] != '\n')
+                continue;
+            const std::size_t next = i + 1 < end_ && buffer_[i + 1] == '\r' ? i + 2 : i + 1;
+            if (next < end_ && buffer_[next] == '\n') {
+                head_size_ = next + 1;
+                return true;
+            }
+        }
+        searched = end_ >= 2 ? end_ - 2 : 0;
+        if (end_ >= limit || !wait_for(POLLIN, deadline_))
+            return false;
+        ssize_t received;
+        do
+            received = recv(sock_, buffer_.data() + end_, limit - end_, 0);
+        while (received < 0 && errno == EINTR);
+        if (received <= 0)
+            return false;
+        end_ += static_cast<std::size_t>(received);
+    }
+}
+
 void ConnectionStream::begin_body(std::size_t budget) {
     budget_ = budget;
 }

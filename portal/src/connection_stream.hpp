@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <span>
 
 namespace portal {
 
@@ -26,6 +27,14 @@ public:
     // The next request's head may take `budget` bytes, and the whole request
     // must have arrived by `deadline`.
     void begin_request(std::size_t budget, Clock::time_point deadline);
+
+    // Reads ahead until the buffer holds the next request's whole head, up
+    // to its empty line, of at most `limit` bytes, by the request's
+    // deadline; then `head` is that head, which may be altered in place
+    // before the library reads it. False when the head does not arrive so:
+    // the library then meets the same limits reading it.
+    bool buffer_head(std::size_t limit);
+    std::span<char> head() { return {buffer_.data() + begin_, head_size_}; }
 
     // The head is read; the body may take `budget` more bytes.
     void begin_body(std::size_t budget);
@@ -52,9 +61,11 @@ private:
     socket_t sock_;
     Clock::duration write_timeout_;
     std::function<bool()> stopping_;
-    std::array<char, 4096> buffer_{};
+    // Room for a whole head within the server's limit, and some more.
+    std::array<char, 20 * 1024> buffer_{};
     std::size_t begin_ = 0;  // unread bytes are buffer_[begin_, end_)
     std::size_t end_ = 0;
+    std::size_t head_size_ = 0;
     std::size_t budget_ = 0;
     Clock::time_point deadline_{};
     bool read_failed_ = false;  // later reads fail at once; the answer may still be written

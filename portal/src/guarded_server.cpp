@@ -6,8 +6,11 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "connection_stream.hpp"
+#include "http_fields.hpp"
 
 namespace portal {
 
@@ -54,6 +57,39 @@ bool announces_oversized_body(const httplib::Request& req) {
 void reuse_address_only(socket_t sock) {
     int yes = 1;
     setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+// The library would parse Range values itself, refusing with 416 any it
+// cannot read (where a range unit it does not know must be ignored), and
+// would apply ranges to every answer, error pages included, with
+// Content-Range values past the end. So the field is renamed in the
+// buffered head before the library reads it, and the routes answer ranges
+// themselves. The new name has as many letters, so the head's size and its
+// limit are unchanged.
+void hide_range_fields(std::span<char> head) {
+    constexpr std::string_view kName = "range";
+    static_assert(kRangeField.size() == kName.size());
+    for (std::size_t line = 0; line < head.size(); ++line) {
+        if (line > 0 && head[line - 1] != '\n')
+            continue;
+        std::size_t i = 0;
+        while (i < kName.size() && line + i < head.size() &&
+               (head[line + i] | 0x20) == kName[i])
+            ++i;
+        if (i < kName.size())
+            continue;
+        std::size_t colon = line + i;
+        while (colon < head.size() && (head[colon] == ' ' || head[colon] == '\t'))
+            ++colon;
+        if (colon < head.size() && head[colon] == ':')
+            std::copy(kRangeField.begin(), kRangeField.end(), head.begin() + static_cast<std::ptrdiff_t>(line));
+    }
+}
+
+// Content goes out as stored, uncompressed: the library would compress pages
+// under the ETag of their stored bytes, and partial content too.
+void send_identity(httplib::Request& req) {
+    req.headers.erase("Accept-Encoding");
 }
 
 }  // namespace
@@ -109,9 +145,12 @@ void GuardedServer::serve(ConnectionStream& stream) {
         if (!stream.wait_for_request(std::chrono::seconds(keep_alive_timeout_sec_)))
             return;
         stream.begin_request(kMaxHeadBytes, ConnectionStream::Clock::now() + arrival);
+        if (stream.buffer_head(kMaxHeadBytes))
+            hide_range_fields(stream.head());
         bool closed = false;
         const bool last = served + 1 == keep_alive_max_count_;
         const bool answered = process_request(stream, last, closed, [&](httplib::Request& req) {
+            send_identity(req);
             // A body over the limit is refused unread; its bytes must not be
             // taken for the next request, so the connection ends with it.
             const bool oversized = announces_oversized_body(req);

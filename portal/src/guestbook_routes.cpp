@@ -4,8 +4,10 @@
 #include <variant>
 
 #include "guestbook.hpp"
+#include "representation.hpp"
 #include "routes.hpp"
 #include "site.hpp"
+#include "text.hpp"
 
 namespace portal {
 
@@ -14,22 +16,6 @@ namespace {
 constexpr char kPagePath[] = "/tcab/gbook.asp";
 // Where the site's page wants the messages.
 constexpr std::string_view kMarker = "<!--MESSAGES-->";
-
-std::string html_escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string render_messages(const Guestbook& guestbook, std::string_view notice_class,
                             std::string_view notice) {
@@ -51,8 +37,8 @@ std::string render_messages(const Guestbook& guestbook, std::string_view notice_
 }
 
 // The site's guestbook page with the messages (and a notice) in place of its marker.
-void send_page(const SiteContext& site, const Guestbook& guestbook, int status,
-               std::string_view notice_class, std::string_view notice, httplib::Response& res) {
+void send_page(const SiteContext& site, const Guestbook& guestbook, int status, std::string_view notice_class,
+               std::string_view notice, const httplib::Request& req, httplib::Response& res) {
     const Resolution resolution = resolve_site_path(site.root, kPagePath, "");
     const auto* found = std::get_if<ServeFile>(&resolution);
     std::optional<std::string> page = found ? read_site_file(found->file) : std::nullopt;
@@ -62,8 +48,18 @@ void send_page(const SiteContext& site, const Guestbook& guestbook, int status,
     }
     if (const auto at = page->find(kMarker); at != std::string::npos)
         page->replace(at, kMarker.size(), render_messages(guestbook, notice_class, notice));
-    res.status = status;
-    res.set_content(std::move(*page), "text/html; charset=utf-8");
+    if (status != 200) {
+        res.status = status;
+        res.set_header("Cache-Control", "no-store");
+        res.set_content(std::move(*page), "text/html; charset=utf-8");
+        return;
+    }
+    Representation rep;
+    rep.content_type = "text/html; charset=utf-8";
+    rep.cache_control = "no-cache";
+    rep.etag = content_etag(*page);
+    rep.bytes = std::move(*page);
+    send_representation(req, res, std::move(rep));
 }
 
 }  // namespace
@@ -71,7 +67,7 @@ void send_page(const SiteContext& site, const Guestbook& guestbook, int status,
 void install_guestbook_routes(httplib::Server& server, const SiteContext& site, Guestbook& guestbook) {
     server.Get(kPagePath, [&site, &guestbook](const httplib::Request& req, httplib::Response& res) {
         const bool sent = req.get_param_value("sent") == "1";
-        send_page(site, guestbook, 200, "ok", sent ? "感谢留言！编辑会尽快处理。" : "", res);
+        send_page(site, guestbook, 200, "ok", sent ? "感谢留言！编辑会尽快处理。" : "", req, res);
     });
 
     server.Post(kPagePath, [&site, &guestbook](const httplib::Request& req, httplib::Response& res) {
@@ -83,16 +79,16 @@ void install_guestbook_routes(httplib::Server& server, const SiteContext& site, 
             res.set_redirect(std::string(kPagePath) + "?sent=1", 303);
             return;
         case PostOutcome::MissingTitle:
-            send_page(site, guestbook, 400, "error", "留言未提交：请填写片名或标题。", res);
+            send_page(site, guestbook, 400, "error", "留言未提交：请填写片名或标题。", req, res);
             return;
         case PostOutcome::TooLong:
             send_page(site, guestbook, 413, "error",
                       "留言未提交：片名最多 " + std::to_string(Guestbook::kMaxTitleChars) + " 个字，内容最多 " +
                           std::to_string(Guestbook::kMaxTextChars) + " 个字。",
-                      res);
+                      req, res);
             return;
         case PostOutcome::Malformed:
-            send_page(site, guestbook, 400, "error", "留言未提交：内容无法识别，请重新填写。", res);
+            send_page(site, guestbook, 400, "error", "留言未提交：内容无法识别，请重新填写。", req, res);
             return;
         }
     });

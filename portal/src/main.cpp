@@ -3,6 +3,7 @@
 #include <httplib.h>
 #include <signal.h>
 
+#include <ctime>
 #include <iostream>
 #include <mutex>
 #include <string>
@@ -10,7 +11,9 @@
 
 #include "guarded_server.hpp"
 #include "guestbook.hpp"
+#include "http_fields.hpp"
 #include "log_text.hpp"
+#include "membership.hpp"
 #include "options.hpp"
 #include "routes.hpp"
 #include "stop_on_signal.hpp"
@@ -32,7 +35,14 @@ void log_request(const httplib::Request& req, const httplib::Response& res) {
               << res.status << std::endl;
 }
 
+// Caches reckon ages and validators against the answer's date.
+void set_date(httplib::Response& res) {
+    if (!res.has_header("Date"))
+        res.set_header("Date", portal::format_http_date(std::time(nullptr)));
+}
+
 void fill_error_body(const httplib::Request&, httplib::Response& res) {
+    set_date(res);
     if (!res.body.empty())
         return;
     const char* reason = res.status == 404 ? " Not Found\n" : " Error\n";
@@ -44,15 +54,19 @@ int run(const portal::Options& options) {
 
     portal::GuardedServer server;
     portal::StopOnSignal stop_on_signal([&server] { server.stop(); });
-    portal::SiteContext site{options.root, {}, options.config};
+    portal::SiteContext site{options.root, {}, options.config, options.media};
     portal::Guestbook guestbook;
+    const portal::Membership membership;
 
     server.set_logger(log_request);
+    server.set_post_routing_handler([](const httplib::Request&, httplib::Response& res) { set_date(res); });
     server.set_error_handler(fill_error_body);
     if (options.test_routes)
         portal::install_fault_routes(server, stop_on_signal.stopping());
     portal::install_guestbook_routes(server, site, guestbook);
-    portal::install_site_routes(server, site);
+    portal::install_membership_routes(server, site, membership);
+    portal::install_player_routes(server);
+    portal::install_site_routes(server, site, membership);
 
     const int port = server.bind_listener(options.bind, options.port);
     if (port <= 0) {

@@ -12,6 +12,9 @@ struct Options {
     std::string bind = "127.0.0.1";
     std::filesystem::path config;  // served as /zel/zel.txt instead of the site's; empty: none
     bool test_routes = false;      // serve the misbehaving /fault/ endpoints
+    // Served as /tcab/media/: by default the folder "media" beside the
+    // executable, where the build puts the test title; it may be missing.
+    std::filesystem::path media;
 };
 
 struct HelpRequested {};

@@ -87,25 +87,69 @@ Resolution resolve_site_path(const fs::path& root, std::string_view path, std::s
     return NotFound{};
 }
 
-std::string content_type_for(const fs::path& file) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> types{{
-        {".html", "text/html; charset=utf-8"},
-        {".htm", "text/html; charset=utf-8"},
-        {".asp", "text/html; charset=utf-8"},
-        {".txt", "text/plain; charset=gbk"},
-        {".css", "text/css; charset=utf-8"},
-        {".js", "text/javascript; charset=utf-8"},
-        {".svg", "image/svg+xml"},
-        {".png", "image/png"},
-        {".jpg", "image/jpeg"},
-        {".gif", "image/gif"},
-        {".ico", "image/x-icon"},
-    }};
+namespace {
+
+// Pictures, styles, scripts, fonts and media change only with a new file
+// name in a real portal, so caches may keep them for a week.
+constexpr std::string_view kLasting = "public, max-age=604800";
+
+struct FileKind {
+    std::string_view extension;
+    std::string_view type;
+    bool lasting;
+};
+
+constexpr std::array<FileKind, 22> kKinds{{
+    {".html", "text/html; charset=utf-8", false},
+    {".htm", "text/html; charset=utf-8", false},
+    {".asp", "text/html; charset=utf-8", false},
+    {".txt", "text/plain; charset=gbk", false},
+    {".json", "application/json", false},
+    {".css", "text/css; charset=utf-8", true},
+    {".js", "text/javascript; charset=utf-8", true},
+    {".svg", "image/svg+xml", true},
+    {".png", "image/png", true},
+    {".jpg", "image/jpeg", true},
+    {".jpeg", "image/jpeg", true},
+    {".gif", "image/gif", true},
+    {".webp", "image/webp", true},
+    {".ico", "image/x-icon", true},
+    {".woff2", "font/woff2", true},
+    {".woff", "font/woff", true},
+    {".mp4", "video/mp4", true},
+    {".webm", "video/webm", true},
+    {".m4a", "audio/mp4", true},
+    {".mp3", "audio/mpeg", true},
+    {".ogg", "audio/ogg", true},
+    {".vtt", "text/vtt; charset=utf-8", false},
+}};
+
+const FileKind* kind_of(const fs::path& file) {
     const std::string extension = file.extension().string();
-    for (const auto& [ext, type] : types)
-        if (ext == extension)
-            return std::string(type);
-    return "application/octet-stream";
+    for (const auto& kind : kKinds)
+        if (kind.extension == extension)
+            return &kind;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string content_type_for(const fs::path& file) {
+    const FileKind* kind = kind_of(file);
+    return std::string(kind ? kind->type : "application/octet-stream");
+}
+
+std::string cache_control_for(std::string_view path, const fs::path& file) {
+    // The client downloads the configuration itself and must always get it fresh.
+    if (path.starts_with("/zel/"))
+        return "no-store";
+    const FileKind* kind = kind_of(file);
+    return std::string(kind && kind->lasting ? kLasting : "no-cache");
+}
+
+bool is_html(const fs::path& file) {
+    const std::string type = content_type_for(file);
+    return type.starts_with("text/html");
 }
 
 bool is_gbk_text(const fs::path& file) {

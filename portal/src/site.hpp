@@ -33,6 +33,13 @@ Resolution resolve_site_path(const std::filesystem::path& root, std::string_view
 // are the client's INI and notice lists, which are GBK on disk.
 std::string content_type_for(const std::filesystem::path& file);
 
+// Cache-Control for the site file `file` requested as `path`: a week for
+// pictures, styles, scripts, fonts and media, no-store for the client's
+// configuration under /zel/, no-cache (revalidate every time) otherwise.
+std::string cache_control_for(std::string_view path, const std::filesystem::path& file);
+
+bool is_html(const std::filesystem::path& file);
+
 bool is_gbk_text(const std::filesystem::path& file);
 
 // The whole content of a site file, or nothing when it cannot be read.
