@@ -2,6 +2,7 @@
 
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_document_script.h"
+#include "platform/qt/qt_request_interceptor.h"
 #include "platform/qt/qt_web_context.h"
 
 #include <QByteArray>
@@ -17,7 +18,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -44,16 +44,6 @@ int escapedByte(const QString& text, qsizetype at) {
     const int high = hexValue(text[at + 1]), low = hexValue(text[at + 2]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
-
-class RequestInterceptor : public QWebEngineUrlRequestInterceptor {
-public:
-    explicit RequestInterceptor(std::function<void(QWebEngineUrlRequestInfo&)> intercept)
-        : intercept_(std::move(intercept)) {}
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override { intercept_(info); }
-
-private:
-    std::function<void(QWebEngineUrlRequestInfo&)> intercept_;
-};
 
 // As browsers write an origin: "http://host:port" without a default port,
 // "file://" for every local file.

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_web_context.h"
 
 #include "platform/qt/qt_document_script.h"
+#include "platform/qt/qt_request_interceptor.h"
 
 #include <QCoreApplication>
 #include <QUuid>
@@ -8,7 +9,6 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
@@ -29,16 +29,6 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override {
         job->fail(QWebEngineUrlRequestJob::RequestAborted);
     }
-};
-
-class ProfileInterceptor : public QWebEngineUrlRequestInterceptor {
-public:
-    explicit ProfileInterceptor(std::function<void(QWebEngineUrlRequestInfo&)> intercept)
-        : intercept_(std::move(intercept)) {}
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override { intercept_(info); }
-
-private:
-    std::function<void(QWebEngineUrlRequestInfo&)> intercept_;
 };
 
 std::vector<std::string> withCancelScheme(std::vector<std::string> schemes) {
@@ -86,7 +76,7 @@ QWebEngineProfile& QtWebContext::profile() {
         profile_->installUrlSchemeHandler(QByteArray::fromStdString(name), handler);
     }
     profile_->scripts()->insert(documentReportingScript(reportPrefix_));
-    interceptor_ = std::make_unique<ProfileInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); });
+    interceptor_ = std::make_unique<RequestInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); });
     profile_->setUrlRequestInterceptor(interceptor_.get());
     return *profile_;
 }
