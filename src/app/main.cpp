@@ -9,17 +9,22 @@
 #include "platform/posix/posix_processes.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/posix/posix_shell.h"
+#include "platform/posix/process_age.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/qt/qt_instance_channel.h"
 #include "platform/qt/qt_process_setup.h"
+#include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_web_context.h"
 #include "client/client.h"
 
 #include <QApplication>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,9 +37,29 @@ std::string setting(const char* name, const char* built) {
     return value && *value ? value : built;
 }
 
+// With FLUVANE_TRACE=1, each window's first paint and each page load go to
+// stderr with the milliseconds since the process started, for scripts/run and
+// the benchmarks: "first paint: <caption> <ms> ms", "page loaded: <url> <ms> ms".
+void traceToStderr() {
+    const char* value = std::getenv("FLUVANE_TRACE");
+    if (!value || std::string_view(value) != "1") return;
+    static const auto mainStarted = std::chrono::steady_clock::now();
+    const auto age = [] {
+        return platform::posix::processAgeMilliseconds().value_or(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mainStarted).count());
+    };
+    platform::qt::traceHooks().firstPaint = [age](const std::string& caption) {
+        std::fprintf(stderr, "first paint: %s %.0f ms\n", caption.c_str(), age());
+    };
+    platform::qt::traceHooks().pageLoaded = [age](const std::string& url) {
+        std::fprintf(stderr, "page loaded: %s %.0f ms\n", url.c_str(), age());
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    traceToStderr();
     platform::qt::prepareBrowserEngine();
     platform::qt::preferX11OnWayland();
     const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),

@@ -90,6 +90,9 @@ Form1Design::Form1Design(platform::Ui& ui, const std::string& portalUrl) : form_
     vip = &Picture2->addSurface();
     vip->setVisible(false);
     qvod = &vip->addBrowser();
+    // A video in any pane of the main window may take the whole screen; the
+    // advertisement windows' panes may not.
+    for (platform::BrowserPane* pane : {ListWeb, W2, W3, qvod}) pane->setFullScreenAllowed(true);
     vip3 = &vip->addSurface();  // the countdown shows over the page
     vip3->setGeometry(Rect::fromSize(0, 0, 0, 20));
     vip3->setBackColor(kCountdownStrip);

@@ -68,6 +68,9 @@ public:
     virtual void goBack() = 0;
     virtual void goForward() = 0;
     virtual std::string locationUrl() const = 0;
+    // Whether the page may show itself on the whole screen (a video's own
+    // full-screen button); off until the logic allows it.
+    virtual void setFullScreenAllowed(bool allowed) = 0;
     // Nothing while no document has loaded.
     virtual std::optional<Document> document() const = 0;
 

@@ -176,9 +176,11 @@ TEST_F(Form1CommandsTest, NewWindowsOfTheApplicationPaneStartOrEndThePlayerProgr
     EXPECT_EQ(windows.calls, Calls{"tip 播放程序无法启动，请重新安装本软件"});
 }
 
-TEST_F(Form1CommandsTest, EveryPaneTurnsScriptErrorDialogsOffOnEveryDownload) {
+// A video in a pane of the main window may take the whole screen.
+TEST_F(Form1CommandsTest, ThePanesShowNoScriptErrorDialogsAndTheirVideosMayTakeTheScreen) {
     Form1& f = load();
     for (platform::BrowserPane* pane : {f.ListWeb, f.W2, f.W3, f.qvod, f.tj}) {
+        EXPECT_EQ(browser(pane).fullScreenAllowed(), pane != f.tj);
         pane->setSilent(false);
         browser(pane).raiseDownloadBegin();
         EXPECT_TRUE(pane->silent());

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -19,6 +20,8 @@
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 #include <map>
 #include <memory>
@@ -65,7 +68,8 @@ public:
     // The same server under another name: another origin.
     std::string otherOrigin() const { return "http://localhost:" + port_; }
     // Whether a request whose target contains `text` has been answered.
-    bool answered(const QString& text) const { return QString::fromUtf8(log_).contains(text); }
+    bool answered(const QString& text) const { return answers(text) > 0; }
+    int answers(const QString& text) const { return static_cast<int>(QString::fromUtf8(log_).count(text)); }
 
 private:
     QProcess process_;
@@ -84,6 +88,9 @@ void writeFile(const QString& file, const QByteArray& content) {
 // windows and bytes the demo portal does not have.
 void writeSite(const QString& root) {
     writeFile(root + "/landing.html", "<title>landing</title>");
+    writeFile(root + "/screen.html", R"html(<!DOCTYPE html><title>screen</title><body style="margin:0">
+<button id="whole" style="width:300px;height:200px" onclick="document.body.requestFullscreen()">whole</button>
+</body>)html");
     writeFile(root + "/frames.html", R"html(<!DOCTYPE html><title>frames</title><body><script>
 for (const host of ['127.0.0.1', 'localhost']) {
   const frame = document.createElement('iframe');
@@ -122,6 +129,9 @@ document.body.appendChild(frame);</script>
 // files no pane may show or read.
 void writeApplicationDirectory(const QString& app, const QString& outside, const std::string& marker) {
     writeFile(app + "/zelskin/Config.ini", "[form]\r\nform=True\r\n");
+    QFile stopped(QStringLiteral(FLUVANE_SKIN_DIR "/zelskin/html/stopped.html"));
+    ASSERT_TRUE(stopped.open(QIODevice::ReadOnly));
+    writeFile(app + "/zelskin/html/stopped.html", stopped.readAll());
     writeFile(outside + "/secret.txt", "secret");
     writeFile(outside + "/outside.html",
               QByteArray::fromStdString("<title>outside</title><img src='" + marker + "outside'>"));
@@ -530,6 +540,70 @@ TEST_F(BrowserPaneTest, FaultyPortalAnswersLeaveThePaneSilent) {
     load(portal->base() + "/tcab/");
     EXPECT_EQ(pane->locationUrl(), portal->base() + "/tcab/");
     EXPECT_EQ(watch.seen, 0);
+}
+
+// The renderer ends as the out-of-memory killer would end it.
+void killRenderer(QWebEnginePage& page) {
+    const qint64 pid = page.renderProcessPid();
+    ASSERT_GT(pid, 0);
+    ASSERT_EQ(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+}
+
+TEST_F(BrowserPaneTest, AKilledRendererBringsTheClientsPageBackThreeTimesAMinuteThenTheStoppedPage) {
+    const std::string clientPage = fixture->base() + "/landing.html?recovered";
+    load(clientPage);
+    run(QStringLiteral("location.href = '/landing.html?elsewhere'"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fixture->answered("/landing.html?elsewhere"); }, kPatience));
+    for (int crash = 1; crash <= 3; ++crash) {
+        const int before = completed;
+        killRenderer(page());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return completed > before; }, kPatience)) << crash;
+        EXPECT_EQ(pane->locationUrl(), clientPage) << "the client's page, not the page's own: " << crash;
+        EXPECT_EQ(fixture->answers("/landing.html?recovered"), crash + 1);
+    }
+    const int before = completed;
+    killRenderer(page());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return completed > before; }, kPatience));
+    ASSERT_EQ(pane->document()->title, "页面已停止响应");
+    EXPECT_EQ(fixture->answers("/landing.html?recovered"), 4);
+
+    click(QStringLiteral("#reload"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane->locationUrl() == clientPage; }, kPatience));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fixture->answers("/landing.html?recovered") == 5; }, kPatience));
+}
+
+// The page shows alone on the whole screen and comes back to its pane as it
+// was; a pane that may not, stays. (A pane's permission is the logic's once
+// for all: the engine refuses a page's later requests after one refusal.)
+TEST_F(BrowserPaneTest, AFullScreenRequestTakesTheScreenWhereThePaneAllowsItAndEscEndsIt) {
+    const QWidget* window = static_cast<QtForm*>(form)->widget();
+    const QRect placed = window->geometry();
+    const auto fullScreenWindow = [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->findChild<QWebEngineView*>() &&
+                widget->geometry() == widget->screen()->geometry())
+                return widget;
+        return static_cast<QWidget*>(nullptr);
+    };
+    for (const bool allowed : {true, false}) {
+        pane->setFullScreenAllowed(allowed);
+        load(fixture->base() + "/screen.html");
+        click(QStringLiteral("#whole"));
+        if (!allowed) {
+            QTest::qWait(1000);
+            EXPECT_FALSE(fullScreenWindow());
+            EXPECT_FALSE(run(QStringLiteral("document.fullscreenElement !== null")).toBool());
+            continue;
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fullScreenWindow() != nullptr; }, kPatience));
+        QTest::keyClick(fullScreenWindow()->findChild<QWebEngineView*>()->focusProxy(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fullScreenWindow() == nullptr; }, kPatience));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !run(QStringLiteral("document.fullscreenElement !== null")).toBool(); }, kPatience));
+        EXPECT_EQ(view().window(), window);
+        EXPECT_EQ(window->geometry(), placed);
+    }
+    pane->setFullScreenAllowed(false);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "qt_test_application.h"
 
 #include "mainwindow/command_url.h"
+#include "platform/qt/qt_process_setup.h"
 #include "platform/qt/qt_web_context.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fluvane::platform::qt::testing {
@@ -38,9 +38,8 @@ QApplication& testApplication(const char* platformPlugin) {
     static QTemporaryDir home;
     useHome(home.path());
     qputenv("QT_QPA_PLATFORM", platformPlugin);
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            "--disable-gpu --disable-background-networking --disable-component-update");
+    // The engine as the client runs it: its switches, and frames drawn in memory.
+    prepareBrowserEngine();
 
     const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
                                            mainwindow::kCommandSchemes.end());

@@ -126,6 +126,7 @@ TEST_F(AdWindowsTest, ALinkOpeningANewWindowIsLeftToTheBrowserAndClosesTheWindow
     exit.show();
     for (AdWindowDesign* window :
          {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
+        EXPECT_FALSE(pane(*window).fullScreenAllowed()) << "an advertisement never takes the screen";
         EXPECT_FALSE(pane(*window).raiseNewWindow("http://shop.test/"));
         EXPECT_FALSE(pane(*window).raiseNewWindow2());
         EXPECT_FALSE(simForm(*window).visible());

@@ -2,6 +2,8 @@
 
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_document_script.h"
+#include "platform/qt/qt_full_screen.h"
+#include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_request_interceptor.h"
 #include "platform/qt/qt_web_context.h"
 
@@ -12,6 +14,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <QTimer>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
@@ -22,6 +25,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <iostream>
 #include <memory>
 
 namespace fluvane::platform::qt {
@@ -298,6 +302,7 @@ QtBrowserPane::QtBrowserPane(QWidget& parent, QtWebContext& context)
 }
 
 QtBrowserPane::~QtBrowserPane() {
+    fullScreen_.reset();
     if (widget()) holder().windowClosed = nullptr;
     detachPage();
 }
@@ -319,6 +324,12 @@ QtWebPage& QtBrowserPane::page() {
     };
     QObject::connect(page_, &QWebEnginePage::newWindowRequested, connections_.get(),
                      [this](QWebEngineNewWindowRequest& request) { openNewWindow(request); });
+    QObject::connect(page_, &QWebEnginePage::renderProcessTerminated, connections_.get(),
+                     [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+                         rendererEnded(status, exitCode);
+                     });
+    QObject::connect(page_, &QWebEnginePage::fullScreenRequested, connections_.get(),
+                     [this](QWebEngineFullScreenRequest request) { toggleFullScreen(request); });
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view_, &QWidget::customContextMenuRequested, connections_.get(),
                      [this](const QPoint& at) { showContextMenu(at); });
@@ -337,6 +348,7 @@ void QtBrowserPane::detachPage() {
 // Later, not at once: the window may close from inside the page's own event.
 void QtBrowserPane::release() {
     released_ = true;
+    fullScreen_.reset();
     if (!page_) return;
     detachPage();
     view_->hide();
@@ -349,11 +361,12 @@ void QtBrowserPane::navigate(const std::string& url) {
     const NavigationVerdict verdict = context_.judge(url);
     if (released_ || verdict == NavigationVerdict::Refused) return;
     const QString text = toQString(url).trimmed();
-    if (verdict == NavigationVerdict::LocalPage && text.startsWith(u'/')) {
-        page().load(QUrl::fromLocalFile(text));
-    } else {
-        page().load(QUrl(text, QUrl::TolerantMode));
-    }
+    const QUrl target = verdict == NavigationVerdict::LocalPage && text.startsWith(u'/')
+                            ? QUrl::fromLocalFile(text)
+                            : QUrl(text, QUrl::TolerantMode);
+    // A command never loads: it is no page to come back to.
+    if (verdict != NavigationVerdict::Command) clientPage_ = target;
+    page().load(target);
 }
 
 void QtBrowserPane::setSilent(bool silent) {
@@ -440,11 +453,59 @@ void QtBrowserPane::loadEnded() {
         documentSnapshotScript(), QWebEngineScript::ApplicationWorld,
         [this, alive](const QVariant& result) {
             if (alive.expired() || !page_) return;
+            if (const auto& hook = traceHooks().pageLoaded) hook(toStdString(urlText(page_->url())));
             auto parsed = parseDocument(result.toString());
             document_ = parsed ? std::move(parsed)
                                : platform::Document{toStdString(page_->title()), {}};
             raiseEvent(browserEvents.downloadComplete);
         });
+}
+
+namespace {
+
+const char* terminationName(int status) {
+    switch (status) {
+        case QWebEnginePage::AbnormalTerminationStatus: return "abnormal end";
+        case QWebEnginePage::CrashedTerminationStatus: return "crash";
+        case QWebEnginePage::KilledTerminationStatus: return "killed";
+        default: return "normal end";
+    }
+}
+
+}  // namespace
+
+// Later, not inside the engine's signal. The user, not the engine, decides
+// what comes after the third crash of a minute.
+void QtBrowserPane::rendererEnded(int status, int exitCode) {
+    if (status == QWebEnginePage::NormalTerminationStatus || released_ || !page_) return;
+    constexpr std::size_t kMostReloads = 3;
+    constexpr auto kReloadWindow = std::chrono::minutes(1);
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(recoveries_, [&](auto at) { return now - at >= kReloadWindow; });
+    const bool reload = recoveries_.size() < kMostReloads;
+    if (reload) recoveries_.push_back(now);
+    std::clog << "fluvane: a page's renderer ended (" << terminationName(status) << ", exit code " << exitCode
+              << "); " << (reload ? "loading the page again" : "it stopped too often: showing the stopped page")
+              << std::endl;
+    fullScreen_.reset();
+    const QUrl next = reload ? clientPage_ : context_.stoppedPage(clientPage_);
+    QTimer::singleShot(0, connections_.get(), [this, next] {
+        if (page_ && !released_) page_->load(next);
+    });
+}
+
+// Only where the logic allows it; the window the pane is in stays as it is.
+void QtBrowserPane::toggleFullScreen(QWebEngineFullScreenRequest& request) {
+    if (!fullScreenAllowed_ || !view_) {
+        request.reject();
+        return;
+    }
+    if (request.toggleOn()) {
+        if (!fullScreen_) fullScreen_ = std::make_unique<FullScreenWindow>(*view_, holder());
+    } else {
+        fullScreen_.reset();
+    }
+    request.accept();
 }
 
 }  // namespace fluvane::platform::qt

@@ -69,6 +69,10 @@ QWebEngineProfile& QtWebContext::profile() {
     settings.setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     // A page opens windows only on a user's gesture, one per gesture.
     settings.setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    // A title clicked on a library page plays without a second click, and a
+    // video's own button may show it on the whole screen (where the pane allows).
+    settings.setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    settings.setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     // Something dropped on a pane does not navigate it.
     settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     auto* handler = new AbortingSchemeHandler(this);
@@ -106,6 +110,12 @@ QtWebContext::~QtWebContext() {
 
 shared::NavigationVerdict QtWebContext::judge(std::string_view url) const {
     return shared::judgeNavigation(url, applicationDirectory_, schemes_);
+}
+
+QUrl QtWebContext::stoppedPage(const QUrl& page) const {
+    QUrl stopped = QUrl::fromLocalFile(QString::fromStdString((applicationDirectory_ / "zelskin" / "html" / "stopped.html").string()));
+    stopped.setFragment(QString::fromLatin1(QUrl::toPercentEncoding(page.toString(QUrl::FullyEncoded))));
+    return stopped;
 }
 
 QUrl QtWebContext::cancelMark() { return QUrl(QString::fromLatin1(kCancelScheme) + QLatin1Char(':')); }

@@ -41,6 +41,8 @@ public:
     // Console messages that start with it carry a document snapshot.
     const QString& reportPrefix() const { return reportPrefix_; }
     shared::NavigationVerdict judge(std::string_view url) const;
+    // The client's page "页面已停止响应", whose button loads `page` again.
+    QUrl stoppedPage(const QUrl& page) const;
     platform::Shell& shell() const { return shell_; }
 
     // The engine tells who asked for a new window only in the request of its

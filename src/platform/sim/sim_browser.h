@@ -42,6 +42,8 @@ public:
     void goBack() override { calls_.push_back(BrowserCall::GoBack); }
     void goForward() override { calls_.push_back(BrowserCall::GoForward); }
     std::string locationUrl() const override { return location_; }
+    void setFullScreenAllowed(bool allowed) override { fullScreenAllowed_ = allowed; }
+    bool fullScreenAllowed() const { return fullScreenAllowed_; }
     std::optional<platform::Document> document() const override { return document_; }
 
     // Every URL passed to navigate, in order, cancelled and refused ones included.
@@ -77,6 +79,7 @@ private:
     std::string location_;
     std::optional<platform::Document> document_;
     bool silent_ = false;
+    bool fullScreenAllowed_ = false;
     // Handlers may destroy the pane (a window closing itself).
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };

@@ -1,0 +1,10 @@
+#include "platform/qt/qt_trace.h"
+
+namespace fluvane::platform::qt {
+
+TraceHooks& traceHooks() {
+    static TraceHooks hooks;
+    return hooks;
+}
+
+}  // namespace fluvane::platform::qt
