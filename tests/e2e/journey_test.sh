@@ -67,6 +67,30 @@ echo "5. the countdown runs out"
 sleep 2; e2e_shot 04-countdown
 e2e_wait_for 15 eval '! overlay_shown' || e2e_fail "the buffering overlay stayed after its countdown"
 sleep 1; e2e_shot 05-playing
+
+echo "5b. the title really plays: its time runs, and its picture moves"
+# The player page reports the video's time to the portal about once a second.
+played() {
+  sed -n 's#.*GET /tcab/play/progress?t=\([0-9.]*\)&s=xinghe&ep=1 .*#\1#p' "$PORTAL_LOG" |
+    awk 'NR == 1 {first = $1} {last = $1} END {exit !(NR > 1 && last - first >= 1)}'
+}
+e2e_wait_for 10 played || e2e_fail "the video's time did not run; see $PORTAL_LOG"
+player_area() { import -window root -crop 600x400+250+150 "$e2e_tmp/$1.png"; }
+player_area frame-1; sleep 1; player_area frame-2
+differing=$(compare -metric AE "$e2e_tmp/frame-1.png" "$e2e_tmp/frame-2.png" null: 2>&1 | cut -d' ' -f1) || true
+[ "$differing" != 0 ] || e2e_fail "the player's picture stood still for a second; see 05-playing.png"
+
+echo "5c. full screen by the video's own double click, Esc back"
+before=$(e2e_geometry "$(main_window)")
+xdotool mousemove --sync 550 370 click --repeat 2 --delay 80 1
+whole_screen() { for w in $(e2e_windows_of "$CLIENT_PID"); do [ "$(e2e_geometry "$w")" = "0 0 1366 768" ] && return 0; done; return 1; }
+e2e_wait_for 10 whole_screen || { e2e_shot 05-no-full-screen; e2e_fail "the video did not take the whole screen"; }
+sleep 1; e2e_shot 05-full-screen
+xdotool key Escape
+e2e_wait_for 10 eval '! whole_screen' || e2e_fail "Esc did not end the full screen"
+sleep 0.5
+[ "$(e2e_geometry "$(main_window)")" = "$before" ] || e2e_fail "the window did not come back as it was"
+e2e_wait_for 5 player_view || e2e_fail "the window came back without its player view"
 e2e_wait_for 10 test -s "$playlist" || e2e_fail "the playlist was not saved"
 xmllint --noout "$playlist" || e2e_fail "the playlist file is not well-formed"
 expected=$(grep -o 'flvplay:///tcab/play/?s=xinghe&amp;ep=[0-9]*' "$e2e_source/portal/site/tcab/index.html" |
