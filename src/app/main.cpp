@@ -1,6 +1,6 @@
 // The composition root of the desktop client: the Qt window system, the POSIX
 // services and the portable logic, joined here and nowhere else.
-#include "mainwindow/command_url.h"
+#include "mainwindow/command_schemes.h"
 #include "platform/platform.h"
 #include "platform/posix/curl_network.h"
 #include "platform/posix/posix_application.h"
@@ -62,8 +62,7 @@ int main(int argc, char** argv) {
     traceToStderr();
     platform::qt::prepareBrowserEngine();
     platform::qt::preferX11OnWayland();
-    const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
-                                           mainwindow::kCommandSchemes.end());
+    const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
     platform::qt::QtWebContext::registerSchemes(schemes);
 
     // The only argument is a shortcut's page title, which the page chose:

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "mainwindow/command_schemes.h"
 #include "platform/browser.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace fluvane::mainwindow {
-
-// The client's own URL schemes; pages command the client by navigating to them.
-inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
-    "flvplay",  "tudouplay", "qiyiplay", "youkuplay", "dddisk",  "gbook",
-    "colse",    "close",     "appplay",  "appopen",   "appclose"};
 
 // ASCII letters lowered, every other byte kept: UTF-8 text stays intact.
 std::string LowerAscii(std::string_view text);

@@ -39,11 +39,11 @@ void Form1::connectCommands() {
 void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source,
                                     bool& cancel) {
     if (!IsTrustedCommandSource(source, dizhi)) return;
-    if (IsCommandUrl(url, "dddisk://")) {
+    if (IsCommandUrl(url, scheme::dddisk)) {
         cancel = true;
         MakeDesktopShortcut(url);
     }
-    if (IsCommandUrl(url, "gbook://")) {
+    if (IsCommandUrl(url, scheme::gbook)) {
         cancel = true;
         windows_.ShowFeedback();
     }
@@ -56,7 +56,7 @@ void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::Navi
 
 // The player page closes itself.
 void Form1::W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!IsTrustedCommandSource(source, dizhi) || !IsCommandUrl(url, "colse://")) return;
+    if (!IsTrustedCommandSource(source, dizhi) || !IsCommandUrl(url, scheme::colse)) return;
     cancel = true;
     startup::KillExternalPlayers(platform_.processes);
     W3->setVisible(false);

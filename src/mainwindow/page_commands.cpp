@@ -8,7 +8,6 @@ namespace fluvane::mainwindow {
 
 namespace {
 
-constexpr std::string_view kShortcutScheme = "dddisk://";
 constexpr std::string_view kShortcutSeparator = "@@@";
 constexpr std::string_view kFieldSeparator = "###";
 
@@ -69,7 +68,7 @@ std::string MapPlayUrl(std::string_view url, std::string_view dizhi) {
 }
 
 std::optional<startup::ShortcutArgument> ParseShortcutUrl(std::string_view url, std::string_view dizhi) {
-    const std::string rest = withoutWord(url, kShortcutScheme);
+    const std::string rest = withoutWord(url, scheme::dddisk);
     const std::size_t separator = rest.find(kShortcutSeparator);
     if (separator == std::string::npos) return std::nullopt;
     const std::string_view afterTitle = std::string_view(rest).substr(separator + kShortcutSeparator.size());

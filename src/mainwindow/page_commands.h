@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/command_schemes.h"
 #include "platform/browser.h"
 #include "startup/arguments.h"
 
@@ -10,11 +11,6 @@
 #include <vector>
 
 namespace fluvane::mainwindow {
-
-// The play schemes by table index; where a URL holds several, the highest index
-// names the episodes to collect.
-inline constexpr std::array<std::string_view, 4> kPlaySchemes = {"flvplay://", "tudouplay://", "qiyiplay://",
-                                                                 "youkuplay://"};
 
 // True when the lower-cased URL holds any play scheme, anywhere in it.
 bool IsPlayUrl(std::string_view url);

@@ -47,6 +47,6 @@ void LayOutFrameStrips(AdWindowDesign& window) {
     window.P4->setGeometry(platform::Rect::fromSize(0, height - kStripPixels, width, kStripPixels));
 }
 
-bool IsCloseCommand(std::string_view url) { return mainwindow::IsCommandUrl(url, "close://"); }
+bool IsCloseCommand(std::string_view url) { return mainwindow::IsCommandUrl(url, mainwindow::scheme::close); }
 
 }  // namespace fluvane::windows

@@ -139,25 +139,25 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
     if (!mainwindow::IsTrustedCommandSource(source, portal())) return;
 
     std::string target = url;
-    if (IsCommandUrl(target, "appclose://")) {
+    if (IsCommandUrl(target, mainwindow::scheme::appclose)) {
         cancel = true;
         const std::weak_ptr<int> alive = lifetime_;
         const bool faded = FadeOutWindow();
         if (alive.expired()) return;
         if (faded) Unload();
     }
-    if (IsCommandUrl(target, "appopen://")) {
+    if (IsCommandUrl(target, mainwindow::scheme::appopen)) {
         cancel = true;
-        target = ReplaceAll(target, "appopen://", portal());
+        target = ReplaceAll(target, mainwindow::scheme::appopen, portal());
         if (mainwindow::Form1* main = mainWindow_()) {
             if (startup::IsWebUrl(target)) main->ListWeb->navigate(target);
             main->appopen();
         }
         Unload();
     }
-    if (IsCommandUrl(target, "appplay://")) {
+    if (IsCommandUrl(target, mainwindow::scheme::appplay)) {
         cancel = true;
-        target = ReplaceAll(target, "appplay://", portal());
+        target = ReplaceAll(target, mainwindow::scheme::appplay, portal());
         if (mainwindow::Form1* main = mainWindow_()) {
             main->bj->setVisible(false);
             startup::KillExternalPlayers(platform_.processes);

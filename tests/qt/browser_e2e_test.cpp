@@ -168,7 +168,7 @@ protected:
         writeApplicationDirectory(folders->filePath("app"), folders->filePath("outside"),
                                   fixture->base() + "/marker/");
         shell = new testing::RecordingShell;
-        ui = new QtUi({mainwindow::kCommandSchemes.begin(), mainwindow::kCommandSchemes.end()},
+        ui = new QtUi(mainwindow::CommandSchemeNames(),
                       folders->filePath("app").toStdString(), *shell);
         form = ui->createForm().release();
         form->setGeometry(Rect::fromSize(0, 0, 900, 700));

@@ -41,8 +41,7 @@ QApplication& testApplication(const char* platformPlugin) {
     // The engine as the client runs it: its switches, and frames drawn in memory.
     prepareBrowserEngine();
 
-    const std::vector<std::string> schemes(mainwindow::kCommandSchemes.begin(),
-                                           mainwindow::kCommandSchemes.end());
+    const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
     QtWebContext::registerSchemes(schemes);
     static int argc = 1;
     static char name[] = "fluvane-qt-test";
