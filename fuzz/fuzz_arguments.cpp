@@ -2,6 +2,7 @@
 // decode to valid UTF-8, text GBK holds survives the scrambling, only a web
 // address is ever taken as the page, and no title ends the title early.
 #include "fuzz_check.h"
+#include "platform/shared/url.h"
 #include "platform/posix/posix_code_page.h"
 #include "startup/arguments.h"
 #include "startup/web_url.h"
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(decoded == text, "text GBK holds survives the round trip");
 
     if (const auto parsed = startup::ParseShortcutArgument(fromCommandLine)) {
-        check(startup::IsWebUrl(parsed->pageUrl), "a parsed page is a web address");
+        check(platform::shared::isWebUrl(parsed->pageUrl), "a parsed page is a web address");
         check(parsed->title.find("#@@") == std::string::npos, "a parsed title holds no separator");
     }
     const std::string page = "http://portal.test/tcab/";

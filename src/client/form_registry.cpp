@@ -1,4 +1,5 @@
 #include "client/form_registry.h"
+#include "platform/shared/url.h"
 
 #include "startup/web_url.h"
 
@@ -13,7 +14,7 @@ namespace {
 // query or a fragment, so that "http://portal.test.example" or
 // "http://portal.test@example" is not a page of "http://portal.test".
 bool IsPortalPage(std::string_view url, std::string_view portal) {
-    if (portal.empty() || !startup::IsWebUrl(url) || !url.starts_with(portal)) return false;
+    if (portal.empty() || !platform::shared::isWebUrl(url) || !url.starts_with(portal)) return false;
     const std::string_view rest = url.substr(portal.size());
     return portal.ends_with('/') || rest.empty() || rest.front() == '/' || rest.front() == '?' ||
            rest.front() == '#';

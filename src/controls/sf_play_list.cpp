@@ -1,6 +1,6 @@
 #include "controls/sf_play_list.h"
 
-#include "controls/rounding.h"
+#include "platform/shared/numbers.h"
 
 #include <algorithm>
 
@@ -251,7 +251,7 @@ void SFPlayList::ApplyFont() {
     // Fonts are made in whole points.
     if (backBuffer_) {
         platform::Font drawing = font_;
-        drawing.size = nearest(font_.size);
+        drawing.size = platform::shared::nearestInteger(font_.size);
         backBuffer_->canvas().setFont(drawing);
     }
 }
@@ -269,7 +269,7 @@ void SFPlayList::fontAttributeChanged(const std::string& name) {
     markChanged(name);
 }
 
-int SFPlayList::FontSize() const { return nearest(font_.size); }
+int SFPlayList::FontSize() const { return platform::shared::nearestInteger(font_.size); }
 
 void SFPlayList::setFontName(const std::string& value) {
     font_.name = value;

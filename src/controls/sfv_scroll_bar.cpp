@@ -1,6 +1,6 @@
 #include "controls/sfv_scroll_bar.h"
 
-#include "controls/rounding.h"
+#include "platform/shared/numbers.h"
 
 #include <algorithm>
 
@@ -164,14 +164,14 @@ void SFVScrollBar::RecalcThumb(bool size, bool position) {
         else if (largeChange_ <= 0)  // only a stored instance can hold one
             thumbHeight_ = kMinThumb;
         else
-            thumbHeight_ = nearest(track / (range / largeChange_ + 1));
+            thumbHeight_ = platform::shared::nearestInteger(track / (range / largeChange_ + 1));
         thumbHeight_ = std::max(thumbHeight_, kMinThumb);
     }
     if (position) {
         if (max_ == min_)
             thumbTop_ = kArrow;
         else
-            thumbTop_ = nearest((track - thumbHeight_) / (max_ - min_) * (value_ - min_)) + kArrow;
+            thumbTop_ = platform::shared::nearestInteger((track - thumbHeight_) / (max_ - min_) * (value_ - min_)) + kArrow;
     }
     parts_[kThumb].rect = {0, thumbTop_, kSkinWidth, thumbTop_ + thumbHeight_};
     parts_[kTrackAbove].rect = {0, kArrow, kSkinWidth, thumbTop_};
@@ -389,7 +389,7 @@ void SFVScrollBar::dragThumb(Point p) {
     const int freeTrack = h - thumbHeight_ - 2 * kArrow;
     if (freeTrack <= 0 || max_ == min_) return;
     const int before = value_;
-    value_ = min_ + nearest(static_cast<double>(max_ - min_) / freeTrack * (thumbTop_ - kArrow));
+    value_ = min_ + platform::shared::nearestInteger(static_cast<double>(max_ - min_) / freeTrack * (thumbTop_ - kArrow));
     if (value_ == before) return;
     if (dragTolerance_.contains(p)) parts_[kThumb].look = look::ThumbPressed;
     repaint();

@@ -8,9 +8,6 @@
 
 namespace fluvane::mainwindow {
 
-// ASCII letters lowered, every other byte kept: UTF-8 text stays intact.
-std::string LowerAscii(std::string_view text);
-
 // True when the lower-cased URL contains the lower-cased scheme text anywhere:
 // pages put commands after a prefix of their own, so a prefix test would miss them.
 bool IsCommandUrl(std::string_view url, std::string_view schemeText);

@@ -1,6 +1,6 @@
 #include "mainwindow/edge_resize.h"
 
-#include "mainwindow/twips.h"
+#include "platform/shared/twips.h"
 
 namespace fluvane::mainwindow {
 
@@ -17,11 +17,11 @@ struct TwipsPlace {
 
 TwipsPlace placeOf(const platform::Form& window) {
     const platform::Rect r = window.geometry();
-    return {toTwips(r.left), toTwips(r.top), toTwips(r.width()), toTwips(r.height())};
+    return {platform::shared::pixelsToTwips(r.left), platform::shared::pixelsToTwips(r.top), platform::shared::pixelsToTwips(r.width()), platform::shared::pixelsToTwips(r.height())};
 }
 
 void moveTo(platform::Form& window, TwipsPlace place) {
-    window.setGeometry(twipsRect(place.left, place.top, place.width, place.height));
+    window.setGeometry(platform::shared::twipsRect(place.left, place.top, place.width, place.height));
 }
 
 // Later rules win: a corner shows the diagonal pointer.
@@ -87,9 +87,9 @@ void dragEdges(platform::Form& window, EdgeDragState& s, float x, float y) {
 
 void EdgeResize(platform::Form& window, EdgeDragState& state, int button, int x, int y) {
     if (button == platform::button::None)
-        pickEdges(window, state, toTwips(x), toTwips(y));
+        pickEdges(window, state, platform::shared::pixelsToTwips(x), platform::shared::pixelsToTwips(y));
     else
-        dragEdges(window, state, toTwips(x), toTwips(y));
+        dragEdges(window, state, platform::shared::pixelsToTwips(x), platform::shared::pixelsToTwips(y));
 }
 
 }  // namespace fluvane::mainwindow

@@ -1,7 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/playlist_file.h"
-#include "mainwindow/twips.h"
+#include "platform/shared/twips.h"
 #include "startup/config_files.h"
 #include "startup/web_url.h"
 
@@ -81,7 +81,7 @@ void Form1::Form_Load() {
     const platform::Size screen = platform_.ui.screenSize();
     maximiseHook.MaximiseBounds(
         *form_, {0, 0},
-        {toPixels(toTwips(screen.width)), toPixels(toTwips(screen.height) - maximiseHook.TaskbarHeight())});
+        {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)), platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
     using startup::ReadServerConfig;
     dizhi = startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Log);

@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
 #include "mainwindow/page_commands.h"
@@ -83,7 +84,7 @@ void Form1::W2_NewWindow(const std::string& url, const platform::NavigationSourc
 // Stops the external players, then plays `url` in the player pane, after the
 // buffering countdown when it is on. Only web pages play: false for others.
 bool Form1::play(const std::string& url, bool withListAd) {
-    if (!startup::IsWebUrl(url)) return false;
+    if (!platform::shared::isWebUrl(url)) return false;
     startup::KillExternalPlayers(platform_.processes);
     bj->setVisible(false);
     if (withListAd)
@@ -122,7 +123,7 @@ void Form1::AddEpisodeGroup(const std::string& url) {
     if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(KeptName(page->title))) return;
     auto group = CollectEpisodes(*page, url, dizhi);
     if (!group) return;
-    std::erase_if(group->episodes, [](const Episode& episode) { return !startup::IsWebUrl(episode.url); });
+    std::erase_if(group->episodes, [](const Episode& episode) { return !platform::shared::isWebUrl(episode.url); });
     AddCappedGroup(*SFPlayList1, group->name, group->episodes);
     playlistChanged();
 }

@@ -1,10 +1,15 @@
 #include "mainwindow/form1.h"
 
-#include "controls/rounding.h"
+#include "platform/shared/numbers.h"
 #include "mainwindow/title_bar.h"
-#include "mainwindow/twips.h"
+#include "platform/shared/twips.h"
 
 namespace fluvane::mainwindow {
+
+using platform::shared::nearestInteger;
+using platform::shared::pixelsToTwips;
+using platform::shared::twipsRect;
+using platform::shared::twipsToPixels;
 
 namespace {
 
@@ -90,9 +95,9 @@ void Form1::Picture2_Resize() {
     W3->setGeometry(playerArea);
     vip->setGeometry(Rect::fromSize(-40, -40, splitter + 80, SH2 - 1));
 
-    const float vipWidth = toTwips(vip->geometry().width());
-    const float vipHeight = toTwips(vip->geometry().height());
-    vip3->setGeometry(twipsRect(0, vipHeight - 300, vipWidth, toTwips(vip3->geometry().height())));
+    const float vipWidth = pixelsToTwips(vip->geometry().width());
+    const float vipHeight = pixelsToTwips(vip->geometry().height());
+    vip3->setGeometry(twipsRect(0, vipHeight - 300, vipWidth, pixelsToTwips(vip3->geometry().height())));
     qvod->setGeometry(twipsRect(-40, -40, vipWidth + 40, vipHeight + 80));
 }
 
@@ -102,14 +107,14 @@ void Form1::Picture3_Resize() {
     const auto [width, height] = sizeOf(*Picture3);
     Image11->setGeometry(Rect::fromSize(0, 0, width, height));
     Picture4->setGeometry(
-        Rect::fromSize(0, controls::nearest(height / 2.0 - width - 40), width, kHandleHeight));
+        Rect::fromSize(0, nearestInteger(height / 2.0 - width - 40), width, kHandleHeight));
 }
 
 void Form1::Picture5_Resize() {
     if (minimised()) return;
     const int width = Picture5->geometry().width();
     Picture8->setGeometry(Rect::fromSize(width - 19 - 5, 0, 19, kBottomBarHeight));
-    Picture9->setGeometry(Rect::fromSize(controls::nearest((width - kDragStripWidth) / 2.0), 0,
+    Picture9->setGeometry(Rect::fromSize(nearestInteger((width - kDragStripWidth) / 2.0), 0,
                                          kDragStripWidth, kBottomBarHeight));
     place(*Image14, 0, 0);
     place(*Image2, 4, 16);
@@ -127,18 +132,18 @@ void Form1::Picture6_Resize() {
     listad1->UserControl.setGeometry(Rect::fromSize(30, list.bottom + 8, 185, 177));
 }
 
-void Form1::Picture9_Resize() { place(*Label2, toPixels(2600), toPixels(200)); }
+void Form1::Picture9_Resize() { place(*Label2, twipsToPixels(2600), twipsToPixels(200)); }
 
 void Form1::vip3_Resize() {
-    const double label = (toTwips(vip3->geometry().width()) - toTwips(Label5->geometry().width())) / 2;
-    place(*Label5, toPixels(label), Label5->geometry().top);
-    place(*tip, toPixels(label + 900), tip->geometry().top);
+    const double label = (pixelsToTwips(vip3->geometry().width()) - pixelsToTwips(Label5->geometry().width())) / 2;
+    place(*Label5, twipsToPixels(label), Label5->geometry().top);
+    place(*tip, twipsToPixels(label + 900), tip->geometry().top);
 }
 
 void Form1::bj_Resize() {
     const auto [width, height] = sizeOf(*bj);
     const auto [pictureWidth, pictureHeight] = sizeOf(*bjimg);
-    place(*bjimg, controls::nearest((width - pictureWidth) / 2.0), controls::nearest((height - pictureHeight) / 2.0));
+    place(*bjimg, nearestInteger((width - pictureWidth) / 2.0), nearestInteger((height - pictureHeight) / 2.0));
 }
 
 void Form1::Picture4_Resize() { Picture4_Paint(); }

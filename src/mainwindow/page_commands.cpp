@@ -1,4 +1,5 @@
 #include "mainwindow/page_commands.h"
+#include "platform/shared/text.h"
 
 #include "mainwindow/command_url.h"
 
@@ -25,7 +26,7 @@ std::vector<std::string_view> splitAt(std::string_view text, std::string_view se
 
 // `text` without any occurrence of the lower-case `word`, whatever its case there.
 std::string withoutWord(std::string_view text, std::string_view word) {
-    const std::string lowered = LowerAscii(text);
+    const std::string lowered = platform::shared::lowerAscii(text);
     std::string kept;
     kept.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -43,7 +44,7 @@ std::string withoutWord(std::string_view text, std::string_view word) {
 bool IsPlayUrl(std::string_view url) { return !PlaySchemeOf(url).empty(); }
 
 std::string PlaySchemeOf(std::string_view url) {
-    const std::string lowered = LowerAscii(url);
+    const std::string lowered = platform::shared::lowerAscii(url);
     const auto scheme = std::find_if(kPlaySchemes.rbegin(), kPlaySchemes.rend(), [&](std::string_view s) {
         return lowered.find(s) != std::string::npos;
     });
@@ -51,7 +52,7 @@ std::string PlaySchemeOf(std::string_view url) {
 }
 
 std::string MapPlayUrl(std::string_view url, std::string_view dizhi) {
-    const std::string lowered = LowerAscii(url);
+    const std::string lowered = platform::shared::lowerAscii(url);
     std::string mapped;
     mapped.reserve(lowered.size() + dizhi.size());
     for (std::size_t i = 0; i < lowered.size();) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -59,21 +57,6 @@ struct ProcessInfo {
     std::string imageName;  // e.g. "fluvaneapp.exe" or "fluvaneapp"
 };
 
-// Whether a process of imageName is one of wantedName: the same name in any
-// letter case, and "X.exe" also names a process "X" (executables on POSIX).
-inline bool imageNameMatches(std::string_view wantedName, std::string_view imageName)
-{
-    const auto same = [](std::string_view a, std::string_view b) {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-               });
-    };
-    if (same(wantedName, imageName)) return true;
-    constexpr std::string_view exe = ".exe";
-    return wantedName.size() > exe.size() && same(wantedName.substr(wantedName.size() - exe.size()), exe) &&
-           same(wantedName.substr(0, wantedName.size() - exe.size()), imageName);
-}
-
 class Processes {
 public:
     virtual ~Processes() = default;
@@ -81,7 +64,7 @@ public:
     virtual bool start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                        WindowStyle style) = 0;
     virtual std::vector<ProcessInfo> list() = 0;
-    // Ends every process of the image name (imageNameMatches) but this one,
+    // Ends every process of the image name (shared::imageNameMatches) but this one,
     // which ends itself in order; returns without waiting for them to go.
     virtual void terminateByImageName(const std::string& imageName) = 0;
     virtual bool anotherInstanceRunning() = 0;

@@ -1,20 +1,15 @@
 #include "playerapp/player_arguments.h"
+#include "platform/shared/text.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace fluvane::playerapp {
 namespace {
 
 constexpr std::string_view kSeparator = "###";
 
-bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
-    return std::equal(text.begin(), text.end(), lower.begin(), lower.end(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
 bool isWebScheme(std::string_view scheme) {
-    return equalsIgnoringCase(scheme, "http") || equalsIgnoringCase(scheme, "https");
+    return platform::shared::equalsIgnoringAsciiCase(scheme, "http") ||
+           platform::shared::equalsIgnoringAsciiCase(scheme, "https");
 }
 
 }  // namespace

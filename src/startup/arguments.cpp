@@ -1,4 +1,5 @@
 #include "startup/arguments.h"
+#include "platform/shared/url.h"
 
 #include "startup/web_url.h"
 
@@ -108,7 +109,7 @@ std::optional<ShortcutArgument> ParseShortcutArgument(std::string_view decoded) 
     if (first == std::string_view::npos) return std::nullopt;
     const std::string_view rest = decoded.substr(first + kSeparator.size());
     const std::string_view pageUrl = rest.substr(0, rest.find(kSeparator));
-    if (!IsWebUrl(pageUrl)) return std::nullopt;
+    if (!platform::shared::isWebUrl(pageUrl)) return std::nullopt;
     return ShortcutArgument{std::string(decoded.substr(0, first)), std::string(pageUrl)};
 }
 

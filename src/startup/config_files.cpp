@@ -1,4 +1,6 @@
 #include "startup/config_files.h"
+#include "platform/shared/text.h"
+#include "platform/shared/url.h"
 
 #include "platform/shared/numbers.h"
 #include "startup/web_url.h"
@@ -20,12 +22,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isSpace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
     while (!text.empty() && isSpace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
     return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 }  // namespace
@@ -59,12 +55,12 @@ std::string ReadServerConfig(platform::Platform& platform, std::string_view sect
 }
 
 bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file) {
-    return IsWebUrl(platform.profile.read("澜映软件配置", "域名", "", kServerBufferSize, file));
+    return platform::shared::isWebUrl(platform.profile.read("澜映软件配置", "域名", "", kServerBufferSize, file));
 }
 
 std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice notice) {
     std::string base = ReadServerConfig(platform, "澜映软件配置", "域名");
-    if (IsWebUrl(base)) return base;
+    if (platform::shared::isWebUrl(base)) return base;
     if (notice == BuiltInPortalNotice::Silent) return platform.portalUrl;
     // The value itself is not repeated: it is text from the portal.
     std::clog << "fluvane: zelhe.db holds no http(s) address in 澜映软件配置/域名; using the built-in portal "
@@ -74,8 +70,8 @@ std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice not
 
 std::optional<bool> ParseBoolean(std::string_view text) {
     const std::string_view word = trimmed(text);
-    if (equalsIgnoringCase(word, "true")) return true;
-    if (equalsIgnoringCase(word, "false")) return false;
+    if (platform::shared::equalsIgnoringAsciiCase(word, "true")) return true;
+    if (platform::shared::equalsIgnoringAsciiCase(word, "false")) return false;
     const auto number = platform::shared::decimalNumber(word);
     if (!number) return std::nullopt;
     return *number != 0;

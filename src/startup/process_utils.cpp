@@ -1,6 +1,7 @@
 #include "startup/process_utils.h"
+#include "platform/shared/text.h"
+#include "platform/shared/url.h"
 
-#include "startup/web_url.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,16 +25,16 @@ void KillPlayerApp(platform::Processes& processes) { KillProcessByName(processes
 bool IsProcessRunning(platform::Processes& processes, std::string_view imageName) {
     const std::vector<platform::ProcessInfo> running = processes.list();
     return std::any_of(running.begin(), running.end(), [&](const platform::ProcessInfo& process) {
-        return platform::imageNameMatches(imageName, process.imageName);
+        return platform::shared::imageNameMatches(imageName, process.imageName);
     });
 }
 
 void OpenInBrowser(platform::Shell& shell, const std::string& url) {
-    if (IsWebUrl(url)) shell.openInBrowser(url);
+    if (platform::shared::isWebUrl(url)) shell.openInBrowser(url);
 }
 
 void OpenLink(platform::Shell& shell, const std::string& url) {
-    if (IsWebUrl(url)) shell.openLink(url);
+    if (platform::shared::isWebUrl(url)) shell.openLink(url);
 }
 
 }  // namespace fluvane::startup

@@ -25,11 +25,11 @@ void KillExternalPlayers(platform::Processes& processes);
 void KillPlayerApp(platform::Processes& processes);
 
 // True when a process of exactly that image name runs, letter case aside;
-// "X.exe" also finds a process "X" (platform::imageNameMatches). A part of the
+// "X.exe" also finds a process "X" (platform::shared::imageNameMatches). A part of the
 // name is no match: processes "app" or "fluvane" are not "fluvaneapp.exe".
 bool IsProcessRunning(platform::Processes& processes, std::string_view imageName);
 
-// Only web addresses (IsWebUrl) are opened: the URL comes from the portal, and
+// Only web addresses (platform::shared::isWebUrl) are opened: the URL comes from the portal, and
 // handing the shell or the browser a local path, another scheme or an option
 // would let it run programs.
 void OpenInBrowser(platform::Shell& shell, const std::string& url);

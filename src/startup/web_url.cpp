@@ -1,46 +1,11 @@
 #include "startup/web_url.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/shared/url.h"
 
 namespace fluvane::startup {
 
-namespace {
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
-bool isBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
-
-}  // namespace
-
-bool IsWebUrl(std::string_view url) {
-    std::string_view rest;
-    if (startsWithIgnoringCase(url, "http://")) {
-        rest = url.substr(7);
-    } else if (startsWithIgnoringCase(url, "https://")) {
-        rest = url.substr(8);
-    } else {
-        return false;
-    }
-    // Browsers read a backslash in an http address as a slash.
-    const std::string_view authority = rest.substr(0, rest.find_first_of("/?#\\"));
-    if (std::any_of(authority.begin(), authority.end(), [](char c) { return isBlankOrControl(c); })) return false;
-    const std::size_t at = authority.rfind('@');
-    const std::string_view host = at == std::string_view::npos ? authority : authority.substr(at + 1);
-    if (host.starts_with('[')) {
-        const std::size_t close = host.find(']');
-        return close != std::string_view::npos && close > 1;
-    }
-    return !host.substr(0, host.find(':')).empty();
-}
-
 std::optional<std::string> PortalPage(std::string_view base, std::string_view path) {
-    if (!IsWebUrl(base)) return std::nullopt;
+    if (!platform::shared::isWebUrl(base)) return std::nullopt;
     return std::string(base) + std::string(path);
 }
 

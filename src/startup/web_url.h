@@ -7,11 +7,6 @@
 
 namespace fluvane::startup {
 
-// Whether url is an http or https address (scheme in any letter case) with a
-// host: the only kind of address that text from the portal or the command
-// line may make the client open or navigate to.
-bool IsWebUrl(std::string_view url);
-
 // The portal page `path` under `base`, or nothing when `base` is no web
 // address: the base comes from the server and would otherwise steer a pane
 // to local files or scripts.

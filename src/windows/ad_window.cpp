@@ -2,7 +2,7 @@
 
 #include "mainwindow/command_url.h"
 #include "platform/shared/numbers.h"
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 
 #include <algorithm>
 
@@ -26,12 +26,12 @@ void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPer
     platform::Rect frame = window.form().geometry();
     platform::Rect page = window.w->geometry();
     if (const auto width = AdvertisementExtent(window.L1->caption(), screen.width)) {
-        frame.right = frame.left + TwipsToPixels(*width * widthTwipsPerPixel);
-        page.right = page.left + TwipsToPixels(*width * kTwipsPerPixel);
+        frame.right = frame.left + platform::shared::twipsToPixels(*width * widthTwipsPerPixel);
+        page.right = page.left + platform::shared::twipsToPixels(*width * platform::shared::kTwipsPerPixel);
     }
     if (const auto height = AdvertisementExtent(window.l2->caption(), screen.height)) {
-        frame.bottom = frame.top + TwipsToPixels(*height * kAdHeightTwipsPerPixel);
-        page.bottom = page.top + TwipsToPixels(*height * kTwipsPerPixel);
+        frame.bottom = frame.top + platform::shared::twipsToPixels(*height * kAdHeightTwipsPerPixel);
+        page.bottom = page.top + platform::shared::twipsToPixels(*height * platform::shared::kTwipsPerPixel);
     }
     window.form().setGeometry(frame);
     window.w->setGeometry(page);

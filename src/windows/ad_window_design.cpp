@@ -1,6 +1,6 @@
 #include "windows/ad_window_design.h"
 
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 
 namespace fluvane::windows {
 
@@ -18,7 +18,7 @@ AdWindowDesign::AdWindowDesign(platform::Ui& ui, platform::Point browserOffset) 
     f.setGeometry(platform::Rect::fromSize(0, 0, kDesignWidth, kDesignHeight));
 
     w = &f.addBrowser();
-    w->setGeometry(platform::Rect::fromSize(TwipsToPixels(browserOffset.x), TwipsToPixels(browserOffset.y),
+    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(browserOffset.x), platform::shared::twipsToPixels(browserOffset.y),
                                             kPageWidth, kPageHeight));
     L1 = &f.addLabel();
     L1->setVisible(false);

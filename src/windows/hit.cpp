@@ -1,9 +1,10 @@
 #include "windows/hit.h"
+#include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
 #include "startup/process_utils.h"
 #include "startup/web_url.h"
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 
 #include <algorithm>
 #include <string>
@@ -61,8 +62,8 @@ void hit::Form_Load() {
 
     const platform::Size screen = platform_.ui.screenSize();
     const platform::Rect window = form_->geometry();
-    const int left = TwipsToWholePixels(screen.width * kTwipsPerPixel * 0.8);
-    const int top = TwipsToWholePixels(screen.height * kTwipsPerPixel * 0.72);
+    const int left = platform::shared::twipsToWholePixels(screen.width * platform::shared::kTwipsPerPixel * 0.8);
+    const int top = platform::shared::twipsToWholePixels(screen.height * platform::shared::kTwipsPerPixel * 0.72);
     form_->setGeometry(platform::Rect::fromSize(left, top, window.width(), window.height()));
     form_->setTopmost(true);
 
@@ -150,7 +151,7 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
         cancel = true;
         target = ReplaceAll(target, mainwindow::scheme::appopen, portal());
         if (mainwindow::Form1* main = mainWindow_()) {
-            if (startup::IsWebUrl(target)) main->ListWeb->navigate(target);
+            if (platform::shared::isWebUrl(target)) main->ListWeb->navigate(target);
             main->appopen();
         }
         Unload();
@@ -162,7 +163,7 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
             main->bj->setVisible(false);
             startup::KillExternalPlayers(platform_.processes);
             main->广告倒计时();
-            if (startup::IsWebUrl(target)) main->W3->navigate(target);
+            if (platform::shared::isWebUrl(target)) main->W3->navigate(target);
             main->W3->setVisible(true);
             main->Label1->setVisible(true);
             main->appplay();

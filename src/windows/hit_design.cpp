@@ -1,6 +1,6 @@
 #include "windows/hit_design.h"
 
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 
 namespace fluvane::windows {
 
@@ -10,8 +10,8 @@ hitDesign::hitDesign(platform::Ui& ui) : form_(ui.createForm()) {
     f.setGeometry(platform::Rect::fromSize(0, 0, kDesignWidth, kDesignHeight));
 
     w = &f.addBrowser();
-    w->setGeometry(platform::Rect::fromSize(TwipsToPixels(-40), TwipsToPixels(-40), TwipsToPixels(4455),
-                                            TwipsToPixels(2775)));
+    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(-40), platform::shared::twipsToPixels(-40), platform::shared::twipsToPixels(4455),
+                                            platform::shared::twipsToPixels(2775)));
 }
 
 }  // namespace fluvane::windows

@@ -1,10 +1,11 @@
 #include "windows/tan.h"
+#include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
 #include "startup/config_files.h"
 #include "windows/ad_window.h"
 #include "startup/web_url.h"
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 
 #include <algorithm>
 
@@ -35,16 +36,16 @@ void tan::Form_Load() {
 
     const platform::Size screen = platform_.ui.screenSize();
     const platform::Rect window = form_->geometry();
-    const int left = screen.width * kTwipsPerPixel - window.width() * kTwipsPerPixel - kRightMarginTwips;
-    const int top = screen.height * kTwipsPerPixel - (window.height() * kTwipsPerPixel + kBottomMarginTwips);
+    const int left = screen.width * platform::shared::kTwipsPerPixel - window.width() * platform::shared::kTwipsPerPixel - kRightMarginTwips;
+    const int top = screen.height * platform::shared::kTwipsPerPixel - (window.height() * platform::shared::kTwipsPerPixel + kBottomMarginTwips);
     form_->setGeometry(platform::Rect::fromSize(
-        std::max(0, TwipsToPixels(left)), std::max(0, TwipsToPixels(top)), window.width(), window.height()));
+        std::max(0, platform::shared::twipsToPixels(left)), std::max(0, platform::shared::twipsToPixels(top)), window.width(), window.height()));
 }
 
 void tan::Form_Resize() { LayOutFrameStrips(*this); }
 
 void tan::Show(const std::string& url, platform::Form* owner) {
-    if (!startup::IsWebUrl(url)) return;
+    if (!platform::shared::isWebUrl(url)) return;
     page_ = url;
     w->navigate(url);
     form_->setOwner(owner);

@@ -2,7 +2,7 @@
 
 #include "windows/frame_lines.h"
 #include "startup/web_url.h"
-#include "windows/twips.h"
+#include "platform/shared/twips.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {
@@ -71,10 +71,10 @@ void yijian::Form_Resize() {
 void yijian::P1_Resize() {
     if (minimised()) return;
     const platform::Rect box = P1->geometry();
-    const int overhang = TwipsToPixels(kPaneOverhangTwips);
+    const int overhang = platform::shared::twipsToPixels(kPaneOverhangTwips);
     WebBrowser1->setGeometry(platform::Rect::fromSize(
-        -overhang, -overhang, TwipsToPixels(box.width() * kTwipsPerPixel + 2 * kPaneOverhangTwips),
-        TwipsToPixels(box.height() * kTwipsPerPixel + 2 * kPaneOverhangTwips)));
+        -overhang, -overhang, platform::shared::twipsToPixels(box.width() * platform::shared::kTwipsPerPixel + 2 * kPaneOverhangTwips),
+        platform::shared::twipsToPixels(box.height() * platform::shared::kTwipsPerPixel + 2 * kPaneOverhangTwips)));
 }
 
 void yijian::Form_Paint() {

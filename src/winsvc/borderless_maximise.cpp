@@ -1,16 +1,13 @@
 #include "winsvc/borderless_maximise.h"
 
+#include "platform/shared/twips.h"
+
 #include <algorithm>
 
 namespace fluvane::winsvc {
 
-namespace {
-// Screen sizes in twips convert at this fixed rate, whatever the display.
-constexpr int kTwipsPerPixel = 15;
-}  // namespace
-
 float 无边框窗体最大化::TaskbarHeight() const {
-    return static_cast<float>(ui_.taskbarRect().height() * kTwipsPerPixel);
+    return platform::shared::pixelsToTwips(ui_.taskbarRect().height());
 }
 
 void 无边框窗体最大化::MaximiseBounds(platform::Form& window, platform::Size minimumTracking,

@@ -2,6 +2,7 @@
 #include "temp_dir.h"
 
 #include "platform/posix/posix_processes.h"
+#include "platform/shared/text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::WindowStyle;
-using platform::imageNameMatches;
+using platform::shared::imageNameMatches;
 using platform::posix::PosixProcesses;
 
 std::string uniqueName(std::string_view prefix)

@@ -1,4 +1,5 @@
 #include "platform/posix/ini_text.h"
+#include "platform/shared/text.h"
 
 namespace fluvane::platform::posix::ini {
 namespace {
@@ -16,8 +17,6 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::size_t lengthAt(std::string_view text, std::size_t at, Encoding encoding)
 {
     return encoding == Encoding::Gbk ? characterLength(text, at) : 1;
@@ -31,7 +30,7 @@ bool sameName(std::string_view a, std::string_view b, Encoding encoding)
     for (std::size_t i = 0; i < a.size();) {
         const std::size_t length = lengthAt(a, i, encoding);
         if (length == 1) {
-            if (foldAscii(a[i]) != foldAscii(b[i])) return false;
+            if (shared::lowerAscii(a[i]) != shared::lowerAscii(b[i])) return false;
         } else if (a.compare(i, length, b, i, length) != 0) {
             return false;
         }

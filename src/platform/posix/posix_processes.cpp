@@ -1,4 +1,5 @@
 #include "platform/posix/posix_processes.h"
+#include "platform/shared/text.h"
 
 #include "platform/posix/spawn.h"
 #include "platform/posix/xdg_dirs.h"
@@ -82,7 +83,7 @@ void PosixProcesses::terminateByImageName(const std::string& imageName)
     for (const ProcessInfo& process : list()) {
         struct stat owner {};
         const std::string dir = "/proc/" + std::to_string(process.pid);
-        if (process.pid == self || !platform::imageNameMatches(imageName, process.imageName) ||
+        if (process.pid == self || !shared::imageNameMatches(imageName, process.imageName) ||
             ::stat(dir.c_str(), &owner) != 0 || owner.st_uid != geteuid()) {
             continue;
         }

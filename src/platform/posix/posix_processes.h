@@ -5,7 +5,7 @@
 namespace fluvane::platform::posix {
 
 // Processes of this machine seen through /proc. An image name is the file name
-// of a process's executable, matched by platform::imageNameMatches.
+// of a process's executable, matched by platform::shared::imageNameMatches.
 class PosixProcesses final : public Processes {
 public:
     // instanceName names the lock of the single-instance test.

@@ -6,6 +6,7 @@
 #include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_request_interceptor.h"
 #include "platform/qt/qt_web_context.h"
+#include "platform/shared/url.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -50,15 +51,11 @@ int escapedByte(const QString& text, qsizetype at) {
 }
 
 // As browsers write an origin: "http://host:port" without a default port,
-// "file://" for every local file.
+// "file://" for every local file; empty for any other.
 std::string originOf(const QUrl& url) {
     if (!url.isValid() || url.isEmpty()) return {};
     if (url.isLocalFile()) return "file://";
-    QUrl origin;
-    origin.setScheme(url.scheme());
-    origin.setHost(url.host());
-    origin.setPort(url.port());
-    return toStdString(origin.toString(QUrl::FullyEncoded));
+    return shared::webOrigin(toStdString(url.toString(QUrl::FullyEncoded)));
 }
 
 // Who asked for a request of a frame. Without an initiator the pane itself

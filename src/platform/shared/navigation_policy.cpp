@@ -1,5 +1,7 @@
 #include "platform/shared/navigation_policy.h"
 
+#include "platform/shared/text.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -8,14 +10,6 @@ namespace fluvane::platform::shared {
 namespace {
 
 namespace fs = std::filesystem;
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return lowerAscii(c); });
-    return lower;
-}
 
 bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 

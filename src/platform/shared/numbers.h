@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,5 +12,9 @@ namespace fluvane::platform::shared {
 // out of range or one that is not finite.
 std::optional<std::int64_t> wholeNumber(std::string_view text);
 std::optional<double> decimalNumber(std::string_view text);
+
+// The whole number nearest to `value`, a half going to the even one, as the
+// system's own conversions round.
+inline int nearestInteger(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 }  // namespace fluvane::platform::shared

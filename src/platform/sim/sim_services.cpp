@@ -1,4 +1,5 @@
 #include "platform/sim/sim_services.h"
+#include "platform/shared/text.h"
 
 #include <algorithm>
 #include <fstream>
@@ -55,7 +56,7 @@ bool SimProcesses::start(const std::filesystem::path& program, const std::vector
 void SimProcesses::terminateByImageName(const std::string& imageName) {
     terminations_.push_back(imageName);
     std::erase_if(table_, [&](const platform::ProcessInfo& process) {
-        return process.pid != kSelf && platform::imageNameMatches(imageName, process.imageName);
+        return process.pid != kSelf && shared::imageNameMatches(imageName, process.imageName);
     });
 }
 
