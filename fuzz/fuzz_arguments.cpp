@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(decoded == text, "text GBK holds survives the round trip");
 
     if (const auto parsed = startup::ParseShortcutArgument(fromCommandLine)) {
-        check(platform::shared::isWebUrl(parsed->pageUrl), "a parsed page is a web address");
+        check(fluvane::platform::shared::isWebUrl(parsed->pageUrl), "a parsed page is a web address");
         check(parsed->title.find("#@@") == std::string::npos, "a parsed title holds no separator");
     }
     const std::string page = "http://portal.test/tcab/";

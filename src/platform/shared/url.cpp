@@ -22,9 +22,21 @@ std::string webOrigin(std::string_view url) {
         host = authority.substr(0, colon);
         port = authority.substr(colon + 1);
     }
-    if (host.empty()) return {};
+    // No browser would read a host with blanks or controls, or a port of anything but digits.
+    const auto unusable = [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; };
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const bool bracketed = host.starts_with('[');
+    if (host.empty() || std::any_of(host.begin(), host.end(), unusable) ||
+        !std::all_of(port.begin(), port.end(), digit) ||
+        (bracketed ? host.size() < 3 || !host.ends_with(']') : host.find_first_of("[]:") != std::string_view::npos)) {
+        return {};
+    }
     std::string origin = scheme + "://" + lowerAscii(host);
-    if (!port.empty() && port != defaultPort) origin += ":" + std::string(port);
+    if (port.empty()) return origin;
+    // As browsers write it: without leading zeros, and none at all for the default.
+    while (port.size() > 1 && port.front() == '0') port.remove_prefix(1);
+    if (port.size() > 5 || std::stoi(std::string(port)) > 65535) return {};
+    if (port != defaultPort) origin += ":" + std::string(port);
     return origin;
 }
 
