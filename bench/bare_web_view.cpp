@@ -3,6 +3,7 @@
 // in memory. scripts/run measures both in the same run.
 //
 //     bare_web_view URL
+#include "platform/posix/process_identity.h"
 #include "platform/qt/qt_process_setup.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bare_web_view URL\n");
         return 2;
     }
-    fluvane::platform::qt::prepareBrowserEngine();
+    fluvane::platform::qt::prepareBrowserEngine(!fluvane::platform::posix::runsAsSuperuser());
     QApplication app(argc, argv);
     fluvane::platform::qt::completeDesktopSetup(app);
     QWebEngineProfile profile;

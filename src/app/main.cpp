@@ -10,6 +10,7 @@
 #include "platform/posix/posix_profile.h"
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/process_age.h"
+#include "platform/posix/process_identity.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/qt/qt_instance_channel.h"
 #include "platform/qt/qt_process_setup.h"
@@ -60,7 +61,7 @@ void traceToStderr() {
 
 int main(int argc, char** argv) {
     traceToStderr();
-    platform::qt::prepareBrowserEngine();
+    platform::qt::prepareBrowserEngine(!platform::posix::runsAsSuperuser());
     platform::qt::preferX11OnWayland();
     const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
     platform::qt::QtWebContext::registerSchemes(schemes);

@@ -3,6 +3,7 @@
 #include "playerapp/player_arguments.h"
 #include "playerapp/player_window.h"
 #include "playerapp/termination_signals.h"
+#include "platform/posix/process_identity.h"
 #include "platform/qt/qt_process_setup.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     }
     const PlayerArguments arguments = parsePlayerArgument(argv[1]);
 
-    fluvane::platform::qt::prepareBrowserEngine();
+    fluvane::platform::qt::prepareBrowserEngine(!fluvane::platform::posix::runsAsSuperuser());
     // The argument comes from the portal: neither Qt nor the engine may take
     // it for one of their own options.
     int qtArgc = 1;

@@ -1,6 +1,7 @@
 #include "qt_test_application.h"
 
 #include "mainwindow/command_url.h"
+#include "platform/posix/process_identity.h"
 #include "platform/qt/qt_process_setup.h"
 #include "platform/qt/qt_web_context.h"
 
@@ -39,7 +40,7 @@ QApplication& testApplication(const char* platformPlugin) {
     useHome(home.path());
     qputenv("QT_QPA_PLATFORM", platformPlugin);
     // The engine as the client runs it: its switches, and frames drawn in memory.
-    prepareBrowserEngine();
+    prepareBrowserEngine(!platform::posix::runsAsSuperuser());
 
     const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
     QtWebContext::registerSchemes(schemes);

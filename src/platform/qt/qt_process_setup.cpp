@@ -8,18 +8,12 @@
 #include <QThread>
 #include <QTranslator>
 
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 
 namespace fluvane::platform::qt {
 
 namespace {
 
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-}
+bool isSet(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
 
 // The platform chosen here is for the application object alone: the programs
 // this one starts choose their own.
@@ -39,14 +33,12 @@ void loadQtTranslations(QCoreApplication& application) {
 
 }  // namespace
 
-void prepareBrowserEngine() {
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    std::string flags =
-        "--disable-background-networking --disable-component-update --disable-gpu --process-per-site";
-    if (const char* given = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS")) {
-        flags = std::string(given) + " " + flags;
-    }
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
+void prepareBrowserEngine(bool sandboxPossible) {
+    if (!sandboxPossible && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QByteArray flags = "--disable-background-networking --disable-component-update --disable-gpu --process-per-site";
+    if (qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " " + flags;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     // The engine's frames are drawn in memory already: Qt shows them as they
     // are instead of composing them again through OpenGL.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
@@ -54,7 +46,7 @@ void prepareBrowserEngine() {
 
 void preferX11OnWayland() {
     if (!isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return;
-    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     platformChosenHere = true;
 }
 
@@ -69,7 +61,7 @@ void endEventLoop(int exitCode) {
 
 void completeDesktopSetup(QCoreApplication& application) {
     loadQtTranslations(application);
-    if (platformChosenHere) unsetenv("QT_QPA_PLATFORM");
+    if (platformChosenHere) qunsetenv("QT_QPA_PLATFORM");
     platformChosenHere = false;
 }
 

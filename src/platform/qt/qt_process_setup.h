@@ -8,12 +8,12 @@ namespace fluvane::platform::qt {
 // settles about its process: the first two before its application object
 // exists, the last once it does.
 
-// The browser engine reads its switches when it starts: as root it cannot
-// sandbox itself; it is not to contact anything but the pages it is asked
+// The browser engine reads its switches when it starts: without
+// `sandboxPossible` (as the superuser) it runs unsandboxed; it is not to contact anything but the pages it is asked
 // for; it draws without the graphics card, and so does Qt when it shows the
 // engine's frames; and the pages of one site share one renderer process.
 // Switches the user gave in QTWEBENGINE_CHROMIUM_FLAGS stay.
-void prepareBrowserEngine();
+void prepareBrowserEngine(bool sandboxPossible);
 
 // On a Wayland session the compositor places windows itself and tells no
 // client where they are, which the snapping, gluing and dragging of the
