@@ -83,17 +83,25 @@ int scaledIndex(int sourceStart, std::uint64_t sourceLength, int targetStart,
 
 QString fileName(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
 
-// `value` of the logic's pixels in pixels of an image of `scale`, saturated:
-// the logic's rectangles may lie anywhere.
-int toPixels(int value, int scale) {
-    return static_cast<int>(std::clamp(static_cast<long long>(value) * scale,
-                                       static_cast<long long>(std::numeric_limits<int>::min()),
+int saturated(long long value) {
+    return static_cast<int>(std::clamp(value, static_cast<long long>(std::numeric_limits<int>::min()),
                                        static_cast<long long>(std::numeric_limits<int>::max())));
 }
+
+// `value` of the logic's pixels in pixels of an image of `scale`, saturated:
+// the logic's rectangles may lie anywhere.
+int toPixels(int value, int scale) { return saturated(static_cast<long long>(value) * scale); }
 
 platform::Rect toPixels(platform::Rect rect, int scale) {
     return {toPixels(rect.left, scale), toPixels(rect.top, scale), toPixels(rect.right, scale),
             toPixels(rect.bottom, scale)};
+}
+
+// Where an unscaled copy of `source` to `destination` lands.
+platform::Rect copiedTo(platform::Rect source, platform::Point destination) {
+    return {destination.x, destination.y,
+            saturated(static_cast<long long>(destination.x) + source.right - source.left),
+            saturated(static_cast<long long>(destination.y) + source.bottom - source.top)};
 }
 
 // A picture file's twin drawn at `scale`: "bj.jpg" at 2 is "bj@2x.jpg".
@@ -154,8 +162,7 @@ void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect sourc
     const QImage pixels = *image;
     const int scale = scaleOf(target_);
     if (scaleOf(pixels) != scale) {
-        stretchPixels(pixels, source,
-                      platform::Rect::fromSize(destination.x, destination.y, source.width(), source.height()), key);
+        stretchPixels(pixels, source, copiedTo(source, destination), key);
         return;
     }
     const CopySpan span = clipCopy(toPixels(source, scale),

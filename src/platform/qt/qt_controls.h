@@ -98,9 +98,8 @@ private:
 
 // A widget with a persistent backing store the size of the widget, at the
 // canvas scale of its screen. Drawing goes into the store; painting the widget
-// copies it. `paintNeeded` runs from
-// the next paint after the content was lost: first show, resize, a new
-// background, or an explicit request.
+// copies it. `paintNeeded` runs from the next paint after the content was
+// lost: first show, resize, a new background or scale, or an explicit request.
 class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent, Qt::WindowFlags flags = {});
