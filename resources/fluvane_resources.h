@@ -5,14 +5,18 @@
 
 namespace fluvane::resources {
 
-// A bitmap compiled into the program: rows top to bottom, pixels 0x00RRGGBB.
+// A bitmap compiled into the program: rows top to bottom, pixels 0x00RRGGBB,
+// `scale` of them each way for every pixel of its `width` x `height`.
 struct Bitmap {
     int width = 0;
     int height = 0;
     std::span<const std::uint32_t> pixels;
+    int scale = 1;
 };
 
-// The bitmap with the given resource number, or an empty one if unknown.
+// The bitmap with the given resource number, or an empty one if unknown. At
+// scale 2 it is the same picture drawn at twice the resolution, not enlarged;
+// other scales are unknown.
 // Cells of button strips lie side by side: normal, hover, then pressed.
 //
 // Owner-drawn controls and the program icon:
@@ -53,6 +57,6 @@ struct Bitmap {
 // Feedback window (`yijian`):
 //   331 `Image1`: title strip, 3000 x 45
 //   332 `Image4`: close button, 96 x 25, three frames of 32 x 25
-Bitmap FindBitmap(int id);
+Bitmap FindBitmap(int id, int scale = 1);
 
 }  // namespace fluvane::resources

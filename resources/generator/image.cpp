@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
+#include <utility>
 
 namespace fluvane::resources::generator {
 
@@ -30,7 +32,7 @@ std::uint32_t mix(std::uint32_t a, std::uint32_t b, double weight) {
 Image sideBySide(const std::vector<Image>& cells) {
     int width = 0;
     for (const Image& cell : cells) width += cell.width();
-    Image strip(width, cells.front().height(), kTransparent);
+    Image strip(width, cells.front().height(), kTransparent, cells.front().scale());
     int left = 0;
     for (const Image& cell : cells) {
         strip.paste(cell, left, 0);
@@ -39,16 +41,23 @@ Image sideBySide(const std::vector<Image>& cells) {
     return strip;
 }
 
-Image::Image(int width, int height, std::uint32_t background)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, background) {}
+Image::Image(int width, int height, std::uint32_t background, int scale)
+    : width_(width),
+      height_(height),
+      scale_(scale),
+      pixels_(static_cast<std::size_t>(width) * scale * height * scale, background) {}
 
-void Image::set(int x, int y, std::uint32_t color) {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[y * width_ + x] = color;
+void Image::setPixel(int x, int y, std::uint32_t color) {
+    if (x >= 0 && y >= 0 && x < pixelWidth() && y < pixelHeight()) pixels_[y * pixelWidth() + x] = color;
 }
 
+void Image::set(int x, int y, std::uint32_t color) { fill(x, y, 1, 1, color); }
+
 void Image::fill(int left, int top, int width, int height, std::uint32_t color) {
-    for (int y = std::max(top, 0); y < std::min(top + height, height_); ++y)
-        for (int x = std::max(left, 0); x < std::min(left + width, width_); ++x) pixels_[y * width_ + x] = color;
+    const int s = scale_;
+    for (int y = std::max(top * s, 0); y < std::min((top + height) * s, pixelHeight()); ++y)
+        for (int x = std::max(left * s, 0); x < std::min((left + width) * s, pixelWidth()); ++x)
+            pixels_[y * pixelWidth() + x] = color;
 }
 
 void Image::frame(int left, int top, int width, int height, std::uint32_t color) {
@@ -67,33 +76,48 @@ void Image::gradient(int left, int top, int width, int height, std::uint32_t top
 }
 
 void Image::disc(double centreX, double centreY, double radius, std::uint32_t color) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) {
-            const double dx = x + 0.5 - centreX;
-            const double dy = y + 0.5 - centreY;
-            if (dx * dx + dy * dy <= radius * radius) set(x, y, color);
+    for (int y = 0; y < pixelHeight(); ++y)
+        for (int x = 0; x < pixelWidth(); ++x) {
+            const double dx = (x + 0.5) / scale_ - centreX;
+            const double dy = (y + 0.5) / scale_ - centreY;
+            if (dx * dx + dy * dy <= radius * radius) setPixel(x, y, color);
         }
 }
 
+// Steps along the longer axis one stored pixel at a time; each step sets the
+// band of `scale` pixels across where the line's centre passes, so a finer
+// image draws the same line with finer stairs.
 void Image::line(int x0, int y0, int x1, int y1, std::uint32_t color) {
-    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-    for (int i = 0; i <= steps; ++i) {
-        const double t = steps ? static_cast<double>(i) / steps : 0.0;
-        set(static_cast<int>(std::lround(x0 + (x1 - x0) * t)),
-            static_cast<int>(std::lround(y0 + (y1 - y0) * t)), color);
+    const bool steep = std::abs(y1 - y0) > std::abs(x1 - x0);
+    if (steep) {
+        std::swap(x0, y0);
+        std::swap(x1, y1);
+    }
+    const int length = x1 - x0;
+    for (int along = std::min(x0, x1) * scale_; along < (std::max(x0, x1) + 1) * scale_; ++along) {
+        const double t = length ? std::clamp(((along + 0.5) / scale_ - 0.5 - x0) / length, 0.0, 1.0) : 0.0;
+        const int across = static_cast<int>(std::lround((y0 + (y1 - y0) * t) * scale_));
+        for (int k = 0; k < scale_; ++k) {
+            if (steep)
+                setPixel(across + k, along, color);
+            else
+                setPixel(along, across + k, color);
+        }
     }
 }
 
 void Image::paste(const Image& source, int left, int top) {
-    for (int y = 0; y < source.height(); ++y)
-        for (int x = 0; x < source.width(); ++x) set(left + x, top + y, source.at(x, y));
+    if (source.scale() != scale_) throw std::logic_error("pasting an image of another scale");
+    for (int y = 0; y < source.pixelHeight(); ++y)
+        for (int x = 0; x < source.pixelWidth(); ++x)
+            setPixel(left * scale_ + x, top * scale_ + y, source.pixel(x, y));
 }
 
-void Image::blend(int x, int y, std::uint32_t color, double coverage) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+void Image::blendPixel(int x, int y, std::uint32_t color, double coverage) {
+    if (x < 0 || y < 0 || x >= pixelWidth() || y >= pixelHeight()) return;
     const double a = channel(color, 24) / 255.0 * std::clamp(coverage, 0.0, 1.0);
     if (a <= 0.0) return;
-    std::uint32_t& pixel = pixels_[y * width_ + x];
+    std::uint32_t& pixel = pixels_[y * pixelWidth() + x];
     const double b = channel(pixel, 24) / 255.0;
     const double out = a + b * (1.0 - a);
     std::uint32_t result = toChannel(out * 255.0, 24);
@@ -107,17 +131,18 @@ void Image::blend(int x, int y, std::uint32_t color, double coverage) {
 void Image::cover(double left, double top, double right, double bottom, const Inside& inside,
                   std::uint32_t color) {
     constexpr int kSamples = 4;
-    const int x0 = std::max(static_cast<int>(std::floor(left)), 0);
-    const int y0 = std::max(static_cast<int>(std::floor(top)), 0);
-    const int x1 = std::min(static_cast<int>(std::ceil(right)), width_);
-    const int y1 = std::min(static_cast<int>(std::ceil(bottom)), height_);
+    const int s = scale_;
+    const int x0 = std::max(static_cast<int>(std::floor(left * s)), 0);
+    const int y0 = std::max(static_cast<int>(std::floor(top * s)), 0);
+    const int x1 = std::min(static_cast<int>(std::ceil(right * s)), pixelWidth());
+    const int y1 = std::min(static_cast<int>(std::ceil(bottom * s)), pixelHeight());
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy)
                 for (int sx = 0; sx < kSamples; ++sx)
-                    if (inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
-            if (hits) blend(x, y, color, static_cast<double>(hits) / (kSamples * kSamples));
+                    if (inside((x + (sx + 0.5) / kSamples) / s, (y + (sy + 0.5) / kSamples) / s)) ++hits;
+            if (hits) blendPixel(x, y, color, static_cast<double>(hits) / (kSamples * kSamples));
         }
 }
 

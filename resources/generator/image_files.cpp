@@ -32,7 +32,7 @@ void put32(std::string& out, std::uint32_t value) {
 
 // A bottom-up 32-bit DIB (BGRA) followed by its 1-bit AND mask, as icon entries store them.
 std::string iconEntry(const Image& image) {
-    const int side = image.width();
+    const int side = image.pixelWidth();
     const int maskStride = ((side + 31) / 32) * 4;
     std::string out;
     put32(out, 40);
@@ -44,11 +44,11 @@ std::string iconEntry(const Image& image) {
     put32(out, 0);
     for (int i = 0; i < 4; ++i) put32(out, 0);
     for (int y = side - 1; y >= 0; --y)
-        for (int x = 0; x < side; ++x) put32(out, image.at(x, y));
+        for (int x = 0; x < side; ++x) put32(out, image.pixel(x, y));
     for (int y = side - 1; y >= 0; --y) {
         std::string row(static_cast<std::size_t>(maskStride), '\0');
         for (int x = 0; x < side; ++x)
-            if ((image.at(x, y) >> 24) < 128) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            if ((image.pixel(x, y) >> 24) < 128) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
         out += row;
     }
     return out;
@@ -64,8 +64,8 @@ void writeJpeg(const Image& image, const std::filesystem::path& file) {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(image.width());
-    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.image_width = static_cast<JDIMENSION>(image.pixelWidth());
+    info.image_height = static_cast<JDIMENSION>(image.pixelHeight());
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
@@ -76,10 +76,10 @@ void writeJpeg(const Image& image, const std::filesystem::path& file) {
         info.comp_info[c].v_samp_factor = 1;
     }
     jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(image.width()) * 3);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const std::uint32_t pixel = image.at(x, y);
+    std::vector<unsigned char> row(static_cast<std::size_t>(image.pixelWidth()) * 3);
+    for (int y = 0; y < image.pixelHeight(); ++y) {
+        for (int x = 0; x < image.pixelWidth(); ++x) {
+            const std::uint32_t pixel = image.pixel(x, y);
             row[x * 3] = static_cast<unsigned char>(pixel >> 16);
             row[x * 3 + 1] = static_cast<unsigned char>(pixel >> 8);
             row[x * 3 + 2] = static_cast<unsigned char>(pixel);
@@ -105,8 +105,8 @@ void writePng(const Image& image, const std::filesystem::path& file) {
         for (const int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<unsigned char>(pixel >> shift));
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(image.width());
-    png.height = static_cast<png_uint_32>(image.height());
+    png.width = static_cast<png_uint_32>(image.pixelWidth());
+    png.height = static_cast<png_uint_32>(image.pixelHeight());
     png.format = PNG_FORMAT_RGBA;
     png_alloc_size_t size = 0;
     std::vector<unsigned char> bytes;
@@ -127,10 +127,10 @@ void writeIco(const std::vector<Image>& images, const std::filesystem::path& fil
     put16(header, static_cast<unsigned>(images.size()));
     std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
     for (const Image& image : images) {
-        if (image.width() != image.height() || image.width() < 1 || image.width() > 256)
+        if (image.pixelWidth() != image.pixelHeight() || image.pixelWidth() < 1 || image.pixelWidth() > 256)
             throw std::runtime_error("icon images are square, 1 to 256 pixels: " + file.string());
         const std::string entry = iconEntry(image);
-        const auto side = static_cast<char>(image.width() == 256 ? 0 : image.width());
+        const auto side = static_cast<char>(image.pixelWidth() == 256 ? 0 : image.pixelWidth());
         header += side;
         header += side;
         header += '\0';  // no palette

@@ -7,8 +7,9 @@
 
 namespace fluvane::resources::generator {
 
-// Writers of the skin's files. Each throws std::runtime_error naming the file
-// when it cannot be written. Output depends only on the pixels.
+// Writers of the skin's files, of the stored pixels at the image's scale. Each
+// throws std::runtime_error naming the file when it cannot be written. Output
+// depends only on the pixels.
 
 // A baseline JPEG at high quality without chroma subsampling, so thin coloured
 // strokes keep their colour; alpha is ignored (the image must be opaque).

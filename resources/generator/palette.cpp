@@ -14,8 +14,8 @@ std::uint32_t bottomBarRow(int y) {
     return mix(rgb(42, 42, 45), rgb(30, 30, 32), (y - 2) / 38.0);
 }
 
-Image rowsOf(std::uint32_t (*row)(int), int firstRow, int width, int height) {
-    Image image(width, height, kTransparent);
+Image rowsOf(std::uint32_t (*row)(int), int firstRow, int width, int height, int scale) {
+    Image image(width, height, kTransparent, scale);
     for (int y = 0; y < height; ++y) image.fill(0, y, width, 1, row(firstRow + y));
     return image;
 }

@@ -35,7 +35,7 @@ std::uint32_t bottomBarRow(int y);
 
 // An image whose rows take the colours of `row` from `firstRow` on, as a piece
 // laid over the strip at that height must.
-Image rowsOf(std::uint32_t (*row)(int), int firstRow, int width, int height);
+Image rowsOf(std::uint32_t (*row)(int), int firstRow, int width, int height, int scale);
 
 // The flat title bar of the settings and about windows, rows 0..39.
 inline constexpr std::uint32_t kDialogTitle = rgb(40, 40, 43);

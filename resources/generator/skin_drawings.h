@@ -13,10 +13,11 @@ struct SkinImage {
     Image image;
 };
 
-// The sixteen pictures of the main window's skin.
-std::vector<SkinImage> skinImages(const Typeface& typeface);
+// The pictures of the main window's skin at `scale` (see Image).
+std::vector<SkinImage> skinImages(const Typeface& typeface, int scale);
 
-// The skin's window icon (zelskin/icon.ico) at 16, 24, 32, 48, 64, 128 and 256 pixels.
+// The skin's window icon (zelskin/icon.ico) at 16, 24, 32, 48, 64, 128 and 256
+// pixels: every size a screen of any scale asks for, so it has no 2x twin.
 std::vector<Image> skinIconImages();
 
 }  // namespace fluvane::resources::generator

@@ -72,20 +72,23 @@ int Typeface::width(std::string_view text, const TextStyle& style) const {
 
 void Typeface::draw(Image& image, std::string_view text, const TextStyle& style, double left,
                     double centreY) const {
+    // Glyphs are rendered at the image's own resolution, not enlarged.
+    const int scale = image.scale();
+    const TextStyle scaled{style.size * scale, style.color, style.bold};
     // The ink of a full-height CJK glyph gives the baseline for the size.
-    int inkTop = -style.size * 4 / 5;
-    int inkBottom = style.size / 10;
-    if (face_->load(U'国', style) && !FT_Render_Glyph(face_->face->glyph, FT_RENDER_MODE_NORMAL)) {
+    int inkTop = -scaled.size * 4 / 5;
+    int inkBottom = scaled.size / 10;
+    if (face_->load(U'国', scaled) && !FT_Render_Glyph(face_->face->glyph, FT_RENDER_MODE_NORMAL)) {
         inkTop = -face_->face->glyph->bitmap_top;
         inkBottom = inkTop + static_cast<int>(face_->face->glyph->bitmap.rows);
     }
-    const int baseline = static_cast<int>(std::lround(centreY - (inkTop + inkBottom) / 2.0));
+    const int baseline = static_cast<int>(std::lround(centreY * scale - (inkTop + inkBottom) / 2.0));
 
-    FT_Pos pen = static_cast<FT_Pos>(std::lround(left * 64));
+    FT_Pos pen = static_cast<FT_Pos>(std::lround(left * scale * 64));
     for (char32_t point : codePoints(text)) {
-        if (!face_->load(point, style)) continue;
+        if (!face_->load(point, scaled)) continue;
         FT_GlyphSlot glyph = face_->face->glyph;
-        const FT_Pos advance = face_->advance(style);
+        const FT_Pos advance = face_->advance(scaled);
         if (FT_Render_Glyph(glyph, FT_RENDER_MODE_NORMAL)) continue;
         const FT_Bitmap& bitmap = glyph->bitmap;
         const int originX = static_cast<int>((pen + 32) >> 6) + glyph->bitmap_left;
@@ -94,8 +97,8 @@ void Typeface::draw(Image& image, std::string_view text, const TextStyle& style,
             for (unsigned column = 0; column < bitmap.width; ++column) {
                 const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
                 if (coverage)
-                    image.blend(originX + static_cast<int>(column), originY + static_cast<int>(row), style.color,
-                                coverage / 255.0);
+                    image.blendPixel(originX + static_cast<int>(column), originY + static_cast<int>(row),
+                                     style.color, coverage / 255.0);
             }
         pen += advance;
     }

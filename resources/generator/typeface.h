@@ -23,7 +23,8 @@ public:
     Typeface(const Typeface&) = delete;
     Typeface& operator=(const Typeface&) = delete;
 
-    // The advance width of `text` in whole pixels.
+    // The advance width of `text` in whole pixels at scale 1: layouts use it
+    // at every scale, so a finer image places its text where a plain one does.
     int width(std::string_view text, const TextStyle& style) const;
     // Draws `text` from `left`, centring the height of a full CJK glyph on
     // `centreY`, so strings of one size share a baseline whatever their letters.

@@ -15,16 +15,16 @@ namespace {
 // 21 x 31 of its cells over it, so both centre their content on row 22.
 constexpr double kHeaderMiddle = 22;
 
-Image panelHeader(const Typeface& typeface) {
-    Image image(261, 45, kPanelBack);
+Image panelHeader(const Typeface& typeface, int scale) {
+    Image image(261, 45, kPanelBack, scale);
     roundRect(image, 12, kHeaderMiddle - 7, 3, 14, 1.5, kAccent);
     typeface.draw(image, "播放列表", {14, rgb(214, 214, 218)}, 22, kHeaderMiddle);
     image.fill(0, 44, 261, 1, rgb(40, 40, 42));
     return image;
 }
 
-Image clearButtonCell(Look look) {
-    Image cell(21, 45, kPanelBack);
+Image clearButtonCell(Look look, int scale) {
+    Image cell(21, 45, kPanelBack, scale);
     if (look == Look::Hover) roundRect(cell, 0.5, kHeaderMiddle - 9.5, 20, 19, 4, rgb(50, 50, 54));
     if (look == Look::Pressed) roundRect(cell, 0.5, kHeaderMiddle - 9.5, 20, 19, 4, rgb(36, 36, 39));
     const std::uint32_t color = look == Look::Normal ? rgb(150, 150, 154) : look == Look::Hover ? kWhite : kAccent;
@@ -33,8 +33,8 @@ Image clearButtonCell(Look look) {
 }
 
 // The splitter's columns; the handle repeats them so its corners blend in.
-Image splitterColumns(int height) {
-    Image image(10, height, rgb(36, 36, 39));
+Image splitterColumns(int height, int scale) {
+    Image image(10, height, rgb(36, 36, 39), scale);
     image.fill(0, 0, 1, height, kSeparator);
     image.fill(9, 0, 1, height, kSeparator);
     return image;
@@ -42,9 +42,9 @@ Image splitterColumns(int height) {
 
 // Handle cells, normal then hover. The arrow points where a click moves the
 // panel: right (away) while it is shown, left (back) while it is hidden.
-Image handle(bool panelShown) {
+Image handle(bool panelShown, int scale) {
     return buttonStrip({Look::Normal, Look::Hover}, [&](Look look) {
-        Image cell = splitterColumns(128);
+        Image cell = splitterColumns(128, scale);
         const bool hover = look == Look::Hover;
         roundRect(cell, 1, 0.5, 8, 127, 3, hover ? rgb(82, 82, 88) : rgb(62, 62, 68));
         for (double y : {50.0, 78.0}) stroke(cell, {3.5, y}, {6.5, y}, 1.0, hover ? rgb(130, 130, 136) : rgb(96, 96, 102));
@@ -54,8 +54,8 @@ Image handle(bool panelShown) {
 }
 
 // The update icon sits at (4, 16) on the bottom bar.
-Image updateIcon(bool hover) {
-    Image image = rowsOf(bottomBarRow, 16, 12, 12);
+Image updateIcon(bool hover, int scale) {
+    Image image = rowsOf(bottomBarRow, 16, 12, 12, scale);
     smoothDisc(image, 6, 6, 6, hover ? kAccent : rgb(92, 92, 97));
     upArrowGlyph(image, 6, 6, 7, kWhite);
     return image;
@@ -63,8 +63,8 @@ Image updateIcon(bool hover) {
 
 // --- Side float window -------------------------------------------------------
 
-Image floatClose(bool hover) {
-    Image image(24, 24, kDialogTitle);
+Image floatClose(bool hover, int scale) {
+    Image image(24, 24, kDialogTitle, scale);
     if (hover) roundRect(image, 1, 1, 22, 22, 4, kCloseRed);
     crossGlyph(image, 12, 12, 8, hover ? kWhite : kGlyph);
     return image;
@@ -83,8 +83,8 @@ constexpr int kDialogHeight = 270;
 constexpr int kDialogTitleRows = 40;
 constexpr double kButtonMiddle = 43;  // of the visible button in its picture
 
-Image dialogBackground(int cardHeight) {
-    Image image(kDialogWidth, kDialogHeight, kDialogBody);
+Image dialogBackground(int cardHeight, int scale) {
+    Image image(kDialogWidth, kDialogHeight, kDialogBody, scale);
     image.fill(0, 0, kDialogWidth, kDialogTitleRows, kDialogTitle);
     image.fill(0, kDialogTitleRows, kDialogWidth, 1, kSeparator);
     roundRect(image, 12, 52, 366, cardHeight, 6, kCard);
@@ -92,8 +92,8 @@ Image dialogBackground(int cardHeight) {
     return image;
 }
 
-Image settingsBackground(const Typeface& typeface) {
-    Image image = dialogBackground(210);
+Image settingsBackground(const Typeface& typeface, int scale) {
+    Image image = dialogBackground(210, scale);
     // Each switch lies at (88, 64 + 32 n), 19 high; its caption label follows at x 128.
     const char* rows[] = {"关闭按钮", "开机启动", "最小化时", "启动显示", "软件升级"};
     const TextStyle style{13, kTextDim};
@@ -103,8 +103,8 @@ Image settingsBackground(const Typeface& typeface) {
     return image;
 }
 
-Image aboutBackground(const Typeface& typeface) {
-    Image image = dialogBackground(118);
+Image aboutBackground(const Typeface& typeface, int scale) {
+    Image image = dialogBackground(118, scale);
     brandMark(image, 52, 97, 24);
     typeface.draw(image, "澜映影视", {22, kTextBright, true}, 90, 85);
     typeface.draw(image, "在线视频客户端", {13, kTextDim}, 90, 111);
@@ -118,16 +118,17 @@ Image aboutBackground(const Typeface& typeface) {
 }
 
 // A button picture: an accent button with its label, on the colour it lies on.
-Image dialogButton(const Typeface& typeface, const char* label, std::uint32_t background, bool hover) {
-    Image image(118, 64, background);
+Image dialogButton(const Typeface& typeface, const char* label, std::uint32_t background, bool hover,
+                   int scale) {
+    Image image(118, 64, background, scale);
     roundRect(image, 11, kButtonMiddle - 13.5, 96, 30, 5, withOpacity(kBlack, 0.35));
     roundRect(image, 11, kButtonMiddle - 15, 96, 30, 5, hover ? kAccentLight : kAccentDeep);
     typeface.drawCentred(image, label, {14, kWhite, true}, 59, kButtonMiddle);
     return image;
 }
 
-Image dialogClose(bool hover) {
-    Image image(38, 26, kDialogTitle);
+Image dialogClose(bool hover, int scale) {
+    Image image(38, 26, kDialogTitle, scale);
     if (hover) roundRect(image, 2, 1, 34, 24, 4, kCloseRed);
     crossGlyph(image, 19, 13, 9, hover ? kWhite : kGlyph);
     return image;
@@ -137,15 +138,15 @@ Image dialogClose(bool hover) {
 // The title strip is copied from (0, 0); the window prints its caption at
 // (26, 12) and copies a close frame to (width - 32, 6).
 
-Image feedbackTitle() {
-    Image image = rowsOf(titleRow, 0, 3000, 45);
+Image feedbackTitle(int scale) {
+    Image image = rowsOf(titleRow, 0, 3000, 45, scale);
     brandMark(image, 13.5, 20, 7.5);
     return image;
 }
 
-Image feedbackClose() {
-    return buttonStrip(kThreeLooks, [](Look look) {
-        Image cell = rowsOf(titleRow, 6, 32, 25);
+Image feedbackClose(int scale) {
+    return buttonStrip(kThreeLooks, [scale](Look look) {
+        Image cell = rowsOf(titleRow, 6, 32, 25, scale);
         if (look != Look::Normal) roundRect(cell, 3, 2, 26, 22, 4, look == Look::Hover ? kCloseRed : kCloseRedDeep);
         crossGlyph(cell, 16, 13.5, 9, look == Look::Normal ? kGlyph : kWhite);
         return cell;
@@ -154,28 +155,28 @@ Image feedbackClose() {
 
 }  // namespace
 
-std::vector<StoredPicture> windowPictures(const Typeface& typeface) {
+std::vector<StoredPicture> windowPictures(const Typeface& typeface, int scale) {
     std::vector<StoredPicture> pictures;
     auto add = [&](int id, Image image) { pictures.push_back({id, std::move(image)}); };
-    add(301, panelHeader(typeface));
-    add(302, buttonStrip(kThreeLooks, clearButtonCell));
-    add(303, splitterColumns(148));
-    add(304, handle(true));
-    add(305, handle(false));
-    add(306, updateIcon(false));
-    add(307, updateIcon(true));
-    add(311, floatClose(false));
-    add(312, floatClose(true));
-    add(321, settingsBackground(typeface));
-    add(322, dialogButton(typeface, "保存设置", kCard, false));
-    add(323, dialogButton(typeface, "保存设置", kCard, true));
-    add(324, aboutBackground(typeface));
-    add(325, dialogButton(typeface, "确定", kDialogBody, false));
-    add(326, dialogButton(typeface, "确定", kDialogBody, true));
-    add(327, dialogClose(false));
-    add(328, dialogClose(true));
-    add(331, feedbackTitle());
-    add(332, feedbackClose());
+    add(301, panelHeader(typeface, scale));
+    add(302, buttonStrip(kThreeLooks, [scale](Look look) { return clearButtonCell(look, scale); }));
+    add(303, splitterColumns(148, scale));
+    add(304, handle(true, scale));
+    add(305, handle(false, scale));
+    add(306, updateIcon(false, scale));
+    add(307, updateIcon(true, scale));
+    add(311, floatClose(false, scale));
+    add(312, floatClose(true, scale));
+    add(321, settingsBackground(typeface, scale));
+    add(322, dialogButton(typeface, "保存设置", kCard, false, scale));
+    add(323, dialogButton(typeface, "保存设置", kCard, true, scale));
+    add(324, aboutBackground(typeface, scale));
+    add(325, dialogButton(typeface, "确定", kDialogBody, false, scale));
+    add(326, dialogButton(typeface, "确定", kDialogBody, true, scale));
+    add(327, dialogClose(false, scale));
+    add(328, dialogClose(true, scale));
+    add(331, feedbackTitle(scale));
+    add(332, feedbackClose(scale));
     return pictures;
 }
 

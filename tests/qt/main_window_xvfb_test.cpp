@@ -1,88 +1,22 @@
 // The main window of the real client on the Qt platform, on an X server of
 // its own without a window manager but with a bottom panel's work area, moved
 // and clicked with real input (xdotool). Screenshots go to FLUVANE_SCREENSHOT_DIR.
-#include "client/form_registry.h"
-#include "platform/posix/posix_code_page.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_profile.h"
+#include "main_window_fixture.h"
 #include "platform/qt/qt_canvas.h"
-#include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_convert.h"
-#include "platform/qt/qt_ui.h"
-#include "qt_test_application.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace fluvane::platform::qt {
 namespace {
 
 using namespace platform;
-namespace fs = std::filesystem;
 
 constexpr int kPatience = 15000;  // ms
-
-// What the main window's load asks of the network, the process table, other
-// instances and the program: no portal, no processes, no other instance, a
-// temporary application directory.
-class NoNetwork final : public Network {
-public:
-    bool checkConnection(const std::string&) override { return false; }
-    bool downloadToFile(const std::string&, const fs::path&) override { return false; }
-};
-
-class NoProcesses final : public Processes {
-public:
-    bool start(const fs::path&, const std::vector<std::string>&, WindowStyle) override { return false; }
-    std::vector<ProcessInfo> list() override { return {}; }
-    void terminateByImageName(const std::string&) override {}
-    bool anotherInstanceRunning() override { return false; }
-};
-
-class NoInstanceChannel final : public InstanceChannel {
-public:
-    bool listen() override { return false; }
-    bool sendPage(const std::string&) override { return false; }
-};
-
-class TemporaryApplication final : public Application {
-public:
-    explicit TemporaryApplication(fs::path directory) : directory_(std::move(directory)) {}
-    fs::path directory() const override { return directory_; }
-    fs::path executable() const override { return directory_ / "fluvane"; }
-    std::vector<std::string> arguments() const override { return {}; }
-    void endProcess(int exitCode) override { ADD_FAILURE() << "the client ended with " << exitCode; }
-
-private:
-    fs::path directory_;
-};
-
-// The installation: the shipped skin files, the drawn pictures, and settings
-// that open the player view.
-fs::path install(const fs::path& app) {
-    const auto options = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
-    fs::copy(FLUVANE_SHIPPED_SKIN_DIR, app, options);
-    fs::copy(FLUVANE_GENERATED_SKIN_DIR, app, options);
-    std::ofstream(app / "zelskin" / "Config.ini")
-        << "[form]\r\nform=True\r\nrun=False\r\nrenwulan=True\r\nshipinku=False\r\n"
-           "[Version]\r\nVersion=1.0\r\n";
-    return app;
-}
 
 // Real input through the X server. The commands run while the program goes
 // on handling events, so a modal loop they start can also end.
@@ -98,22 +32,8 @@ QStringList pointAt(const QPoint& screen) {
     return {"mousemove", QString::number(screen.x()), QString::number(screen.y()), "sleep", "0.3"};
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
 protected:
-    MainWindowTest() {
-        form1.Form_Load();
-        form1.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(widgetOf(window)));
-        QTest::qWait(300);  // the first paints
-    }
-
-    // Where a control's point is on the screen.
-    static QPoint onScreen(const Control& control, QPoint at) { return widgetOf(control)->mapToGlobal(at); }
-    static QImage screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
-    static void save(const QImage& image, const char* name) {
-        QDir().mkpath(QStringLiteral(FLUVANE_SCREENSHOT_DIR));
-        image.save(QStringLiteral(FLUVANE_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
-    }
     // The screen shows `picture`'s pixel `from` at the control's point `at`.
     static void expectShows(const QImage& shot, const Control& control, QPoint at, const Image& holder, QPoint from) {
         const QImage* picture = holder.picture() ? imageOf(*holder.picture()) : nullptr;
@@ -122,24 +42,6 @@ protected:
         EXPECT_EQ(QColor(shot.pixel(where)), QColor(picture->pixel(from)))
             << "at " << where.x() << "," << where.y();
     }
-
-    QApplication& app = testing::testApplication("xcb");  // before any widget
-    testing::RecordingShell shell;
-    QTemporaryDir root;
-    fs::path appDir = install(fs::path(root.path().toStdString()) / "app");
-    posix::PosixCodePage codePage;
-    posix::PosixProfile profile{codePage};
-    NoNetwork network;
-    NoProcesses processes;
-    posix::PosixFiles files;
-    TemporaryApplication application{appDir};
-    NoInstanceChannel instanceChannel;
-    QtUi ui{{}, appDir, shell};
-    Platform platform{ui,    profile, codePage,    network,         processes,           shell,
-                      files, application, instanceChannel, "http://127.0.0.1:9", ""};
-    client::FormRegistry registry{platform};
-    mainwindow::Form1& form1 = registry.Form1();
-    Form& window = form1.form();
 };
 
 TEST_F(MainWindowTest, AtItsDesignSizeItShowsTitleBarFrameSplitterHandleAndBottomBar) {

@@ -1,6 +1,8 @@
 #include "platform/qt/qt_canvas.h"
 #include "qt_test_application.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace fluvane::platform::qt {
@@ -153,6 +155,104 @@ TEST_F(QtCanvasTest, TextStaysInsideItsBox) {
         }
     }
     EXPECT_GT(lit, 0);
+}
+
+
+// A target of scale 2 takes a picture of its scale pixel for pixel, the
+// source rectangle doubled with the destination, and enlarges a plain one.
+TEST_F(QtCanvasTest, AtScaleTwoPicturesOfThatScaleCopyPixelForPixelAndPlainOnesAreEnlarged) {
+    QtBuffer fine({10, 10}, 2);
+    EXPECT_EQ(fine.size(), (platform::Size{10, 10}));
+    EXPECT_EQ(fine.image().size(), QSize(20, 20));
+    QImage twin = numberedPicture(8, 8).image();
+    twin.setDevicePixelRatio(2);
+    const struct {
+        const char* name;
+        QtPicture picture;
+        int scale;  // of the picture
+    } cases[] = {{"finer", QtPicture(twin), 2}, {"plain", numberedPicture(4, 4), 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.picture.size(), (platform::Size{4, 4}));
+        fine.canvas().fill({0, 0, 10, 10}, kBlack);
+        fine.canvas().copy(c.picture, {1, 1, 3, 3}, {5, 6});
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const bool inside = x >= 10 && x < 14 && y >= 12 && y < 16;
+                const int sx = (2 + x - 10) * c.scale / 2, sy = (2 + y - 12) * c.scale / 2;
+                EXPECT_EQ(pixel(fine, x, y), inside ? source(sx, sy) : kBlack) << x << "," << y;
+            }
+        }
+    }
+    // The key holds for an enlarged picture too.
+    QImage keyed(2, 1, QImage::Format_RGB32);
+    keyed.setPixel(0, 0, qRgb(255, 0, 255));
+    keyed.setPixel(1, 0, qRgb(1, 2, 3));
+    fine.canvas().copyTransparent(QtPicture(keyed), {0, 0, 2, 1}, {0, 0}, Color::rgb(255, 0, 255));
+    EXPECT_EQ(pixel(fine, 1, 1), kBlack);
+    EXPECT_EQ(pixel(fine, 3, 1), Color::rgb(1, 2, 3));
+}
+
+TEST_F(QtCanvasTest, AtScaleTwoFillsLinesAndTextCoverTheLogicsPixels) {
+    QtBuffer fine({10, 10}, 2);
+    const Color red = Color::rgb(255, 0, 0);
+    fine.canvas().fill({2, 2, 4, 3}, red);
+    fine.canvas().line({0, 8}, {3, 8}, red);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const bool filled = x >= 4 && x < 8 && y >= 4 && y < 6;
+            const bool lined = x < 6 && y >= 16 && y < 18;
+            EXPECT_EQ(pixel(fine, x, y), filled || lined ? red : kBlack) << x << "," << y;
+        }
+    }
+
+    QtBuffer text({10, 10}, 2);
+    text.canvas().setTextColor(Color::rgb(255, 255, 255));
+    text.canvas().text("田田田田田田", {1, 1, 5, 5}, true);
+    int lit = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            if (x >= 2 && x < 10 && y >= 2 && y < 10) {
+                lit += pixel(text, x, y) != kBlack;
+            } else {
+                EXPECT_EQ(pixel(text, x, y), kBlack) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(lit, 0);
+}
+
+// A picture file's twin `name@2x` is read at scale 2 when it is exactly twice
+// the size; otherwise the plain file, whatever its name says.
+TEST_F(QtCanvasTest, AFilesTwinAtTwiceTheSizeIsReadAtScaleTwo) {
+    QTemporaryDir dir;
+    auto write = [&](const char* name, int width) {
+        QImage image(width, 2 * width / 3, QImage::Format_RGB32);
+        image.fill(qRgb(width, 0, 0));
+        ASSERT_TRUE(image.save(dir.filePath(QLatin1String(name)), "PNG"));
+    };
+    write("twin.png", 3);
+    write("twin@2x.png", 6);
+    write("odd.png", 3);
+    write("odd@2x.png", 9);
+    write("alone.png", 3);
+    write("named@2x.png", 3);
+    const struct {
+        const char* file;
+        int scale;
+        int pixels;  // the width read
+        int ratio;
+    } cases[] = {{"twin.png", 2, 6, 2}, {"twin.png", 1, 3, 1}, {"odd.png", 2, 3, 1},
+                 {"alone.png", 2, 3, 1}, {"named@2x.png", 2, 3, 1}};
+    for (const auto& c : cases) {
+        const QImage image = readPictureFile(dir.filePath(QLatin1String(c.file)).toStdString(), c.scale);
+        EXPECT_EQ(image.width(), c.pixels) << c.file << " at " << c.scale;
+        EXPECT_EQ(image.devicePixelRatio(), c.ratio) << c.file << " at " << c.scale;
+        EXPECT_EQ(logicalSize(image), (platform::Size{3, 2})) << c.file << " at " << c.scale;
+    }
+    const QImage bitmap = resourceImage(302, 2);
+    EXPECT_EQ(bitmap.size(), resourceImage(302).size() * 2);
+    EXPECT_EQ(logicalSize(bitmap), logicalSize(resourceImage(302)));
 }
 
 }  // namespace

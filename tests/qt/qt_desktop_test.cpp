@@ -61,7 +61,7 @@ TEST_F(QtDesktopTest, WindowsAndTheTrayGetEverySizeTheLogicTheLargeOne) {
     } cases[] = {
         {ui.loadIcon(skinIcon),
          {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}},
-        {ui.resourcePicture(203), {{64, 64}, {48, 48}, {32, 32}, {24, 24}, {16, 16}}},
+        {ui.resourcePicture(203), {{64, 64}, {48, 48}, {32, 32}, {24, 24}, {16, 16}, {128, 128}, {96, 96}}},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(c.icon);

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -193,6 +195,102 @@ TEST(PicturesTest, StoredPicturesHaveTheirGeometryAndDistinctLooks) {
             EXPECT_TRUE(looksDiffer(picture, 0, other, 0, picture.width)) << e.id << " and " << e.otherLook;
         }
     }
+}
+
+
+// The picture `twin` at half its resolution: each 2 x 2 block averaged.
+Pixels halved(const Pixels& twin) {
+    Pixels half{twin.width / 2, twin.height / 2, {}};
+    for (int y = 0; y < half.height; ++y)
+        for (int x = 0; x < half.width; ++x) {
+            std::uint32_t pixel = 0;
+            for (int shift : {16, 8, 0}) {
+                int sum = 0;
+                for (int dy : {0, 1})
+                    for (int dx : {0, 1}) sum += (twin.at(2 * x + dx, 2 * y + dy) >> shift) & 0xFF;
+                pixel |= static_cast<std::uint32_t>((sum + 2) / 4) << shift;
+            }
+            half.rgb.push_back(pixel);
+        }
+    return half;
+}
+
+// The mean difference of two pictures of one size, in levels of a channel.
+double meanDifference(const Pixels& a, const Pixels& b) {
+    double total = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i)
+        for (int shift : {16, 8, 0})
+            total += std::abs(static_cast<int>((a.rgb[i] >> shift) & 0xFF) - static_cast<int>((b.rgb[i] >> shift) & 0xFF));
+    return total / (3.0 * a.rgb.size());
+}
+
+// How many 2 x 2 blocks of `twin` hold an edge, some channel spanning more
+// than compression noise: none in a picture that was only enlarged.
+int blocksWithEdges(const Pixels& twin) {
+    int blocks = 0;
+    for (int y = 0; y + 1 < twin.height; y += 2)
+        for (int x = 0; x + 1 < twin.width; x += 2)
+            for (int shift : {16, 8, 0}) {
+                int low = 255, high = 0;
+                for (int dy : {0, 1})
+                    for (int dx : {0, 1}) {
+                        const int level = static_cast<int>((twin.at(x + dx, y + dy) >> shift) & 0xFF);
+                        low = std::min(low, level);
+                        high = std::max(high, level);
+                    }
+                if (high - low > 24) {
+                    ++blocks;
+                    break;
+                }
+            }
+    return blocks;
+}
+
+struct Twins {
+    std::string name;
+    Pixels plain;
+    Pixels twin;
+};
+
+// Every skin picture and stored bitmap beside its twin drawn at scale 2.
+std::vector<Twins> everyPictureAndItsTwin() {
+    std::vector<Twins> pictures;
+    for (const auto& entry : std::filesystem::directory_iterator(kSkin / "skin")) {
+        const std::filesystem::path file = entry.path();
+        if (file.extension() != ".jpg" || file.stem().string().ends_with("@2x")) continue;
+        const auto plain = decodeJpeg(file);
+        const auto twin = decodeJpeg(file.parent_path() / (file.stem().string() + "@2x.jpg"));
+        pictures.push_back({file.filename().string(), plain.value_or(Pixels{}), twin.value_or(Pixels{})});
+    }
+    for (int id : {101, 102, 103, 104, 201, 202, 203, 204, 205, 301, 302, 303, 304, 305, 306, 307, 311, 312,
+                   321, 322, 323, 324, 325, 326, 327, 328, 331, 332}) {
+        const Bitmap twin = FindBitmap(id, 2);
+        EXPECT_EQ(twin.scale, 2) << id;
+        EXPECT_EQ(twin.width, FindBitmap(id).width) << id;  // the picture's own size, as the logic sees it
+        pictures.push_back({std::to_string(id), fromBitmap(FindBitmap(id)),
+                            {twin.width * 2, twin.height * 2, {twin.pixels.begin(), twin.pixels.end()}}});
+    }
+    return pictures;
+}
+
+// Twins have exactly twice the size and, seen at the plain size, are the same
+// picture; those with text, slants or curves are drawn finer, not enlarged.
+TEST(PicturesTest, EveryPictureHasATwinDrawnAtTwiceTheResolution) {
+    const std::vector<Twins> pictures = everyPictureAndItsTwin();
+    EXPECT_EQ(pictures.size(), 15u + 28u);
+    const std::vector<std::string> detailed = {"Close.jpg", "bf.jpg", "logo.jpg", "bj.jpg", "104", "301", "321", "331"};
+    for (const Twins& picture : pictures) {
+        ASSERT_GT(picture.plain.width, 0) << picture.name;
+        ASSERT_EQ(picture.twin.width, 2 * picture.plain.width) << picture.name;
+        ASSERT_EQ(picture.twin.height, 2 * picture.plain.height) << picture.name;
+        ASSERT_EQ(picture.twin.rgb.size(), 4 * picture.plain.rgb.size()) << picture.name;
+        // Small text is a little heavier at the plain size: up to 9 levels on the logo.
+        EXPECT_LT(meanDifference(halved(picture.twin), picture.plain), 12.0) << picture.name;
+        if (std::find(detailed.begin(), detailed.end(), picture.name) != detailed.end()) {
+            EXPECT_GT(blocksWithEdges(picture.twin), 20) << picture.name;
+        }
+    }
+    EXPECT_EQ(FindBitmap(101, 3).width, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/qt/qt_convert.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -11,6 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -80,13 +83,65 @@ int scaledIndex(int sourceStart, std::uint64_t sourceLength, int targetStart,
 
 QString fileName(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
 
+int saturated(long long value) {
+    return static_cast<int>(std::clamp(value, static_cast<long long>(std::numeric_limits<int>::min()),
+                                       static_cast<long long>(std::numeric_limits<int>::max())));
+}
+
+// `value` of the logic's pixels in pixels of an image of `scale`, saturated:
+// the logic's rectangles may lie anywhere.
+int toPixels(int value, int scale) { return saturated(static_cast<long long>(value) * scale); }
+
+platform::Rect toPixels(platform::Rect rect, int scale) {
+    return {toPixels(rect.left, scale), toPixels(rect.top, scale), toPixels(rect.right, scale),
+            toPixels(rect.bottom, scale)};
+}
+
+// Where an unscaled copy of `source` to `destination` lands.
+platform::Rect copiedTo(platform::Rect source, platform::Point destination) {
+    return {destination.x, destination.y,
+            saturated(static_cast<long long>(destination.x) + source.right - source.left),
+            saturated(static_cast<long long>(destination.y) + source.bottom - source.top)};
+}
+
+// A picture file's twin drawn at `scale`: "bj.jpg" at 2 is "bj@2x.jpg".
+std::filesystem::path twinAtScale(const std::filesystem::path& file, int scale) {
+    std::filesystem::path twin = file;
+    twin.replace_filename(file.stem().string() + "@" + std::to_string(scale) + "x" + file.extension().string());
+    return twin;
+}
+
+QImage readByContent(const std::filesystem::path& file) {
+    QImageReader reader(fileName(file));
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+// The size `file` declares, without decoding it; invalid if unreadable.
+QSize declaredSize(const std::filesystem::path& file) {
+    QImageReader reader(fileName(file));
+    reader.setDecideFormatFromContent(true);
+    return reader.size();
+}
+
 }  // namespace
+
+int canvasScale(qreal devicePixelRatio) { return devicePixelRatio >= 1.5 ? 2 : 1; }
+
+int screenScale() { return canvasScale(qApp ? qApp->devicePixelRatio() : 1.0); }
+
+int scaleOf(const QImage& image) { return canvasScale(image.devicePixelRatio()); }
+
+platform::Size logicalSize(const QImage& image) {
+    const int scale = scaleOf(image);
+    return {image.width() / scale, image.height() / scale};
+}
 
 QtPicture::QtPicture(const QImage& image)
     : image_(image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
                                      : image.convertToFormat(QImage::Format_RGB32)) {}
 
-platform::Size QtPicture::size() const { return {image_.width(), image_.height()}; }
+platform::Size QtPicture::size() const { return logicalSize(image_); }
 
 const QImage* imageOf(const platform::Picture& picture) {
     const auto* source = dynamic_cast<const QtImageSource*>(&picture);
@@ -96,7 +151,7 @@ const QImage* imageOf(const platform::Picture& picture) {
 QtCanvas::QtCanvas(QImage& target, std::function<void()> changed)
     : target_(target), changed_(std::move(changed)), font_(toQFont(platform::Font{})) {}
 
-platform::Size QtCanvas::size() const { return {target_.width(), target_.height()}; }
+platform::Size QtCanvas::size() const { return logicalSize(target_); }
 
 void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect source,
                           platform::Point destination, const QRgb* key) {
@@ -105,7 +160,14 @@ void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect sourc
     // A shallow copy: writing detaches the target from it, so a buffer copied
     // onto itself reads what it held before and rows never overlap.
     const QImage pixels = *image;
-    const CopySpan span = clipCopy(source, destination, pixels.size(), target_.size());
+    const int scale = scaleOf(target_);
+    if (scaleOf(pixels) != scale) {
+        stretchPixels(pixels, source, copiedTo(source, destination), key);
+        return;
+    }
+    const CopySpan span = clipCopy(toPixels(source, scale),
+                                   {toPixels(destination.x, scale), toPixels(destination.y, scale)},
+                                   pixels.size(), target_.size());
     if (span.width > 0 && span.height > 0) {
         const Rows<const QRgb> from = readRows(pixels);
         const Rows<QRgb> to = writeRows(target_);
@@ -142,12 +204,19 @@ void QtCanvas::copyTransparent(const platform::Picture& picture, platform::Rect 
 void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source,
                        platform::Rect destination) {
     const QImage* image = imageOf(picture);
+    if (image) stretchPixels(*image, source, destination, nullptr);
+}
+
+void QtCanvas::stretchPixels(const QImage& image, platform::Rect logicalSource,
+                             platform::Rect logicalDestination, const QRgb* key) {
+    const platform::Rect source = toPixels(logicalSource, scaleOf(image));
+    const platform::Rect destination = toPixels(logicalDestination, scaleOf(target_));
     const long long sw = static_cast<long long>(source.right) - source.left;
     const long long sh = static_cast<long long>(source.bottom) - source.top;
     const long long dw = static_cast<long long>(destination.right) - destination.left;
     const long long dh = static_cast<long long>(destination.bottom) - destination.top;
-    if (!image || sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
-    const QImage pixels = *image;  // as in copyPixels
+    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
+    const QImage pixels = image;  // as in copyPixels
     // Source columns of the target columns from `left` on; those mapped outside
     // the picture are a run at either end, as the mapping never decreases.
     int left = 0;
@@ -168,13 +237,16 @@ void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source,
             if (sy < 0 || sy >= pixels.height()) continue;
             const QRgb* in = from[sy];
             QRgb* out = to[y] + left;
-            for (std::size_t i = 0; i < columns.size(); ++i) out[i] = in[columns[i]] | kOpaque;
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (!key || (in[columns[i]] & kRgbMask) != *key) out[i] = in[columns[i]] | kOpaque;
+            }
         }
     }
     changed_();
 }
 
-void QtCanvas::fill(platform::Rect area, platform::Color color) {
+void QtCanvas::fill(platform::Rect logicalArea, platform::Color color) {
+    const platform::Rect area = toPixels(logicalArea, scaleOf(target_));
     const QRgb pixel = toRgb(color);
     const int left = std::max(area.left, 0), right = std::min(area.right, target_.width());
     const int top = std::max(area.top, 0), bottom = std::min(area.bottom, target_.height());
@@ -185,16 +257,21 @@ void QtCanvas::fill(platform::Rect area, platform::Color color) {
     changed_();
 }
 
+// Steps through the logic's pixels; each is a square of the target's scale.
 void QtCanvas::line(platform::Point from, platform::Point to, platform::Color color) {
     const QRgb pixel = toRgb(color);
-    const int width = target_.width(), height = target_.height();
+    const int scale = scaleOf(target_);
+    const int width = target_.width() / scale, height = target_.height() / scale;
     const Rows<QRgb> rows = writeRows(target_);
     const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
     const int stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
     int error = dx + dy;
     int x = from.x, y = from.y;
     while (x != to.x || y != to.y) {
-        if (x >= 0 && y >= 0 && x < width && y < height) rows[y][x] = pixel;
+        if (x >= 0 && y >= 0 && x < width && y < height) {
+            for (int row = y * scale; row < (y + 1) * scale; ++row)
+                std::fill(rows[row] + x * scale, rows[row] + (x + 1) * scale, pixel);
+        }
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -226,18 +303,32 @@ void QtCanvas::text(const std::string& utf8, platform::Rect box, bool centreVert
     changed_();
 }
 
-QtBuffer::QtBuffer(platform::Size size)
-    : image_(std::max(size.width, 0), std::max(size.height, 0), QImage::Format_RGB32),
+QtBuffer::QtBuffer(platform::Size size, int scale)
+    : image_(toPixels(std::max(size.width, 0), scale), toPixels(std::max(size.height, 0), scale),
+             QImage::Format_RGB32),
       canvas_(image_, [] {}) {
+    image_.setDevicePixelRatio(scale);
     image_.fill(Qt::black);
 }
 
-platform::Size QtBuffer::size() const { return {image_.width(), image_.height()}; }
+platform::Size QtBuffer::size() const { return logicalSize(image_); }
 
-QImage readPictureFile(const std::filesystem::path& file) {
-    QImageReader reader(fileName(file));
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+QImage readPictureFile(const std::filesystem::path& file, int scale) {
+    if (scale > 1) {
+        const std::filesystem::path twin = twinAtScale(file, scale);
+        const QSize plain = declaredSize(file);
+        if (plain.isValid() && declaredSize(twin) == plain * scale) {
+            QImage image = readByContent(twin);
+            if (image.size() == plain * scale) {
+                image.setDevicePixelRatio(scale);
+                return image;
+            }
+        }
+    }
+    // Set, not left to the reader: it takes a name ending in "@2x" for a finer picture.
+    QImage image = readByContent(file);
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
 QImage readIconFile(const std::filesystem::path& file, int side) {
@@ -254,19 +345,17 @@ QImage readIconFile(const std::filesystem::path& file, int side) {
     return largest.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage resourceImage(int id) {
-    const resources::Bitmap bitmap = resources::FindBitmap(id);
-    if (bitmap.width <= 0 || bitmap.height <= 0 ||
-        bitmap.pixels.size() < static_cast<std::size_t>(bitmap.width) * bitmap.height) {
-        return {};
-    }
-    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
-    for (int y = 0; y < bitmap.height; ++y) {
+QImage resourceImage(int id, int scale) {
+    resources::Bitmap bitmap = resources::FindBitmap(id, scale);
+    if (bitmap.width <= 0) bitmap = resources::FindBitmap(id);
+    const int width = bitmap.width * bitmap.scale, height = bitmap.height * bitmap.scale;
+    if (width <= 0 || height <= 0 || bitmap.pixels.size() < static_cast<std::size_t>(width) * height) return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < bitmap.width; ++x) {
-            row[x] = 0xFF000000u | bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width + x];
-        }
+        for (int x = 0; x < width; ++x) row[x] = 0xFF000000u | bitmap.pixels[static_cast<std::size_t>(y) * width + x];
     }
+    image.setDevicePixelRatio(bitmap.scale);
     return image;
 }
 

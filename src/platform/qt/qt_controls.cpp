@@ -16,7 +16,8 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, Qt::WindowFlags flags)
 }
 
 QImage& SurfaceWidget::backing() {
-    if (backing_.size() != size()) {
+    const int scale = canvasScale(devicePixelRatio());
+    if (backing_.size() != size() * scale || scaleOf(backing_) != scale) {
         const QImage previous = backing_;
         resetBacking();
         QPainter painter(&backing_);
@@ -27,7 +28,9 @@ QImage& SurfaceWidget::backing() {
 }
 
 void SurfaceWidget::resetBacking() {
-    backing_ = QImage(size(), QImage::Format_RGB32);
+    const int scale = canvasScale(devicePixelRatio());
+    backing_ = QImage(size() * scale, QImage::Format_RGB32);
+    backing_.setDevicePixelRatio(scale);
     backing_.fill(backColor_);
     if (!picture_.isNull()) {
         QPainter painter(&backing_);
@@ -66,6 +69,9 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
         painting_ = false;
     }
     QPainter painter(this);
+    // A ratio of 1.5 shrinks the finer store: smoothly, as nearest neighbour
+    // would drop every third column.
+    if (devicePixelRatio() < scaleOf(backing_)) painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, backing_);
 }
 
@@ -114,7 +120,8 @@ void QtImage::setPicture(std::shared_ptr<platform::Picture> picture, bool stretc
     label().setScaledContents(stretch);
     if (image && !stretch) {
         const platform::Rect place = geometry();
-        setGeometry(platform::Rect::fromSize(place.left, place.top, image->width(), image->height()));
+        const platform::Size size = logicalSize(*image);
+        setGeometry(platform::Rect::fromSize(place.left, place.top, size.width, size.height));
     }
 }
 

@@ -96,10 +96,10 @@ private:
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
-// A widget with a persistent backing store the size of the widget. Drawing
-// goes into the store; painting the widget copies it. `paintNeeded` runs from
-// the next paint after the content was lost: first show, resize, a new
-// background, or an explicit request.
+// A widget with a persistent backing store the size of the widget, at the
+// canvas scale of its screen. Drawing goes into the store; painting the widget
+// copies it. `paintNeeded` runs from the next paint after the content was
+// lost: first show, resize, a new background or scale, or an explicit request.
 class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent, Qt::WindowFlags flags = {});

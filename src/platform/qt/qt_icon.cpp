@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <set>
 
 namespace fluvane::platform::qt {
 
@@ -34,11 +35,18 @@ std::shared_ptr<QtIconPicture> loadIconFile(const std::filesystem::path& file, i
 
 bool isProgramIcon(int id) { return id >= kFirstProgramIcon && id <= kLastProgramIcon; }
 
+// The finer drawings add the sizes the plain ones lack (96 and 128), for
+// scaled screens' frames and panels.
 QIcon programIcon() {
     QIcon icon;
-    for (int id = kFirstProgramIcon; id <= kLastProgramIcon; ++id) {
-        const QImage image = resourceImage(id);
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    std::set<int> sides;
+    for (int scale : {1, 2}) {
+        for (int id = kFirstProgramIcon; id <= kLastProgramIcon; ++id) {
+            QImage image = resourceImage(id, scale);
+            if (image.isNull() || !sides.insert(image.width()).second) continue;
+            image.setDevicePixelRatio(1);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
 }

@@ -29,7 +29,8 @@ std::shared_ptr<QtIconPicture> loadIconFile(const std::filesystem::path& file, i
 
 // Whether the bitmap `id` is one of the program's own icon sizes.
 bool isProgramIcon(int id);
-// The program's own icon, drawn into the binary in five sizes.
+// The program's own icon, drawn into the binary in five sizes, each also at
+// twice the resolution.
 QIcon programIcon();
 
 // What a window or the notification area shows for `picture`: every size it

@@ -107,11 +107,11 @@ std::unique_ptr<platform::Timer> QtUi::createTimer(platform::Form& window) {
 }
 
 std::unique_ptr<platform::Buffer> QtUi::createBuffer(platform::Size size) {
-    return std::make_unique<QtBuffer>(size);
+    return std::make_unique<QtBuffer>(size, screenScale());
 }
 
 std::shared_ptr<platform::Picture> QtUi::loadPicture(const std::filesystem::path& file) {
-    return pictureOf(readPictureFile(file));
+    return pictureOf(readPictureFile(file, screenScale()));
 }
 
 // The logic sees the standard large size; windows and the tray get them all.
@@ -120,7 +120,7 @@ std::shared_ptr<platform::Picture> QtUi::loadIcon(const std::filesystem::path& f
 }
 
 std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
-    const QImage image = resourceImage(id);
+    const QImage image = resourceImage(id, screenScale());
     if (!image.isNull() && isProgramIcon(id)) return std::make_shared<QtIconPicture>(image, programIcon());
     return pictureOf(image);
 }
