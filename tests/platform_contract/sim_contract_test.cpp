@@ -1,4 +1,5 @@
 // The platform contract on the simulated platform: input is injected, time is virtual.
+#include "canvas_contract.h"
 #include "form_contract.h"
 #include "input_contract.h"
 #include "loop_contract.h"
@@ -28,12 +29,21 @@ public:
     }
     void advance(int milliseconds) { ui_.advance(milliseconds); }
     std::int64_t now() const { return clock_.now(); }
+    static bool childOf(const Control& child, const Surface& container) {
+        return node(child).parent() == &node(container);
+    }
+    static bool inFront(const Control& control, const Control& sibling) {
+        return node(control).zOrder() > node(sibling).zOrder();
+    }
 
 private:
+    static const sim::SimNode& node(const Control& control) { return dynamic_cast<const sim::SimNode&>(control); }
+
     sim::SimClock clock_;
     sim::SimUi ui_{clock_};
 };
 
+INSTANTIATE_TYPED_TEST_SUITE_P(SimCanvas, CanvasContract, SimDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(SimForm, FormContract, SimDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(SimLoop, LoopContract, SimDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(SimTimer, TimerContract, SimDriver);
