@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace fluvane::platform::contract {
 
@@ -18,12 +17,7 @@ protected:
     CanvasContract() : surface(this->form->addSurface()) {
         surface.setGeometry(Rect::fromSize(10, 10, 120, 80));
         surface.events.paint = [this] { ++paints; };
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path() /
-                 ("fluvane-canvas-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
-        std::filesystem::create_directories(folder);
     }
-    ~CanvasContract() override { std::filesystem::remove_all(folder); }
 
     void show() { this->driver.show(*this->form, Rect::fromSize(0, 0, 300, 200)); }
     // Lets the events pending run; paints are among them.
@@ -52,7 +46,8 @@ protected:
 
     Surface& surface;
     int paints = 0;
-    std::filesystem::path folder;
+    ScratchFolder scratch{"canvas"};
+    const std::filesystem::path& folder = scratch.path();
 };
 
 TYPED_TEST_SUITE_P(CanvasContract);

@@ -4,11 +4,11 @@
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_form.h"
 #include "platform/qt/qt_ui.h"
+#include "portal_process.h"
 #include "qt_test_application.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStringDecoder>
@@ -41,40 +41,11 @@ bool validUtf8(const std::string& text) {
     return !decoder.hasError();
 }
 
-// A portal server on a free port, ended by its process id when the tests end.
-// It logs every request it answers.
-class Portal {
+// A portal of the tests, started with their patience.
+class Portal : public testing::PortalProcess {
 public:
-    explicit Portal(const QStringList& arguments) {
-        QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
-                         [this] { log_ += process_.readAllStandardOutput(); });
-        process_.setProgram(QStringLiteral(FLUVANE_PORTAL_BINARY));
-        process_.setArguments(QStringList{"--port", "0"} + arguments);
-        process_.start();
-        const QRegularExpression listening(QStringLiteral("listening on [0-9.]+:([0-9]+)"));
-        QRegularExpressionMatch match;
-        const auto listens = [&] {
-            match = listening.match(QString::fromUtf8(log_));
-            return match.hasMatch() || process_.state() == QProcess::NotRunning;
-        };
-        if (QTest::qWaitFor(listens, kPatience)) port_ = match.captured(1).toStdString();
-    }
-    ~Portal() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    // Empty if the server did not start.
-    std::string base() const { return port_.empty() ? "" : "http://127.0.0.1:" + port_; }
-    // The same server under another name: another origin.
-    std::string otherOrigin() const { return "http://localhost:" + port_; }
-    // Whether a request whose target contains `text` has been answered.
-    bool answered(const QString& text) const { return answers(text) > 0; }
-    int answers(const QString& text) const { return static_cast<int>(QString::fromUtf8(log_).count(text)); }
-
-private:
-    QProcess process_;
-    QByteArray log_;
-    std::string port_;
+    explicit Portal(const QStringList& arguments)
+        : PortalProcess(QStringLiteral(FLUVANE_PORTAL_BINARY), arguments, kPatience) {}
 };
 
 void writeFile(const QString& file, const QByteArray& content) {
