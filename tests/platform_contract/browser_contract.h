@@ -4,7 +4,6 @@
 
 #include "platform/browser.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -51,7 +50,6 @@ protected:
         pane.navigate(url);
         ASSERT_TRUE(this->driver.waitFor([&] { return completed > before; })) << url;
     }
-    bool logged(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
 
     BrowserPane& pane;
     std::vector<std::string> log;
@@ -85,7 +83,6 @@ TYPED_TEST_P(BrowserContract, CancelledNavigationsAndCommandsStayOnThePage) {
     driver.serve("/tcab/index.html", page);
     const std::string url = driver.pageUrl("/tcab/index.html");
     this->load(url);
-    this->log.clear();
     this->sources.clear();
     const struct {
         bool byThePage;

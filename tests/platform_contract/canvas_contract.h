@@ -10,7 +10,9 @@
 namespace fluvane::platform::contract {
 
 // A surface on a form that counts its paints, and a folder of the test's own
-// for image files.
+// for image files. Besides the common ones, a driver offers:
+//   childOf(control, container)   the control is a child of that container
+//   inFront(control, sibling)     the control stacks in front of its sibling
 template <class Driver>
 class CanvasContract : public PlatformContract<Driver> {
 protected:

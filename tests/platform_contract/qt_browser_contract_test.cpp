@@ -12,6 +12,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <fstream>
 #include <memory>
 
 namespace fluvane::platform::contract {
@@ -76,7 +77,6 @@ public:
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(qt::widgetOf(form)));
     }
-    void advance(int milliseconds) { QTest::qWait(milliseconds); }
 
     static void serve(const std::string& path, const Document& document) {
         writeHtml(Site::root() / path.substr(1), htmlOf(document));
