@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -32,9 +33,10 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& purpose) {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("fluvane-" + purpose + "-" + std::to_string(::getpid()) + "-" +
-                 (test ? std::string(test->test_suite_name()) + "-" + test->name() : std::string("suite")));
+        std::string name = "fluvane-" + purpose + "-" + std::to_string(::getpid()) + "-" +
+                           (test ? std::string(test->test_suite_name()) + "-" + test->name() : "suite");
+        std::replace(name.begin(), name.end(), '/', '-');  // typed suites are named "Sim/Suite/0"
+        path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
