@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fluvane::platform::contract {
 
@@ -24,6 +28,28 @@ namespace fluvane::platform::contract {
 //                                       `steps` equal moves, then the release
 //   advance(ms), now()                  time passes with events running (virtual on the
 //                                       simulated platform, real on the others)
+// A folder of the test's own under the system's temporary folder, gone with it.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& purpose) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = "fluvane-" + purpose + "-" + std::to_string(::getpid()) + "-" +
+                           (test ? std::string(test->test_suite_name()) + "-" + test->name() : "suite");
+        std::replace(name.begin(), name.end(), '/', '-');  // typed suites are named "Sim/Suite/0"
+        path_ = std::filesystem::temp_directory_path() / name;
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 template <class Driver>
 class PlatformContract : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // The platform contract on the Qt platform (offscreen): input goes through
 // the window system's event queue as a user's would, and time is real.
+#include "canvas_contract.h"
 #include "form_contract.h"
 #include "input_contract.h"
 #include "loop_contract.h"
@@ -75,6 +76,15 @@ public:
     }
     void advance(int milliseconds) { QTest::qWait(milliseconds); }
     std::int64_t now() const { return clock_.elapsed(); }
+    static bool childOf(const Control& child, const Surface& container) {
+        return qt::widgetOf(child)->parentWidget() == qt::widgetOf(container);
+    }
+    // Qt keeps siblings in stacking order, the front one last.
+    static bool inFront(const Control& control, const Control& sibling) {
+        const QWidget* widget = qt::widgetOf(control);
+        const QObjectList& siblings = widget->parentWidget()->children();
+        return siblings.indexOf(widget) > siblings.indexOf(qt::widgetOf(sibling));
+    }
 
 private:
     struct Target {
@@ -93,6 +103,7 @@ private:
     QElapsedTimer clock_;
 };
 
+INSTANTIATE_TYPED_TEST_SUITE_P(QtCanvas, CanvasContract, QtDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(QtForm, FormContract, QtDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(QtLoop, LoopContract, QtDriver);
 INSTANTIATE_TYPED_TEST_SUITE_P(QtTimer, TimerContract, QtDriver);
