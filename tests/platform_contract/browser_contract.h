@@ -89,10 +89,10 @@ TYPED_TEST_P(BrowserContract, CancelledNavigationsAndCommandsStayOnThePage) {
         std::string url;
     } cases[] = {
         {true, "flvplay:///tcab/play/?s=xinghe&ep=1"},
-        {true, "dddisk://星河渡口@@@/tcab/"},
-        {true, driver.pageUrl("/tcab/news.html?next=flvplay://x")},
         {false, "flvplay://x"},
-        {false, "dddisk://disk/tcab/"},
+        {true, "dddisk://星河渡口@@@/tcab/"},
+        {false, "dddisk://星河渡口@@@/tcab/"},
+        {true, driver.pageUrl("/tcab/news.html?next=flvplay://x")},
     };
     std::vector<NavigationSource> expectedSources;
     for (const auto& c : cases) {

@@ -357,12 +357,17 @@ void QtBrowserPane::release() {
 void QtBrowserPane::navigate(const std::string& url) {
     const NavigationVerdict verdict = context_.judge(url);
     if (released_ || verdict == NavigationVerdict::Refused) return;
+    // A command never loads: it is no page to come back to. It is told as
+    // written, also where the engine's URL parser would reject or re-encode it.
+    if (verdict == NavigationVerdict::Command) {
+        startNavigation({toQString(url), {}, true, true});
+        return;
+    }
     const QString text = toQString(url).trimmed();
     const QUrl target = verdict == NavigationVerdict::LocalPage && text.startsWith(u'/')
                             ? QUrl::fromLocalFile(text)
                             : QUrl(text, QUrl::TolerantMode);
-    // A command never loads: it is no page to come back to.
-    if (verdict != NavigationVerdict::Command) clientPage_ = target;
+    clientPage_ = target;
     page().load(target);
 }
 
