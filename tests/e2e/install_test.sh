@@ -4,7 +4,8 @@
 # played episode adds a group, a sign-in on the portal, quit through the tray
 # menu; a second start shows the same playlist (kept in ~/.local/share/fluvane),
 # the portal still knows the user, the library's pictures come from the disk
-# cache; and nothing under the installation changed. The package and the user
+# cache; root's client too keeps what it writes in its own folders; and
+# nothing under the installation changed. The package and the user
 # are removed at the end. Without root (or sudo without a password) it is
 # skipped, with status 77.
 # Usage: install_test.sh BUILD_DIR OUT_DIR
@@ -145,6 +146,22 @@ echo "library loaded: first start $(library_time "$E2E_OUT/first.log") ms, secon
 grep -m1 'first paint: 澜映' "$E2E_OUT/second.log" || true
 tray_menu_exit
 e2e_wait_for 30 e2e_gone "$CLIENT_PID" || e2e_fail "the second client stayed"
+
+if [ -z "$SUDO" ]; then
+  echo "6b. root, who may write anywhere, also keeps what it writes in its own folders"
+  root_home=$e2e_tmp/root-home
+  mkdir -m 700 "$root_home"
+  loads=$(library_loads)
+  env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" LANG="$LANG" HOME="$root_home" FLUVANE_PORTAL_URL="$PORTAL_URL" \
+    /usr/bin/fluvane >"$E2E_OUT/root.log" 2>&1 &
+  CLIENT_PID=$!
+  e2e_pids+=($CLIENT_PID)
+  e2e_wait_for 60 eval '[ "$(library_loads)" -gt "$loads" ]' || e2e_fail "root's client did not show the library; see $E2E_OUT/root.log"
+  ours=$(e2e_descendants "$CLIENT_PID")
+  tray_menu_exit
+  e2e_wait_for 30 e2e_gone "$CLIENT_PID" $ours || e2e_fail "root's client stayed"
+  [ -s "$root_home/.local/share/fluvane/zelhe.db" ] || e2e_fail "root's client kept nothing in its own folder"
+fi
 
 echo "7. nothing under $installed changed"
 checksums >"$e2e_tmp/installed.after"

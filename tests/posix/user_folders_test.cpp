@@ -61,6 +61,19 @@ TEST(UserFolders, AWritableInstallationKeepsEverythingBesideTheExecutable)
     EXPECT_EQ(folders.cache, dir.path() / "web" / "cache");
 }
 
+TEST(UserFolders, AMarkedInstallationSendsEvenAUserWhoMayWriteThereToTheXdgFolders)
+{
+    TempDir dir;
+    ::setenv("XDG_DATA_HOME", "/srv/data", 1);
+    ::setenv("XDG_CACHE_HOME", "/srv/cache", 1);
+    writeBytes(dir / platform::posix::kInstallationMark, "");
+    const UserFolders folders = platform::posix::chooseUserFolders(dir.path());
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(folders.data, "/srv/data/fluvane");
+    EXPECT_EQ(folders.cache, "/srv/cache/fluvane/web");
+}
+
 TEST(UserFolders, AnInstallationTheUserCannotWriteToSendsThemToTheXdgFolders)
 {
     struct Case {

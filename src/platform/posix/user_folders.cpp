@@ -21,7 +21,10 @@ bool writable(const fs::path& folder) { return ::faccessat(AT_FDCWD, folder.c_st
 
 UserFolders chooseUserFolders(const fs::path& installation)
 {
-    if (writable(installation)) return {installation, installation / "web" / "cache"};
+    std::error_code error;
+    // Root may write anywhere: the package marks its installation as one.
+    const bool installed = fs::exists(installation / kInstallationMark, error) || !writable(installation);
+    if (!installed) return {installation, installation / "web" / "cache"};
     return {xdg::dataHome() / "fluvane", xdg::cacheHome() / "fluvane" / "web"};
 }
 

@@ -17,9 +17,14 @@ struct UserFolders {
     std::filesystem::path cache;
 };
 
-// `installation`: the executable's folder. Portable: both lie in it (the
-// cache as web/cache); installed: $XDG_DATA_HOME/fluvane and
-// $XDG_CACHE_HOME/fluvane/web, each variable taken only when absolute.
+// A file of this name beside the executable makes its folder an installation
+// even to a user who may write to it (root).
+inline constexpr char kInstallationMark[] = "installation";
+
+// `installation`: the executable's folder. Portable (writable and without
+// the mark): both lie in it (the cache as web/cache); installed:
+// $XDG_DATA_HOME/fluvane and $XDG_CACHE_HOME/fluvane/web, each variable taken
+// only when absolute.
 UserFolders chooseUserFolders(const std::filesystem::path& installation);
 
 // Makes `data` (0700) and, on the first start, its zelskin/Config.ini from
