@@ -11,6 +11,7 @@
 #include "platform/posix/posix_shell.h"
 #include "platform/posix/process_age.h"
 #include "platform/posix/process_identity.h"
+#include "platform/posix/user_folders.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/qt/qt_instance_channel.h"
 #include "platform/qt/qt_process_setup.h"
@@ -20,6 +21,7 @@
 #include "client/client.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -31,6 +33,9 @@
 namespace {
 
 using namespace fluvane;
+
+// When the start-up window's first timer falls due.
+constexpr int kStartUpDownloadMs = 100;
 
 // A build setting, overridden by the environment variable of the same name.
 std::string setting(const char* name, const char* built) {
@@ -57,6 +62,17 @@ void traceToStderr() {
     };
 }
 
+// The browser's profile and cache, private to the user.
+platform::qt::WebFolders webFolders(const platform::posix::UserFolders& user) {
+    platform::qt::WebFolders web{user.data / "web", user.cache};
+    if (!platform::posix::makePrivateFolder(web.storage) || !platform::posix::makePrivateFolder(web.cache)) {
+        std::fprintf(stderr, "fluvane: cannot make %s and %s; the browser remembers nothing this time\n",
+                     web.storage.c_str(), web.cache.c_str());
+        return {};
+    }
+    return web;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +86,8 @@ int main(int argc, char** argv) {
     // neither Qt nor the engine may take it for one of their own options.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
+    // The desktop entry's name: a Wayland compositor matches the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FLUVANE_APP_ID));
     QApplication app(qtArgc, qtArgv);
     platform::qt::completeDesktopSetup(app);
     // Windows hide rather than close; the logic ends the program itself.
@@ -83,7 +101,7 @@ int main(int argc, char** argv) {
     platform::posix::PosixFiles files;
     platform::posix::PosixApplication application(argc, argv, platform::qt::endEventLoop);
     platform::qt::QtInstanceChannel instanceChannel(platform::posix::xdg::runtimeFolder(), "fluvane.socket");
-    platform::qt::QtUi ui(schemes, application.directory(), shell);
+    platform::qt::QtUi ui(schemes, application.directory(), shell, webFolders(application.userFolders()));
 
     const std::string portalUrl = setting("FLUVANE_PORTAL_URL", FLUVANE_PORTAL_URL);
     std::string checkUrl = setting("FLUVANE_CHECK_URL", FLUVANE_CHECK_URL);
@@ -93,5 +111,11 @@ int main(int argc, char** argv) {
                                 shell, files, application, instanceChannel, portalUrl, checkUrl};
     client::Client client(platform);
     client.start();
+    // The browser engine takes a few hundred milliseconds to start, on this
+    // thread. The start-up window downloads the server configuration 100 ms
+    // after its load and then waits 300 ms more for nothing: the engine starts
+    // in that wait (this timer falls due just after the download's), so the
+    // main window's panes find it running.
+    QTimer::singleShot(kStartUpDownloadMs, Qt::PreciseTimer, &app, [&ui] { ui.warmUpBrowser(); });
     return app.exec();
 }

@@ -110,7 +110,7 @@ void Form1::Form_Load() {
 
     Label1->setCaption("当前版本:" + ReadConfig(platform_, "Version", "Version", "") + "版");
 
-    platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", appDir / "link.txt");
+    platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", platform_.application.dataDirectory() / "link.txt");
 
     gun->setEnabled(true);
 }

@@ -36,7 +36,7 @@ void Form1::connectPlaylist() {
 }
 
 std::filesystem::path Form1::playlistFile() const {
-    return platform_.application.directory() / "zelskin" / "zelplaylist.xml";
+    return platform_.application.dataDirectory() / "zelskin" / "zelplaylist.xml";
 }
 
 bool Form1::SavePlayList(const std::filesystem::path& path) {

@@ -42,7 +42,7 @@ void Form1::hit2_Timer() {
 
 void Form1::gun_Timer() {
     gun->setEnabled(false);
-    const std::filesystem::path file = platform_.application.directory() / "link.txt";
+    const std::filesystem::path file = platform_.application.dataDirectory() / "link.txt";
     std::error_code error;
     if (!std::filesystem::exists(file, error)) return;
 

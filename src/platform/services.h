@@ -125,8 +125,15 @@ public:
 class Application {
 public:
     virtual ~Application() = default;
-    // The directory of the running executable.
+    // The directory of the running executable: the installation, which the
+    // client reads (skin, icon, local pages, the player program, the updater).
     virtual std::filesystem::path directory() const = 0;
+    // Where the client keeps what it writes (settings, server configuration,
+    // notice list, playlist, download temporaries), in the same relative
+    // layout: directory() itself when the user may write to it, else a folder
+    // of the user's own.
+    virtual std::filesystem::path dataDirectory() const = 0;
+    // The program a shortcut or the autostart entry starts.
     virtual std::filesystem::path executable() const = 0;
     // The arguments after the program name, as bytes.
     virtual std::vector<std::string> arguments() const = 0;

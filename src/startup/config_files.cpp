@@ -26,23 +26,23 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::filesystem::path LocalSettingsPath(const std::filesystem::path& applicationDirectory) {
-    return applicationDirectory / "zelskin" / "Config.ini";
+std::filesystem::path LocalSettingsPath(const std::filesystem::path& dataDirectory) {
+    return dataDirectory / "zelskin" / "Config.ini";
 }
 
-std::filesystem::path ServerConfigPath(const std::filesystem::path& applicationDirectory) {
-    return applicationDirectory / "zelhe.db";
+std::filesystem::path ServerConfigPath(const std::filesystem::path& dataDirectory) {
+    return dataDirectory / "zelhe.db";
 }
 
 std::string ReadConfig(platform::Platform& platform, std::string_view section, std::string_view key,
                        std::string_view fallback) {
     return platform.profile.read(section, key, fallback, kLocalBufferSize,
-                                 LocalSettingsPath(platform.application.directory()));
+                                 LocalSettingsPath(platform.application.dataDirectory()));
 }
 
 void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key,
                  std::string_view value) {
-    const std::filesystem::path file = LocalSettingsPath(platform.application.directory());
+    const std::filesystem::path file = LocalSettingsPath(platform.application.dataDirectory());
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     platform.profile.write(section, key, value, file);
@@ -51,7 +51,7 @@ void WriteConfig(platform::Platform& platform, std::string_view section, std::st
 std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
                              std::string_view key) {
     return platform.profile.read(section, key, "", kServerBufferSize,
-                                 ServerConfigPath(platform.application.directory()));
+                                 ServerConfigPath(platform.application.dataDirectory()));
 }
 
 bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file) {

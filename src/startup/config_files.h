@@ -9,8 +9,8 @@
 
 namespace fluvane::startup {
 
-std::filesystem::path LocalSettingsPath(const std::filesystem::path& applicationDirectory);
-std::filesystem::path ServerConfigPath(const std::filesystem::path& applicationDirectory);
+std::filesystem::path LocalSettingsPath(const std::filesystem::path& dataDirectory);
+std::filesystem::path ServerConfigPath(const std::filesystem::path& dataDirectory);
 
 // The local settings file zelskin/Config.ini; every call opens the file afresh.
 std::string ReadConfig(platform::Platform& platform, std::string_view section, std::string_view key,

@@ -3,6 +3,7 @@
 #include "startup/config_files.h"
 
 #include <fstream>
+#include <iostream>
 #include <system_error>
 
 namespace fluvane::startup {
@@ -41,15 +42,18 @@ bool copyInto(const std::filesystem::path& file, const platform::Files::Sink& pu
 // The checked download takes the configuration's place through the files
 // service, so the new configuration survives a power cut as well as a crash.
 void FetchServerConfig(platform::Platform& platform) {
-    const std::filesystem::path file = ServerConfigPath(platform.application.directory());
+    const std::filesystem::path file = ServerConfigPath(platform.application.dataDirectory());
     std::filesystem::path download = file;
     download += ".download";
     std::error_code error;
     if (platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt", download) &&
-        IsUsableServerConfig(platform, download)) {
-        platform.files.replace(file, [&download](const platform::Files::Sink& put) {
+        IsUsableServerConfig(platform, download) &&
+        !platform.files.replace(file, [&download](const platform::Files::Sink& put) {
             return copyInto(download, put);
-        });
+        })) {
+        // The pages then go to the portal the old file names, which may be gone.
+        std::clog << "fluvane: the server configuration could not be written to " << file.string()
+                  << "; the one kept before stays in use" << std::endl;
     }
     std::filesystem::remove(download, error);
 }

@@ -148,6 +148,36 @@ TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
 
+// An installed copy keeps the settings it reads, the server configuration,
+// the notice list and the playlist in the user's folder, in the same layout,
+// and leaves the installation as it was.
+TEST_F(LoadmeTest, AnInstalledCopyWritesOnlyIntoItsDataDirectory) {
+    const std::filesystem::path data = dir.root() / "data";
+    std::filesystem::create_directories(data / "zelskin");
+    writeBytes(data / "zelskin" / "Config.ini",
+               codePage.toGbk("[form]\r\nupdate=False\r\nshipinku=True\r\n[Version]\r\nVersion=3.1\r\n"));
+    sim.application().setDataDirectory(data);
+    const auto listing = [this] {
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(appDir()))
+            files.push_back(entry.path().string() + " " + (entry.is_regular_file() ? readBytes(entry.path()) : ""));
+        return files;
+    };
+    const std::vector<std::string> installed = listing();
+    serveGbk("/zel/zel.txt", serverConfig("1.0"));
+    serveGbk("/zel/link.txt", "公告|http://portal.test/tcab/\r\n");
+    start->Form_Load();
+    sim.advance(400);
+    ASSERT_TRUE(mainWindowShown());
+    main().ExitSequence();
+
+    EXPECT_EQ(main().Label1->caption(), "当前版本:3.1版");
+    for (const char* kept : {"zelhe.db", "link.txt", "zelskin/zelplaylist.xml"}) {
+        EXPECT_TRUE(std::filesystem::exists(data / kept)) << kept;
+    }
+    EXPECT_EQ(listing(), installed);
+}
+
 TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
     writeGbk("zelhe.db", serverConfig("1.0", "0", "1") + "[电影推荐窗口]\r\n开关=1\r\n");
     sim.network().setConnected(false);

@@ -56,6 +56,7 @@ class TemporaryApplication final : public platform::Application {
 public:
     explicit TemporaryApplication(fs::path directory) : directory_(std::move(directory)) {}
     fs::path directory() const override { return directory_; }
+    fs::path dataDirectory() const override { return directory_; }
     fs::path executable() const override { return directory_ / "fluvane"; }
     std::vector<std::string> arguments() const override { return {}; }
     void endProcess(int exitCode) override { ADD_FAILURE() << "the client ended with " << exitCode; }

@@ -3,6 +3,9 @@
 #include "startup/config_files.h"
 #include "support/app_fixture.h"
 
+#include <iostream>
+#include <sstream>
+
 namespace fluvane::startup {
 
 using namespace testsupport;
@@ -138,8 +141,12 @@ TEST_F(UpdateTest, OnlyAServerConfigurationReplacesTheLocalOne) {
     // The configuration is replaced by the files service, which makes it durable.
     sim.network().serve(url, {config, 0, false, 200});
     sim.files().setFailing(true);
+    std::ostringstream log;
+    std::streambuf* const previous = std::clog.rdbuf(log.rdbuf());
     FetchServerConfig(platform);
+    std::clog.rdbuf(previous);
     EXPECT_EQ(readBytes(appDir() / "zelhe.db"), before);
+    EXPECT_NE(log.str().find("could not be written"), std::string::npos) << log.str();
     sim.files().setFailing(false);
     FetchServerConfig(platform);
     EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "2.0");

@@ -42,6 +42,8 @@ std::filesystem::path home()
 
 std::filesystem::path configHome() { return absoluteOr("XDG_CONFIG_HOME", home() / ".config"); }
 
+std::filesystem::path dataHome() { return absoluteOr("XDG_DATA_HOME", home() / ".local" / "share"); }
+
 std::filesystem::path cacheHome() { return absoluteOr("XDG_CACHE_HOME", home() / ".cache"); }
 
 std::filesystem::path runtimeFolder()

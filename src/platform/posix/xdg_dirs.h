@@ -12,6 +12,8 @@ std::string environment(const char* name);
 std::filesystem::path home();
 // $XDG_CONFIG_HOME when it is absolute, else ~/.config.
 std::filesystem::path configHome();
+// $XDG_DATA_HOME when it is absolute, else ~/.local/share.
+std::filesystem::path dataHome();
 // $XDG_CACHE_HOME when it is absolute, else ~/.cache.
 std::filesystem::path cacheHome();
 // Where this user's running instances meet (the single-instance lock, the

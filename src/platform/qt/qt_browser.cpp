@@ -158,6 +158,7 @@ QtWebPage::QtWebPage(QtWebContext& context, QObject* parent)
     setUrlRequestInterceptor(interceptor_.get());
     connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& loading) {
         if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+        context_.endWarmUp();
         // The engine reports the end of navigations that never started too.
         const NavigationVerdict verdict = context_.judge(toStdString(urlText(loading.url())));
         if (verdict != NavigationVerdict::Web && verdict != NavigationVerdict::LocalPage) return;

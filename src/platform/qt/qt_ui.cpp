@@ -91,11 +91,14 @@ int largeIconSide() {
 }  // namespace
 
 QtUi::QtUi(const std::vector<std::string>& commandSchemes,
-           const std::filesystem::path& applicationDirectory, platform::Shell& shell)
-    : web_(std::make_unique<QtWebContext>(commandSchemes, applicationDirectory, shell)),
+           const std::filesystem::path& applicationDirectory, platform::Shell& shell,
+           const WebFolders& webFolders)
+    : web_(std::make_unique<QtWebContext>(commandSchemes, applicationDirectory, shell, webFolders)),
       tray_(std::make_unique<QtTray>()) {}
 
 QtUi::~QtUi() = default;
+
+void QtUi::warmUpBrowser() { web_->warmUp(); }
 
 std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtForm>(*web_, openForms_); }
 

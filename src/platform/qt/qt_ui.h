@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/qt_form.h"
+#include "platform/qt/qt_web_context.h"
 #include "platform/services.h"
 #include "platform/ui.h"
 
@@ -12,18 +13,21 @@
 namespace fluvane::platform::qt {
 
 class QtTray;
-class QtWebContext;
 
 // The window system of the Qt desktop. Create it after the application object;
 // the command schemes must have been registered before that
 // (QtWebContext::registerSchemes). The browser panes take the files of
-// `applicationDirectory` as the client's local pages and open new windows the
-// logic leaves alone through `shell`.
+// `applicationDirectory` as the client's local pages, keep what they remember
+// in `webFolders`, and open new windows the logic leaves alone through `shell`.
 class QtUi : public platform::Ui {
 public:
     QtUi(const std::vector<std::string>& commandSchemes,
-         const std::filesystem::path& applicationDirectory, platform::Shell& shell);
+         const std::filesystem::path& applicationDirectory, platform::Shell& shell,
+         const WebFolders& webFolders = {});
     ~QtUi() override;
+
+    // Starts the browser engine before the first pane needs it (QtWebContext::warmUp).
+    void warmUpBrowser();
 
     std::unique_ptr<platform::Form> createForm() override;
     std::unique_ptr<platform::Timer> createTimer() override;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QUuid>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
@@ -20,6 +21,8 @@ namespace fluvane::platform::qt {
 namespace {
 
 constexpr char kCancelScheme[] = "fluvane-cancelled";
+// Pictures, styles and scripts of the portal, within a bound.
+constexpr int kHttpCacheBytes = 200 * 1024 * 1024;
 
 // Command URLs are for the client, never for the network: their requests end
 // here, aborted, so the page stays as it was.
@@ -49,18 +52,36 @@ void QtWebContext::registerSchemes(const std::vector<std::string>& schemes) {
 }
 
 QtWebContext::QtWebContext(const std::vector<std::string>& schemes,
-                           std::filesystem::path applicationDirectory, platform::Shell& shell)
-    : reportPrefix_(QStringLiteral("fluvane-document-") +
+                           std::filesystem::path applicationDirectory, platform::Shell& shell,
+                           WebFolders folders)
+    : folders_(std::move(folders)),
+      reportPrefix_(QStringLiteral("fluvane-document-") +
                     QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char(':')),
       schemes_(schemes),
       applicationDirectory_(std::move(applicationDirectory)),
       shell_(shell) {}
 
+QWebEngineProfile* QtWebContext::makeProfile() {
+    if (folders_.storage.empty()) {
+        auto* memoryOnly = new QWebEngineProfile(this);
+        memoryOnly->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        memoryOnly->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        return memoryOnly;
+    }
+    // A named profile keeps its storage on disk; the sign-in a site set
+    // for longer than the session survives a restart.
+    auto* kept = new QWebEngineProfile(QStringLiteral("fluvane"), this);
+    kept->setPersistentStoragePath(QString::fromStdString(folders_.storage.string()));
+    kept->setCachePath(QString::fromStdString(folders_.cache.string()));
+    kept->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+    kept->setHttpCacheMaximumSize(kHttpCacheBytes);
+    kept->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+    return kept;
+}
+
 QWebEngineProfile& QtWebContext::profile() {
     if (profile_) return *profile_;
-    profile_ = new QWebEngineProfile(this);
-    profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile_ = makeProfile();
     QWebEngineSettings& settings = *profile_->settings();
     // A local page reads no file, its own folder's included, and fetches
     // nothing from the network by script: a script that got into one must not
@@ -85,6 +106,20 @@ QWebEngineProfile& QtWebContext::profile() {
     return *profile_;
 }
 
+// The local pages share one renderer (one process per site): a hidden page of
+// theirs starts it, and the first pane's own page finds it running.
+void QtWebContext::warmUp() {
+    // A pane that navigated first has started it all already.
+    if (profile_) return;
+    warmPage_ = new QWebEnginePage(&profile(), this);
+    warmPage_->load(QUrl::fromLocalFile(
+        QString::fromStdString((applicationDirectory_ / "zelskin" / "html" / "Loading.html").string())));
+}
+
+void QtWebContext::endWarmUp() {
+    if (warmPage_) warmPage_->deleteLater();
+}
+
 void QtWebContext::awaitNewWindowRequest(QObject& owner, const QUrl& url,
                                          std::function<void(const QWebEngineUrlRequestInfo&)> told) {
     awaited_.push_back({&owner, url, std::move(told)});
@@ -103,6 +138,7 @@ void QtWebContext::interceptRequest(QWebEngineUrlRequestInfo& info) {
 }
 
 QtWebContext::~QtWebContext() {
+    delete warmPage_;
     if (profile_) profile_->setUrlRequestInterceptor(nullptr);
     // Panes delete their views later; their pages must go before the profile.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

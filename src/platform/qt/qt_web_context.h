@@ -16,13 +16,21 @@
 #include <string_view>
 #include <vector>
 
+class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineUrlRequestInfo;
 class QWebEngineUrlRequestInterceptor;
 
 namespace fluvane::platform::qt {
 
-// What all browser panes share: an off-the-record profile on which the
+// Where the browser keeps what it remembers between starts. Without a
+// storage folder (the tests) it remembers nothing.
+struct WebFolders {
+    std::filesystem::path storage;  // cookies and the sites' own storage
+    std::filesystem::path cache;    // the HTTP disk cache
+};
+
+// What all browser panes share: one profile on which the
 // client's command schemes end in nothing but the panes' navigation events,
 // the navigation policy, the script that keeps each pane's document snapshot
 // current, and the shell that opens new windows in the user's browser.
@@ -33,11 +41,17 @@ public:
 
     // `applicationDirectory`: its files are the client's local pages.
     QtWebContext(const std::vector<std::string>& schemes, std::filesystem::path applicationDirectory,
-                 platform::Shell& shell);
+                 platform::Shell& shell, WebFolders folders = {});
+    // The profile goes last, after every page, so that it writes its cookies out.
     ~QtWebContext() override;
 
-    // Made with the first page: the engine starts only when a pane navigates.
+    // Made with the first page, or by warmUp: the engine starts no sooner.
     QWebEngineProfile& profile();
+    // Starts the engine, the profile and the renderer of the local pages
+    // ahead of the first pane, which then finds them running.
+    void warmUp();
+    // A pane's page has loaded: the warm-up's page has done its work.
+    void endWarmUp();
     // Console messages that start with it carry a document snapshot.
     const QString& reportPrefix() const { return reportPrefix_; }
     shared::NavigationVerdict judge(std::string_view url) const;
@@ -64,7 +78,11 @@ private:
     };
     void interceptRequest(QWebEngineUrlRequestInfo& info);
 
+    QWebEngineProfile* makeProfile();
+
     QWebEngineProfile* profile_ = nullptr;
+    WebFolders folders_;
+    QPointer<QWebEnginePage> warmPage_;
     std::unique_ptr<QWebEngineUrlRequestInterceptor> interceptor_;
     std::list<AwaitedRequest> awaited_;
     QString reportPrefix_;

@@ -136,9 +136,13 @@ private:
 
 class SimApplication final : public platform::Application {
 public:
+    // The portable mode: what the client keeps lies in `directory`, unless a
+    // test gives it a data directory of its own (an installed copy).
     explicit SimApplication(std::filesystem::path directory) : directory_(std::move(directory)) {}
 
     std::filesystem::path directory() const override { return directory_; }
+    std::filesystem::path dataDirectory() const override { return dataDirectory_.empty() ? directory_ : dataDirectory_; }
+    void setDataDirectory(std::filesystem::path directory) { dataDirectory_ = std::move(directory); }
     std::filesystem::path executable() const override { return directory_ / "fluvane"; }
     std::vector<std::string> arguments() const override { return arguments_; }
     // Records the first end; the process of a real platform would be gone.
@@ -150,6 +154,7 @@ public:
 
 private:
     std::filesystem::path directory_;
+    std::filesystem::path dataDirectory_;
     std::vector<std::string> arguments_;
     bool ended_ = false;
     int exitCode_ = 0;
