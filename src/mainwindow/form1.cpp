@@ -83,32 +83,22 @@ void Form1::Form_Load() {
         *form_, {0, 0},
         {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)), platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
-    using startup::ReadServerConfig;
-    dizhi = startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Log);
-    form_->setCaption(ReadServerConfig(platform_, "澜映软件配置", "名称"));
-    ad = ReadServerConfig(platform_, "弹窗广告设置项", "开关");
-    L1 = ReadServerConfig(platform_, "弹窗广告设置项", "广告初始时间");
-    l2 = ReadServerConfig(platform_, "弹窗广告设置项", "广告循环时间");
-    tuichu = ReadServerConfig(platform_, "退窗广告设置项", "开关");
-    huangchong = ReadServerConfig(platform_, "缓冲广告设置项", "开关");
-    da = ReadServerConfig(platform_, "缓冲广告设置项", "缓冲时间");
-    hit1 = ReadServerConfig(platform_, "电影推荐窗口", "开关");
+    values_ = ReadServerValues(platform_);
+    form_->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "名称"));
 
     taskbarButton.TaskbarButtonBehaviour();
 
-    if (ad == "1") T6->setEnabled(true);
-    if (hit1 == "1") hit2->setEnabled(true);
+    if (values_.ad) T6->setEnabled(true);
+    if (values_.hit1) hit2->setEnabled(true);
 
-    using startup::ReadConfig;
-    settings = {ReadConfig(platform_, "form", "form", ""), ReadConfig(platform_, "form", "run", ""),
-                ReadConfig(platform_, "form", "renwulan", ""), ReadConfig(platform_, "form", "shipinku", "")};
+    settings_ = ReadStartupSettings(platform_);
 
-    Picture1->setVisible(startup::ParseBoolean(settings.shipinku).value_or(false));
+    Picture1->setVisible(settings_.shipinku);
     paintViewTabs();
 
     oMagneticWnd.AddWindow(*form_);
 
-    Label1->setCaption("当前版本:" + ReadConfig(platform_, "Version", "Version", "") + "版");
+    Label1->setCaption("当前版本:" + startup::ReadConfig(platform_, "Version", "Version", "") + "版");
 
     platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", appDir / "link.txt");
 

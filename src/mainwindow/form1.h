@@ -2,6 +2,8 @@
 
 #include "mainwindow/edge_resize.h"
 #include "mainwindow/form1_design.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_values.h"
 #include "mainwindow/page_commands.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
@@ -18,36 +20,40 @@
 
 namespace fluvane::mainwindow {
 
-// The four "form" keys of the local settings file, kept as read at start-up.
-struct StartupSettings {
-    std::string form;      // close only hides the window
-    std::string run;       // start with the desktop session
-    std::string renwulan;  // minimise to the taskbar rather than hide
-    std::string shipinku;  // open on the library view
-};
-
-// The main window: the hub the other windows read and call. Its behaviour is
+// The main window. The other windows see only MainWindow; its behaviour is
 // split by concern over the form1_*.cpp files.
-class Form1 : public Form1Design {
+class Form1 final : public MainWindow, private Form1Design {
 public:
     Form1(platform::Platform& platform, SecondaryWindows& windows);
 
-    // What the other windows ask of the main window.
-    void appplay();      // the player view, as tab 0
-    void appopen();      // the library view, as tab 1
-    void 广告倒计时();   // the buffering countdown and the list advertisement
-    void listcose();     // closes the list advertisement until zai brings it back
-    // Writes the whole playlist to `path`; false when it could not, and the
-    // file is then as it was.
-    bool SavePlayList(const std::filesystem::path& path);
-    // Quitting, from the close button and the menus' "退出程序": the playlist
-    // saved, the tray icon removed, then the exit advertisement takes over or
-    // the players and the client end.
-    void ExitSequence();
-
-    // Loading (form1.cpp, form1_skin.cpp).
+    // The load step, once, after construction (form1.cpp, form1_skin.cpp).
     void Form_Load();
-    void show();
+
+    platform::Form& form() override { return *form_; }
+    winsvc::cMagneticWnd& magneticWindows() override { return oMagneticWnd; }
+    void show() override;
+    const std::string& portalAddress() const override { return values_.dizhi; }
+    void appplay() override;
+    void appopen() override;
+    void 广告倒计时() override;
+    void listcose() override;
+    bool SavePlayList(const std::filesystem::path& path) override;
+    void ExitSequence() override;
+    void showLibraryPage(const std::string& url) override;
+    void libraryBack() override;
+    void libraryForward() override;
+    void libraryRefresh() override;
+    void playRecommendation(const std::string& url) override;
+    void stopStartupTimers() override;
+    void startFirstNavigation() override;
+    void openOnPage(const std::string& url) override;
+    bool canHideToTray() override;
+    void hideToTray() override;
+    void showStartupBalloon(const std::string& title, const std::string& text, int icon, int timeoutMs) override;
+
+private:
+    // Tests reach the inside through this one accessor.
+    friend struct Form1Inside;
 
     // Layout: each container places its children when its size changes (form1_layout.cpp).
     void Form_Resize();
@@ -112,16 +118,8 @@ public:
     void gun2_Timer();
     void Label2_Click();
 
-    // Server configuration values, as texts (hidden labels of the window).
-    std::string dizhi;       // portal base URL for every page
-    std::string ad;          // pop-up advertisement switch, "1" on
-    std::string L1;          // seconds to the first pop-up
-    std::string l2;          // seconds between later pop-ups
-    std::string tuichu;      // exit advertisement switch
-    std::string huangchong;  // buffering countdown switch
-    std::string da;          // buffering countdown, seconds
-    std::string hit1;        // recommendation window switch
-    StartupSettings settings;
+    ServerValues values_;       // read at the load
+    StartupSettings settings_;  // read at the load
     std::string noticeLink;  // the link of the notice on show
 
     std::unique_ptr<platform::Timer> T4;    // first navigation, once
@@ -138,7 +136,6 @@ public:
     winsvc::无边框窗体最大化 maximiseHook;  // a maximised window leaves the taskbar visible
     winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
 
-private:
     // The two views, numbered as their tabs in Button2.
     enum class View { Player = 0, Library = 1 };
     void SwitchView(View view);

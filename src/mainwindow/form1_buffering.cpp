@@ -1,7 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include "mainwindow/server_times.h"
-
 #include <string>
 
 namespace fluvane::mainwindow {
@@ -22,10 +20,8 @@ void Form1::广告倒计时() {
 // False when the switch is off, or the time is no usable number of seconds:
 // such a countdown would never reach 0 and would leave the overlay up.
 bool Form1::startBuffering() {
-    if (huangchong != "1") return false;
-    const auto seconds = PositiveSeconds(da);
-    if (!seconds) return false;
-    bufferingCountdown_ = *seconds;
+    if (!values_.huangchong || !values_.da) return false;
+    bufferingCountdown_ = *values_.da;
     Timer8->setInterval(kCountdownTickMs);
     Timer8->setEnabled(true);
     vip->setVisible(true);

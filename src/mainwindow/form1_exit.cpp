@@ -7,7 +7,7 @@ namespace fluvane::mainwindow {
 void Form1::ExitSequence() {
     SavePlayList(playlistFile());
     tray.RemoveTrayIcon();
-    if (tuichu == "1") {
+    if (values_.tuichu) {
         windows_.ShowExitAd();
         form_->close();
         windows_.ClosePopupAd();

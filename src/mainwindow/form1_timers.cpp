@@ -1,7 +1,6 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/notice_list.h"
-#include "mainwindow/server_times.h"
 #include "startup/process_utils.h"
 
 #include <chrono>
@@ -12,24 +11,24 @@ namespace fluvane::mainwindow {
 
 void Form1::T4_Timer() {
     T4->setEnabled(false);
-    ListWeb->navigate(dizhi + "/tcab/");
-    qvod->navigate(dizhi + "/tcab/zelad/zelloading.html");
+    ListWeb->navigate(values_.dizhi + "/tcab/");
+    qvod->navigate(values_.dizhi + "/tcab/zelad/zelloading.html");
 }
 
 // The first pop-up comes L1 seconds after loading, later ones every l2 seconds.
 void Form1::T6_Timer() {
     ++popupCounter_;
     if (!popupShown_) {
-        const auto first = PositiveSeconds(L1);
+        const auto first = values_.L1;
         if (first && popupCounter_ % *first == 0) {
-            windows_.ShowPopupAd(dizhi + "/tcab/zelad/tan/?id=2");
+            windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=2");
             popupShown_ = true;
             popupCounter_ = 0;
         }
     } else {
-        const auto every = PositiveSeconds(l2);
+        const auto every = values_.l2;
         if (every && popupCounter_ % *every == 0) {
-            windows_.ShowPopupAd(dizhi + "/tcab/zelad/tan/?id=1");
+            windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=1");
             popupCounter_ = 0;
         }
     }

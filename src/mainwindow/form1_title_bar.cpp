@@ -1,16 +1,12 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/title_bar.h"
-#include "startup/config_files.h"
 
 namespace fluvane::mainwindow {
 
 namespace {
 
 bool isWindowButton(int index) { return index >= 0 && index < static_cast<int>(kWindowButtons.size()); }
-
-// A setting that cannot be read as a Boolean is off.
-bool isOn(const std::string& setting) { return startup::ParseBoolean(setting).value_or(false); }
 
 }  // namespace
 
@@ -50,14 +46,14 @@ void Form1::Button1_MouseDown(int Index, const platform::MouseEvent&) {
 void Form1::Button1_Click(int Index) {
     switch (Index) {
         case 0:
-            if (isOn(settings.form) && tray.CanHideToTray())
+            if (settings_.form && tray.CanHideToTray())
                 form_->hide();
             else
                 ExitSequence();
             break;
         case 1: toggleMaximised(); break;
         case 2:
-            if (isOn(settings.renwulan))
+            if (settings_.renwulan)
                 form_->setWindowState(platform::WindowState::Minimized);
             else
                 tray.HideToTray();
@@ -107,7 +103,7 @@ void Form1::Button2_Click(int Index) {
             Picture1->setVisible(true);
             W2->setVisible(true);
             W2->bringToFront();
-            W2->navigate(dizhi + (Index == 2 ? "/tcab/tj/" : "/tcab/tv/"));
+            W2->navigate(values_.dizhi + (Index == 2 ? "/tcab/tj/" : "/tcab/tv/"));
             for (int tab = 0; tab < 4; ++tab) paintTab(tab, tab == Index ? kSelectedCell : kRestingCell);
             break;
         default: break;

@@ -8,20 +8,20 @@ using Calls = std::vector<std::string>;
 
 class Form1BufferingTest : public Form1Fixture {
 protected:
-    bool listAdShown() { return form->listad1->UserControl.visible(); }
-    platform::sim::SimBrowser& listAdPage() { return platform::sim::as<platform::sim::SimBrowser>(form->listad1->w); }
+    bool listAdShown() { return controls().listad1->UserControl.visible(); }
+    platform::sim::SimBrowser& listAdPage() { return platform::sim::as<platform::sim::SimBrowser>(controls().listad1->w); }
 };
 
-// 75 seconds (which a server may write "+75") read 14 first (74 within the
+// 75 seconds read 14 first (74 within the
 // minute), run down to 0, then round the minute from 59; the overlay goes
 // when the whole time has run out.
 TEST_F(Form1BufferingTest, TheCountdownShowsSecondsWithinTheMinuteAndHidesAtZero) {
-    Form1& f = load();
-    f.da = "+75";
-    f.广告倒计时();
+    Form1Design& f = load();
+    Form1Inside::values(*form).da = 75;
+    form->广告倒计时();
     EXPECT_TRUE(f.vip->visible());
     EXPECT_TRUE(listAdShown());
-    EXPECT_EQ(f.Timer8->interval(), 1160);
+    EXPECT_EQ(Form1Inside::Timer8(*form).interval(), 1160);
 
     Calls shown;
     for (int tick = 0; tick < 75; ++tick) {
@@ -34,39 +34,38 @@ TEST_F(Form1BufferingTest, TheCountdownShowsSecondsWithinTheMinuteAndHidesAtZero
     for (int n = 59; n >= 0; --n) expected.push_back(" " + std::to_string(n) + " 秒");
     EXPECT_EQ(shown, expected);
     EXPECT_FALSE(f.vip->visible());
-    EXPECT_FALSE(f.Timer8->enabled());
+    EXPECT_FALSE(Form1Inside::Timer8(*form).enabled());
 }
 
-// A time that is no positive whole number counts as the switch off: such a
-// countdown would never reach 0 and would leave the overlay up for ever.
+// Without a usable time the countdown would never reach 0 and would leave the
+// overlay up for ever: it counts as the switch off.
 TEST_F(Form1BufferingTest, SwitchedOffOrWithoutAUsableTimeNothingShows) {
     struct Case {
-        const char* huangchong;
-        const char* da;
+        bool huangchong;
+        std::optional<std::int32_t> da;
     };
-    for (const Case c : {Case{"0", "15"}, Case{"", "15"}, Case{"1", ""}, Case{"1", "abc"}, Case{"1", "0"},
-                         Case{"1", "-3"}, Case{"1", "1.5"}, Case{"1", "15s"}}) {
-        Form1& f = load();
-        f.listcose();
-        f.huangchong = c.huangchong;
-        f.da = c.da;
-        f.广告倒计时();
+    for (const Case c : {Case{false, 15}, Case{true, std::nullopt}}) {
+        Form1Design& f = load();
+        form->listcose();
+        Form1Inside::values(*form).huangchong = c.huangchong;
+        Form1Inside::values(*form).da = c.da;
+        form->广告倒计时();
         sim.advance(5000);
-        EXPECT_FALSE(f.vip->visible()) << c.huangchong << "/" << c.da;
-        EXPECT_FALSE(f.Timer8->enabled()) << c.huangchong << "/" << c.da;
-        EXPECT_FALSE(listAdShown()) << c.huangchong << "/" << c.da;
+        EXPECT_FALSE(f.vip->visible()) << c.huangchong << "/" << c.da.value_or(0);
+        EXPECT_FALSE(Form1Inside::Timer8(*form).enabled()) << c.huangchong << "/" << c.da.value_or(0);
+        EXPECT_FALSE(listAdShown()) << c.huangchong << "/" << c.da.value_or(0);
     }
 }
 
 // The advertisement takes its room from the list, right under it; closed, it
 // hands the room back.
 TEST_F(Form1BufferingTest, TheListAdvertisementSitsUnderTheListOrGivesItsRoomBack) {
-    Form1& f = load();
-    f.listcose();
+    Form1Design& f = load();
+    form->listcose();
     EXPECT_FALSE(listAdShown());
     EXPECT_EQ(f.SFPlayList1Window->geometry(), Rect::fromSize(0, 45, 250, 536));
 
-    f.广告倒计时();
+    form->广告倒计时();
     EXPECT_TRUE(listAdShown());
     EXPECT_EQ(f.SFPlayList1Window->geometry(), Rect::fromSize(0, 45, 250, 359));
     EXPECT_EQ(f.listad1->UserControl.geometry(), Rect::fromSize(30, 404, 185, 177));
@@ -78,7 +77,7 @@ TEST_F(Form1BufferingTest, AClosedListAdvertisementComesBackAfterTwoMinutesThenE
     load();
     ASSERT_TRUE(listAdPage().raiseBeforeNavigate("http://ads.test/x?go=APPCLOSE://now")) << "cancelled";
     EXPECT_FALSE(listAdShown());
-    EXPECT_TRUE(form->zai->enabled());
+    EXPECT_TRUE(Form1Inside::zai(*form).enabled());
 
     const std::int64_t closed = sim.clock().now();
     const auto shownAt = [&](std::int64_t secondsAfter) {

@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
-    Form1& f = load();
+    Form1Design& f = load();
     EXPECT_EQ(f.form().geometry(), Rect::fromSize(193, 53, 980, 661));
     expectPlaces({{"Picture1", f.Picture1, Rect::fromSize(2, 42, 976, 617)},
                   {"ListWeb", f.ListWeb, Rect::fromSize(-2, -2, 980, 621)},
@@ -68,7 +68,7 @@ TEST_F(Form1LayoutTest, TheDesignSizeLaysOutEveryPane) {
 }
 
 TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
-    Form1& f = load();
+    Form1Design& f = load();
     for (platform::Surface* toggle : {f.Picture4, f.Picture8}) {
         platform::sim::as<platform::sim::SimSurface>(*f.Picture4).clearOperations();
         ASSERT_TRUE(sim.ui().click(*toggle, {5, 5}));
@@ -91,7 +91,7 @@ TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
 
 // The system parks a minimised window far off screen at a caption's size.
 TEST_F(Form1LayoutTest, MinimisedNothingMovesAndRestoringLaysOutAgain) {
-    Form1& f = load();
+    Form1Design& f = load();
     window().setWindowState(platform::WindowState::Minimized);
     window().setGeometry(Rect::fromSize(-32000, -32000, 160, 28));
     EXPECT_EQ(f.Picture2->geometry(), Rect::fromSize(2, 42, 976, 617));

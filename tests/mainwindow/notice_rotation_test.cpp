@@ -1,8 +1,8 @@
-#include "mainwindow/form1.h"
 #include "mainwindow/notice_list.h"
 
-#include "support/recording_windows.h"
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
+#include "support/recording_windows.h"
 
 #include <set>
 
@@ -20,7 +20,8 @@ protected:
         writeGbk("zelhe.db", serverConfig("1.0"));
     }
     void writeNotices(std::string_view utf8) { writeGbk("link.txt", utf8); }
-    std::string notice() const { return form->Label2->caption(); }
+    Form1Design& controls() { return controlsOf(*form); }
+    std::string notice() { return controls().Label2->caption(); }
     void load() {
         form = std::make_unique<Form1>(platform, windows);
         form->Form_Load();
@@ -43,7 +44,7 @@ TEST_F(Form1NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
     sim.advance(1);
     EXPECT_EQ(notice(), "乙通知");
 
-    ASSERT_TRUE(sim.ui().click(*form->Label2, {1, 1}));
+    ASSERT_TRUE(sim.ui().click(*controls().Label2, {1, 1}));
     EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/b"});
 }
 
@@ -73,8 +74,8 @@ TEST_F(Form1NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
     std::filesystem::remove(appDir() / "link.txt");
 
     sim.advance(20000);
-    EXPECT_FALSE(form->gun->enabled());
-    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_FALSE(Form1Inside::gun(*form).enabled());
+    EXPECT_FALSE(Form1Inside::gun2(*form).enabled());
     EXPECT_EQ(notice(), "甲");
 
     writeNotices("乙###http://portal.test/b\r\n");
@@ -85,8 +86,8 @@ TEST_F(Form1NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
 TEST_F(Form1NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
     load();
     sim.advance(1000);
-    EXPECT_FALSE(form->gun->enabled());
-    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_FALSE(Form1Inside::gun(*form).enabled());
+    EXPECT_FALSE(Form1Inside::gun2(*form).enabled());
     EXPECT_EQ(notice(), "");
 }
 
@@ -95,7 +96,7 @@ TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     load();
     sim.advance(1000);
     EXPECT_EQ(notice(), "");
-    EXPECT_TRUE(form->gun2->enabled());
+    EXPECT_TRUE(Form1Inside::gun2(*form).enabled());
 
     writeNotices("甲###http://portal.test/a\r\n");
     sim.advance(6000);
@@ -104,7 +105,7 @@ TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     writeNotices("没有链接的通知\r\n");
     sim.advance(6000);
     EXPECT_EQ(notice(), "没有链接的通知");
-    form->Label2_Click();
+    controls().Label2->events.click();
     EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/a"});
 
     const std::string huge(1 << 20, 'x');
@@ -115,9 +116,9 @@ TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     writeNotices("丙###file:///etc/passwd\r\n");
     sim.advance(6000);
     EXPECT_EQ(notice(), "丙");
-    form->Label2_Click();
+    controls().Label2->events.click();
     EXPECT_EQ(sim.shell().openedLinks().size(), 1u);
-    EXPECT_TRUE(form->gun2->enabled());
+    EXPECT_TRUE(Form1Inside::gun2(*form).enabled());
 }
 
 }  // namespace

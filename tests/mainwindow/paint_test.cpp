@@ -17,7 +17,7 @@ struct View {
 TEST_F(Form1PaintTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) {
     for (const View view : {View{"True", 0, 232}, View{"False", 232, 0}}) {
         writeSettings("False", "1.0", view.shipinku);
-        Form1& f = load();
+        Form1Design& f = load();
         window().clearOperations();
         f.form().invalidate();
         sim.advance(0);
@@ -49,7 +49,7 @@ struct PanelButton {
 // Inside, a button holds the mouse and hovers; outside it rests, and lets go
 // only once no button is held.
 TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
-    Form1& f = load();
+    Form1Design& f = load();
     using platform::sim::PictureOrigin;
     const PanelButton buttons[] = {
         {"handle", f.Picture4, PictureOrigin::resource(304), {10, 128}, false},
@@ -82,7 +82,7 @@ TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
 }
 
 TEST_F(Form1PaintTest, ThePlaylistButtonNamesWhatAClickWillDo) {
-    Form1& f = load();
+    Form1Design& f = load();
     for (const char* expected : {"隐藏播放列表", "显示播放列表", "隐藏播放列表"}) {
         ASSERT_TRUE(sim.ui().move(*f.Picture8, {5, 5}));
         EXPECT_EQ(platform::sim::as<platform::sim::SimSurface>(*f.Picture8).toolTip(), expected);
@@ -91,7 +91,7 @@ TEST_F(Form1PaintTest, ThePlaylistButtonNamesWhatAClickWillDo) {
 }
 
 TEST_F(Form1PaintTest, TheUpdateIconLightsUpUnderThePointer) {
-    Form1& f = load();
+    Form1Design& f = load();
     const auto shown = [&] { return platform::sim::originOf(*f.Image2->picture()); };
     EXPECT_EQ(shown(), platform::sim::PictureOrigin::resource(306));
     ASSERT_TRUE(sim.ui().move(*f.Image2, {3, 3}));
