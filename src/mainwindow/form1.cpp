@@ -1,6 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include "mainwindow/playlist_file.h"
 #include "platform/shared/twips.h"
 #include "startup/config_files.h"
 #include "startup/web_url.h"
@@ -33,7 +32,9 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       maximiseHook(platform.ui),
       oMagneticWnd(platform.ui),
       platform_(platform),
-      windows_(windows) {
+      windows_(windows),
+      playlist_(*SFPlayList1, platform.ui, *form_, platform.files,
+                platform.application.directory() / "zelskin" / "zelplaylist.xml") {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
@@ -71,7 +72,7 @@ void Form1::Form_Load() {
 
     if (!LoadSkin()) return;
 
-    LoadPlayList(*SFPlayList1, playlistFile());
+    playlist_.load();
 
     ListWeb->setSilent(true);
     const std::string loadingPage = startup::LocalPageUrl(appDir / "zelskin" / "html" / "Loading.html");

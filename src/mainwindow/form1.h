@@ -5,6 +5,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_values.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/playlist_panel.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "winsvc/borderless_maximise.h"
@@ -145,8 +146,6 @@ private:
     bool play(const std::string& url, bool withListAd);
     void MakeDesktopShortcut(const std::string& url);
     void AddEpisodeGroup(const std::string& url);
-    std::filesystem::path playlistFile() const;
-    void playlistChanged();  // saves about a second later
 
     // Each concern hooks its own handlers to the controls.
     void connectLayout();
@@ -179,7 +178,7 @@ private:
     std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
     bool listAdReturned_ = false;          // zai has brought it back once
     PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
-    std::unique_ptr<platform::Timer> playlistSave_;  // the save a second after a change
+    PlaylistPanel playlist_;
 };
 
 }  // namespace fluvane::mainwindow

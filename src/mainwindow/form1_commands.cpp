@@ -126,7 +126,6 @@ void Form1::AddEpisodeGroup(const std::string& url) {
     if (!group) return;
     std::erase_if(group->episodes, [](const Episode& episode) { return !platform::shared::isWebUrl(episode.url); });
     AddCappedGroup(*SFPlayList1, group->name, group->episodes);
-    playlistChanged();
 }
 
 }  // namespace fluvane::mainwindow

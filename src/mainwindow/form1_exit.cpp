@@ -5,7 +5,7 @@
 namespace fluvane::mainwindow {
 
 void Form1::ExitSequence() {
-    SavePlayList(playlistFile());
+    playlist_.save();
     tray.RemoveTrayIcon();
     if (values_.tuichu) {
         windows_.ShowExitAd();

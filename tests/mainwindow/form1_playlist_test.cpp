@@ -29,15 +29,6 @@ protected:
     }
 };
 
-// Each group added opens and closes the one before, so the file's last group is the open one.
-TEST_F(Form1PlaylistTest, TheFileLoadsWithItsLastGroupOpen) {
-    testsupport::writeBytes(playlistFile(), kThreeGroups);
-    Form1Design& f = load();
-    ASSERT_EQ(f.SFPlayList1->NodesCount(), 3);
-    EXPECT_EQ(f.SFPlayList1->NodeText(2), "丙");
-    EXPECT_EQ(f.SFPlayList1->ExpandedItemsHeight(), 3 * controls::SFPlayList::kRowHeight);
-}
-
 // An entry plays at once, after the countdown when it is on, but without the
 // list advertisement; the pointer left by the window's edge goes.
 TEST_F(Form1PlaylistTest, PressingAnEntryPlaysIt) {
@@ -118,15 +109,6 @@ TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
     playRounds("small ", kMostGroups + 5, 1);
     ASSERT_EQ(list.NodesCount(), kMostGroups);
     EXPECT_EQ(list.NodeText(0), KeptName("small 5" + longText));
-}
-
-// What the quitting paths call.
-TEST_F(Form1PlaylistTest, SavePlayListWritesTheListAndSaysWhetherItCould) {
-    Form1Design& f = load();
-    f.SFPlayList1->AddNode("电影");
-    EXPECT_TRUE(form->SavePlayList(playlistFile()));
-    EXPECT_EQ(saved(), "<playlist><ul><Class Name=\"电影\"/></ul></playlist>");
-    EXPECT_FALSE(form->SavePlayList(appDir() / "missing" / "zelplaylist.xml"));
 }
 
 }  // namespace
