@@ -34,18 +34,17 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       platform_(platform),
       windows_(windows),
       playlist_(*SFPlayList1, platform.ui, *form_, platform.files,
-                platform.application.directory() / "zelskin" / "zelplaylist.xml") {
+                platform.application.directory() / "zelskin" / "zelplaylist.xml"),
+      popups_(platform.ui, *form_, windows, values_),
+      buffering_(platform.ui, *form_, *vip, *tip, values_),
+      listAd_(platform.ui, *form_, *listad1, *Picture6, *SFPlayList1Window) {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
-    T6 = makeTimer(ui, *form_, 1000, [this] { T6_Timer(); });
-    Timer8 = makeTimer(ui, *form_, 1000, [this] { Timer8_Timer(); });
-    zai = makeTimer(ui, *form_, 1000, [this] { zai_Timer(); });
     hit2 = makeTimer(ui, *form_, 6000, [this] { hit2_Timer(); });
     gun = makeTimer(ui, *form_, 1000, [this] { gun_Timer(); });
     gun2 = makeTimer(ui, *form_, 0, [this] { gun2_Timer(); });
     Label2->events.click = [this] { Label2_Click(); };
-    listad1->close = [this] { listcose(); };
     connectLayout();
     connectPainting();
     connectMouse();
@@ -89,7 +88,7 @@ void Form1::Form_Load() {
 
     taskbarButton.TaskbarButtonBehaviour();
 
-    if (values_.ad) T6->setEnabled(true);
+    popups_.start();
     if (values_.hit1) hit2->setEnabled(true);
 
     settings_ = ReadStartupSettings(platform_);

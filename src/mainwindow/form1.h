@@ -1,11 +1,14 @@
 #pragma once
 
+#include "mainwindow/buffering_countdown.h"
 #include "mainwindow/edge_resize.h"
 #include "mainwindow/form1_design.h"
+#include "mainwindow/list_ad.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_values.h"
 #include "mainwindow/page_commands.h"
 #include "mainwindow/playlist_panel.h"
+#include "mainwindow/popup_schedule.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "winsvc/borderless_maximise.h"
@@ -111,9 +114,6 @@ private:
 
     // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
     void T4_Timer();
-    void T6_Timer();
-    void Timer8_Timer();
-    void zai_Timer();
     void hit2_Timer();
     void gun_Timer();
     void gun2_Timer();
@@ -124,9 +124,6 @@ private:
     std::string noticeLink;  // the link of the notice on show
 
     std::unique_ptr<platform::Timer> T4;    // first navigation, once
-    std::unique_ptr<platform::Timer> T6;    // pop-up advertisement schedule
-    std::unique_ptr<platform::Timer> Timer8;  // buffering countdown
-    std::unique_ptr<platform::Timer> zai;   // brings the closed list advertisement back
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
     std::unique_ptr<platform::Timer> gun;   // picks the next notice
     std::unique_ptr<platform::Timer> gun2;  // notice countdown
@@ -141,8 +138,6 @@ private:
     enum class View { Player = 0, Library = 1 };
     void SwitchView(View view);
 
-    bool startBuffering();  // false: no countdown runs
-    void ShowListAd();
     bool play(const std::string& url, bool withListAd);
     void MakeDesktopShortcut(const std::string& url);
     void AddEpisodeGroup(const std::string& url);
@@ -172,13 +167,11 @@ private:
     SecondaryWindows& windows_;
     EdgeDragState edgeDrag_;
     std::int16_t noticeCountdown_ = 0;
-    std::int32_t popupCounter_ = 0;  // T6 ticks since the last pop-up
-    bool popupShown_ = false;        // the first pop-up has been shown
-    std::int32_t bufferingCountdown_ = 0;  // seconds left on the overlay
-    std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
-    bool listAdReturned_ = false;          // zai has brought it back once
     PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
     PlaylistPanel playlist_;
+    PopupSchedule popups_;
+    BufferingCountdown buffering_;
+    ListAdvertisement listAd_;
 };
 
 }  // namespace fluvane::mainwindow

@@ -91,7 +91,7 @@ bool Form1::play(const std::string& url, bool withListAd) {
     if (withListAd)
         广告倒计时();
     else
-        startBuffering();
+        buffering_.start();
     W3->navigate(url);
     W3->setVisible(true);
     return true;

@@ -15,25 +15,6 @@ void Form1::T4_Timer() {
     qvod->navigate(values_.dizhi + "/tcab/zelad/zelloading.html");
 }
 
-// The first pop-up comes L1 seconds after loading, later ones every l2 seconds.
-void Form1::T6_Timer() {
-    ++popupCounter_;
-    if (!popupShown_) {
-        const auto first = values_.L1;
-        if (first && popupCounter_ % *first == 0) {
-            windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=2");
-            popupShown_ = true;
-            popupCounter_ = 0;
-        }
-    } else {
-        const auto every = values_.l2;
-        if (every && popupCounter_ % *every == 0) {
-            windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=1");
-            popupCounter_ = 0;
-        }
-    }
-}
-
 void Form1::hit2_Timer() {
     hit2->setEnabled(false);
     windows_.ShowRecommendation();

@@ -143,52 +143,21 @@ TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
     EXPECT_EQ(buffering.navigations().size(), 1u);
 }
 
-TEST_F(Form1Test, PopUpsComeAfterTheFirstDelayThenAtTheInterval) {
-    writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=1\r\n"
-                         "广告初始时间=60\r\n广告循环时间=300\r\n[电影推荐窗口]\r\n开关=1\r\n");
-    Form1 form(platform, windows);
-    form.Form_Load();
-
-    sim.advance(59'000);
-    EXPECT_EQ(windows.calls, Calls{"recommendation"});
-    sim.advance(1000);
-    EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=2");
-    for (const std::int64_t at : {360'000, 660'000}) {
-        const std::size_t before = windows.calls.size();
-        sim.advance(at - 1 - sim.now());
-        EXPECT_EQ(windows.calls.size(), before) << at;
-        sim.advance(1);
-        ASSERT_EQ(windows.calls.size(), before + 1) << at;
-        EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=1") << at;
-    }
-}
-
-// After the first pop-up, an unusable interval means no more pop-ups.
-TEST_F(Form1Test, AnUnusableIntervalStopsThePopUpsAfterTheFirst) {
-    for (const char* interval : {"", "0", "-5", "1.5", "abc"}) {
-        writeGbk("zelhe.db", std::string("[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=2\r\n广告循环时间=") + interval +
-                                 "\r\n");
+// The recommendation comes once, six seconds after loading, and the pop-up
+// schedule starts, each where the server switches it on.
+TEST_F(Form1Test, TheLoadStartsTheRecommendationAndThePopUps) {
+    for (const char* on : {"1", "0"}) {
+        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") + on +
+                                 "\r\n广告初始时间=8\r\n[电影推荐窗口]\r\n开关=" + on + "\r\n");
         RecordingWindows quiet;
         Form1 form(platform, quiet);
         form.Form_Load();
+        sim.advance(5999);
+        EXPECT_TRUE(quiet.calls.empty()) << on;
         sim.advance(30'000);
-        EXPECT_EQ(quiet.calls, Calls{"popup http://portal.test/tcab/zelad/tan/?id=2"}) << interval;
-    }
-}
-
-TEST_F(Form1Test, SwitchesThatAreNotExactlyOneAndUnusableTimesStayOff) {
-    for (const char* config : {"[弹窗广告设置项]\r\n开关=01\r\n广告初始时间=1\r\n[电影推荐窗口]\r\n开关=on\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=0\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=-5\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=1.5\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=abc\r\n"}) {
-        writeGbk("zelhe.db", config);
-        RecordingWindows quiet;
-        Form1 form(platform, quiet);
-        form.Form_Load();
-        sim.advance(12000);
-        EXPECT_TRUE(quiet.calls.empty()) << config;
+        EXPECT_EQ(quiet.calls, (std::string_view(on) == "1" ? Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2"}
+                                                           : Calls{}))
+            << on;
     }
 }
 

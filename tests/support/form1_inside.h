@@ -11,9 +11,8 @@ struct Form1Inside {
     static ServerValues& values(MainWindow& window) { return of(window).values_; }
     static StartupSettings& settings(MainWindow& window) { return of(window).settings_; }
     static platform::Timer& T4(MainWindow& window) { return *of(window).T4; }
-    static platform::Timer& T6(MainWindow& window) { return *of(window).T6; }
-    static platform::Timer& Timer8(MainWindow& window) { return *of(window).Timer8; }
-    static platform::Timer& zai(MainWindow& window) { return *of(window).zai; }
+    static platform::Timer& T6(MainWindow& window) { return *of(window).popups_.T6; }
+    static platform::Timer& zai(MainWindow& window) { return *of(window).listAd_.zai; }
     static platform::Timer& hit2(MainWindow& window) { return *of(window).hit2; }
     static platform::Timer& gun(MainWindow& window) { return *of(window).gun; }
     static platform::Timer& gun2(MainWindow& window) { return *of(window).gun2; }
