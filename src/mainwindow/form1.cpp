@@ -37,14 +37,12 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
                 platform.application.directory() / "zelskin" / "zelplaylist.xml"),
       popups_(platform.ui, *form_, windows, values_),
       buffering_(platform.ui, *form_, *vip, *tip, values_),
-      listAd_(platform.ui, *form_, *listad1, *Picture6, *SFPlayList1Window) {
+      listAd_(platform.ui, *form_, *listad1, *Picture6, *SFPlayList1Window),
+      notices_(platform, *form_, *Label2, platform.application.directory() / "link.txt") {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
     hit2 = makeTimer(ui, *form_, 6000, [this] { hit2_Timer(); });
-    gun = makeTimer(ui, *form_, 1000, [this] { gun_Timer(); });
-    gun2 = makeTimer(ui, *form_, 0, [this] { gun2_Timer(); });
-    Label2->events.click = [this] { Label2_Click(); };
     connectLayout();
     connectPainting();
     connectMouse();
@@ -102,7 +100,7 @@ void Form1::Form_Load() {
 
     platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", appDir / "link.txt");
 
-    gun->setEnabled(true);
+    notices_.start();
 }
 
 void Form1::show() { form_->show(); }

@@ -6,6 +6,7 @@
 #include "mainwindow/list_ad.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/main_window_values.h"
+#include "mainwindow/notice_list.h"
 #include "mainwindow/page_commands.h"
 #include "mainwindow/playlist_panel.h"
 #include "mainwindow/popup_schedule.h"
@@ -115,18 +116,12 @@ private:
     // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
     void T4_Timer();
     void hit2_Timer();
-    void gun_Timer();
-    void gun2_Timer();
-    void Label2_Click();
 
     ServerValues values_;       // read at the load
     StartupSettings settings_;  // read at the load
-    std::string noticeLink;  // the link of the notice on show
 
     std::unique_ptr<platform::Timer> T4;    // first navigation, once
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
-    std::unique_ptr<platform::Timer> gun;   // picks the next notice
-    std::unique_ptr<platform::Timer> gun2;  // notice countdown
 
     // The window services on this window; each one's procedure sits on its chain.
     winsvc::托盘气泡 tray;                 // the notification-area icon and its balloons
@@ -166,12 +161,12 @@ private:
     platform::Platform& platform_;
     SecondaryWindows& windows_;
     EdgeDragState edgeDrag_;
-    std::int16_t noticeCountdown_ = 0;
     PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
     PlaylistPanel playlist_;
     PopupSchedule popups_;
     BufferingCountdown buffering_;
     ListAdvertisement listAd_;
+    NoticeLine notices_;
 };
 
 }  // namespace fluvane::mainwindow

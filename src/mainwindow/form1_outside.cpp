@@ -32,8 +32,9 @@ void Form1::playRecommendation(const std::string& url) {
 }
 
 void Form1::stopStartupTimers() {
-    for (platform::Timer* timer : {T4.get(), hit2.get(), gun.get()}) timer->setEnabled(false);
+    for (platform::Timer* timer : {T4.get(), hit2.get()}) timer->setEnabled(false);
     popups_.stop();
+    notices_.stop();
 }
 
 void Form1::startFirstNavigation() {

@@ -14,8 +14,10 @@ struct Form1Inside {
     static platform::Timer& T6(MainWindow& window) { return *of(window).popups_.T6; }
     static platform::Timer& zai(MainWindow& window) { return *of(window).listAd_.zai; }
     static platform::Timer& hit2(MainWindow& window) { return *of(window).hit2; }
-    static platform::Timer& gun(MainWindow& window) { return *of(window).gun; }
-    static platform::Timer& gun2(MainWindow& window) { return *of(window).gun2; }
+    static platform::Timer& gun(MainWindow& window) { return *of(window).notices_.gun; }
+    static platform::Timer& gun2(MainWindow& window) { return *of(window).notices_.gun2; }
+    static platform::Timer& gun(NoticeLine& line) { return *line.gun; }
+    static platform::Timer& gun2(NoticeLine& line) { return *line.gun2; }
 };
 
 // The control tree of `window`, as tests read it.
