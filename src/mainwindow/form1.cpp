@@ -38,7 +38,8 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       popups_(platform.ui, *form_, windows, values_),
       buffering_(platform.ui, *form_, *vip, *tip, values_),
       listAd_(platform.ui, *form_, *listad1, *Picture6, *SFPlayList1Window),
-      notices_(platform, *form_, *Label2, platform.application.directory() / "link.txt") {
+      notices_(platform, *form_, *Label2, platform.application.directory() / "link.txt"),
+      titleBar_(*this, titleBarActions()) {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
@@ -49,7 +50,6 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
     connectPanes();
     connectCommands();
     connectPlaylist();
-    connectTitleBar();
 
     // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
@@ -92,7 +92,7 @@ void Form1::Form_Load() {
     settings_ = ReadStartupSettings(platform_);
 
     Picture1->setVisible(settings_.shipinku);
-    paintViewTabs();
+    titleBar_.paintViewTabs();
 
     oMagneticWnd.AddWindow(*form_);
 

@@ -11,6 +11,7 @@
 #include "mainwindow/playlist_panel.h"
 #include "mainwindow/popup_schedule.h"
 #include "mainwindow/secondary_windows.h"
+#include "mainwindow/title_bar.h"
 #include "platform/platform.h"
 #include "winsvc/borderless_maximise.h"
 #include "winsvc/magnetic_wnd.h"
@@ -72,8 +73,7 @@ private:
     void bj_Resize();
     void Picture4_Resize();
 
-    // Painting: the title bar and the panel buttons (form1_paint.cpp).
-    void Form_Paint();
+    // Painting: the panel buttons (form1_paint.cpp).
     void Picture4_Paint();
     void Picture7_Paint();
     void Picture8_Paint();
@@ -98,12 +98,9 @@ private:
     void Image2_Click();
     void Label1_Click();
 
-    // The title bar's window buttons and tabs, by index (form1_title_bar.cpp).
-    void Button1_MouseMove(int Index, const platform::MouseEvent& e);
-    void Button1_MouseDown(int Index, const platform::MouseEvent& e);
-    void Button1_Click(int Index);
-    void Button2_MouseMove(int Index, const platform::MouseEvent& e);
-    void Button2_Click(int Index);
+    // What the title bar's buttons and tabs ask of the window (form1_views.cpp).
+    TitleBar::Actions titleBarActions();
+    void showTab(int Index);
 
     // Page commands (form1_commands.cpp).
     void ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
@@ -113,7 +110,7 @@ private:
     // The playlist (form1_playlist.cpp).
     void SFPlayList1_MouseDown();
 
-    // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
+    // The start-up's timers (form1_timers.cpp).
     void T4_Timer();
     void hit2_Timer();
 
@@ -144,17 +141,9 @@ private:
     void connectPanes();
     void connectCommands();
     void connectPlaylist();
-    void connectTitleBar();
 
     bool LoadSkin();  // false: start-up must end
     bool minimised() const;
-    void paintTitleButtons();
-    void paintWindowButtons(std::optional<int> hovered);  // the others resting
-    void paintWindowButton(int index, int cell);
-    platform::Image* windowButtonCells(int index) const;  // nothing to paint: null
-    void paintTabs();
-    void paintViewTabs();
-    void paintTab(int tab, int cell);
     void resetPointer();
     void toggleMaximised();
 
@@ -167,6 +156,7 @@ private:
     BufferingCountdown buffering_;
     ListAdvertisement listAd_;
     NoticeLine notices_;
+    TitleBar titleBar_;
 };
 
 }  // namespace fluvane::mainwindow

@@ -40,6 +40,36 @@ const WindowButton kWindowButtons[] = {{0, "Close.jpg", 32, 946, "关闭软件"}
                                        {3, "menu.jpg", 27, 865, "菜单"},
                                        {4, "hp.jpg", 27, 838, "意见反馈"}};
 
+struct View {
+    const char* shipinku;
+    int playerTabCell;   // source x in bf.jpg
+    int libraryTabCell;  // source x in pk.jpg
+};
+
+TEST_F(Form1TitleBarTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) {
+    for (const View view : {View{"True", 0, 232}, View{"False", 232, 0}}) {
+        writeSettings("False", "1.0", view.shipinku);
+        Form1Design& f = load();
+        window().clearOperations();
+        f.form().invalidate();
+        sim.advance(0);
+
+        const std::vector<Copy> expected{
+            copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
+            copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
+            copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
+            copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
+            copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
+            copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
+            copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
+            copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
+            copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
+            copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
+            copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
+        EXPECT_EQ(copies(f.form()), expected) << "shipinku=" << view.shipinku;
+    }
+}
+
 // Hovering lights one window button and rests the others; pressing darkens
 // it. The logo area paints nothing. Every hover clears a resize pointer.
 TEST_F(Form1TitleBarTest, WindowButtonsLightUpUnderThePointerAndPressDown) {
