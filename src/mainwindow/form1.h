@@ -18,10 +18,8 @@
 #include "winsvc/taskbar_button.h"
 #include "winsvc/tray_balloon.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace fluvane::mainwindow {
@@ -151,12 +149,13 @@ private:
     SecondaryWindows& windows_;
     EdgeDragState edgeDrag_;
     PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
-    PlaylistPanel playlist_;
-    PopupSchedule popups_;
-    BufferingCountdown buffering_;
-    ListAdvertisement listAd_;
-    NoticeLine notices_;
-    TitleBar titleBar_;
+    // The features, each with its controls, timers and state.
+    PlaylistPanel playlist_;        // SFPlayList1 and its file
+    PopupSchedule popups_;          // T6
+    BufferingCountdown buffering_;  // vip, tip and Timer8
+    ListAdvertisement listAd_;      // listad1 and zai
+    NoticeLine notices_;            // Label2, gun and gun2
+    TitleBar titleBar_;             // the strip, Button1 and Button2
 };
 
 }  // namespace fluvane::mainwindow

@@ -4,7 +4,7 @@ namespace fluvane::mainwindow {
 
 // 广告倒计时: the buffering countdown over the player, and with it the list advertisement.
 void Form1::广告倒计时() {
-    if (buffering_.start()) listAd_.show();
+    if (buffering_.start()) listAd_.ShowListAd();
 }
 
 void Form1::listcose() { listAd_.listcose(); }

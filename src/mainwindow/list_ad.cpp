@@ -45,7 +45,7 @@ ListAdvertisement::ListAdvertisement(platform::Ui& ui, platform::Form& window, l
     listad1.close = [this] { listcose(); };
 }
 
-void ListAdvertisement::show() {
+void ListAdvertisement::ShowListAd() {
     platform::Surface& ad = listad1.UserControl;
     ad.setVisible(true);
     const Rect panel = Picture6.geometry();
@@ -68,7 +68,7 @@ void ListAdvertisement::zai_Timer() {
     ++listAdCounter_;
     const int period = listAdReturned_ ? kLaterReturnSeconds : kFirstReturnSeconds;
     if (listAdCounter_ % period != 0) return;
-    show();
+    ShowListAd();
     listAdReturned_ = true;
     listAdCounter_ = 0;
 }

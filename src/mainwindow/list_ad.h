@@ -45,7 +45,7 @@ public:
     ListAdvertisement(const ListAdvertisement&) = delete;
     ListAdvertisement& operator=(const ListAdvertisement&) = delete;
 
-    void show();
+    void ShowListAd();  // under the list, which gives up the room
     // Closes the advertisement until zai brings it back.
     void listcose();
 

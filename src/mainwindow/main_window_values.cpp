@@ -1,9 +1,24 @@
 #include "mainwindow/main_window_values.h"
 
-#include "mainwindow/server_times.h"
+#include "platform/shared/numbers.h"
 #include "startup/config_files.h"
 
+#include <limits>
+
 namespace fluvane::mainwindow {
+
+namespace {
+
+// A server time in whole seconds ("+300" and " 300 " too); anything else
+// (empty, fractional, zero, negative or beyond 32 bits) switches the timed
+// behaviour off, instead of firing every tick or counting down for ever.
+std::optional<std::int32_t> PositiveSeconds(std::string_view text) {
+    const auto value = platform::shared::wholeNumber(text);
+    if (!value || *value <= 0 || *value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(*value);
+}
+
+}  // namespace
 
 bool IsSwitchOn(std::string_view text) { return text == "1"; }
 
