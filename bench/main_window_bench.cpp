@@ -99,7 +99,7 @@ BENCHMARK(BM_EdgeDragStep);
 void BM_TitleBarPaint(benchmark::State& state) {
     LoadedMainWindow loaded;
     for (auto _ : state) {
-        loaded.form->Form_Paint();
+        loaded.form->form().events.paint();
         loaded.forgetDrawing();
     }
 }

@@ -32,8 +32,7 @@ std::unique_ptr<Window> loaded(std::unique_ptr<Window> window) {
 FormRegistry::FormRegistry(platform::Platform& platform)
     : platform_(platform),
       form1_([this] {
-          auto main = loaded(std::make_unique<mainwindow::Form1>(platform_, *this));
-          main->ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { ShowPageMenu(screen); };
+          auto main = mainwindow::LoadMainWindow(platform_, *this);
           main->form().formEvents.unload = [this, own = std::move(main->form().formEvents.unload)] {
               if (own) own();
               MainWindowUnloaded();
@@ -42,7 +41,7 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       }),
       tan_([this] { return loaded(std::make_unique<windows::tan>(platform_)); }),
       tui_([this] { return loaded(std::make_unique<windows::tui>(platform_)); }),
-      yijian_([this] { return loaded(std::make_unique<windows::yijian>(platform_, Form1().dizhi)); }),
+      yijian_([this] { return loaded(std::make_unique<windows::yijian>(platform_, Form1().portalAddress())); }),
       frmAppTip_([this] { return std::make_unique<windows::FrmAppTip>(platform_); }),
       shezhitip_([this] {
           return loaded(std::make_unique<windows::shezhitip>(
@@ -51,8 +50,8 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       shezhigy_([this] { return std::make_unique<windows::shezhigy>(platform_); }),
       fMain_([this] {
           auto window = std::make_unique<windows::fMain>(platform_);
-          mainwindow::Form1& main = Form1();
-          window->Form_Load(main.form(), main.oMagneticWnd);
+          mainwindow::MainWindow& main = Form1();
+          window->Form_Load(main.form(), main.magneticWindows());
           return window;
       }),
       hit_([this] {
@@ -67,7 +66,7 @@ FormRegistry::~FormRegistry() {
 }
 
 platform::Form* FormRegistry::mainForm() {
-    mainwindow::Form1* main = loadedForm1();
+    mainwindow::MainWindow* main = loadedForm1();
     return main ? &main->form() : nullptr;
 }
 
@@ -124,15 +123,14 @@ void FormRegistry::ShowAbout() {
 }
 
 void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
-    mainwindow::Form1* main = loadedForm1();
+    mainwindow::MainWindow* main = loadedForm1();
     if (!main) {
         pendingPage_ = pageUrl;
         return;
     }
-    if (!IsPortalPage(pageUrl, main->dizhi)) return;
-    // The first navigation happens now, so that it does not replace the page later.
-    if (main->T4->enabled()) main->T4_Timer();
-    main->ListWeb->navigate(pageUrl);
+    if (!IsPortalPage(pageUrl, main->portalAddress())) return;
+    main->startFirstNavigation();
+    main->showLibraryPage(pageUrl);
     main->appopen();
     platform::Form& window = main->form();
     // Restored as the window manager would: to maximised if it was, past the window's own procedures.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "client/form_slot.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/secondary_windows.h"
 #include "platform/platform.h"
 #include "windows/f_main.h"
@@ -29,10 +29,9 @@ public:
     // The side window leaves the main window's magnetic service before either goes.
     ~FormRegistry() override;
 
-    // The main window, loaded on first use; a right click on its library
-    // page shows the page menu instead of the page's own.
-    mainwindow::Form1& Form1() { return form1_.get(); }
-    mainwindow::Form1* loadedForm1() { return form1_.loaded(); }
+    // The main window, loaded on first use.
+    mainwindow::MainWindow& Form1() { return form1_.get(); }
+    mainwindow::MainWindow* loadedForm1() { return form1_.loaded(); }
     // The menu form, created on first use and kept for the run; never shown.
     windows::Form2& Form2();
 
@@ -53,7 +52,7 @@ public:
     // `menu`, the main menu `caidan` and the library page's menu `MyMenu`.
     void ShowTrayMenu(platform::Point screen) override;
     void ShowMainMenu(platform::Point screen) override;
-    void ShowPageMenu(platform::Point screen);
+    void ShowPageMenu(platform::Point screen) override;
     // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
     // glued to the main window while it touches it.
     void ShowSideWindow(platform::Point topLeft);
@@ -62,7 +61,7 @@ public:
     void ShowAbout();
     // A page a later start handed over: the main window shows it in the
     // library view and comes to the front; before it is loaded, the page waits
-    // for ShowPendingPage. Only an http(s) page under the portal base `dizhi`
+    // for ShowPendingPage. Only an http(s) page under the portal base
     // is shown; anything else is ignored.
     void ShowHandedPage(const std::string& pageUrl);
     // The last page handed over before the main window was loaded, shown now.
@@ -83,7 +82,7 @@ private:
     void MainWindowUnloaded();
 
     platform::Platform& platform_;
-    FormSlot<mainwindow::Form1> form1_;
+    FormSlot<mainwindow::MainWindow> form1_;
     FormSlot<windows::tan> tan_;
     FormSlot<windows::tui> tui_;
     FormSlot<windows::yijian> yijian_;

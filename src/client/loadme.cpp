@@ -1,5 +1,6 @@
 #include "client/loadme.h"
 
+#include "mainwindow/main_window_values.h"
 #include "startup/arguments.h"
 #include "startup/config_files.h"
 #include "startup/update.h"
@@ -89,18 +90,16 @@ void loadme::handPageToRunningInstance() {
 // balloon. The process lives on, doing nothing else, until the balloon has had
 // its time; without a notification area a message box says the same.
 void loadme::tellOffline() {
-    mainwindow::Form1& main = forms_.Form1();
-    for (platform::Timer* timer : {main.T4.get(), main.T6.get(), main.hit2.get(), main.gun.get()})
-        timer->setEnabled(false);
-    if (!main.tray.CanHideToTray()) {
+    mainwindow::MainWindow& main = forms_.Form1();
+    main.stopStartupTimers();
+    if (!main.canHideToTray()) {
         platform_.ui.messageBox(kOfflineTitle, kOfflineText, platform::MessageBoxIcon::Information,
                                 platform::MessageBoxButtons::Ok);
         platform_.application.endProcess(0);
         return;
     }
     // The half-loaded main window must not come up meanwhile.
-    main.tray.IgnoreClicks();
-    main.tray.ShowBalloon(kOfflineTitle, kOfflineText, kInformationIcon, kBalloonTimeoutMs);
+    main.showStartupBalloon(kOfflineTitle, kOfflineText, kInformationIcon, kBalloonTimeoutMs);
     offline = platform_.ui.createTimer();
     offline->setInterval(kBalloonTimeoutMs);
     offline->tick = [this] { platform_.application.endProcess(0); };
@@ -113,11 +112,8 @@ void loadme::startFromShortcut(const std::string& decoded) {
         platform_.application.endProcess(0);
         return;
     }
-    mainwindow::Form1& main = forms_.Form1();
-    main.T4->setEnabled(false);
-    main.show();
-    main.qvod->navigate(main.dizhi + "/tcab/zelad/zelloading.html");
-    main.ListWeb->navigate(start->pageUrl);
+    mainwindow::MainWindow& main = forms_.Form1();
+    main.openOnPage(start->pageUrl);
     // The page is what the user asked for, whichever view the window opens on.
     main.appopen();
     unload();
@@ -143,9 +139,9 @@ void loadme::TmrLoad_Timer() {
 }
 
 void loadme::handOver() {
-    mainwindow::Form1& main = forms_.Form1();
+    mainwindow::MainWindow& main = forms_.Form1();
     main.show();
-    if (Text3 == "1") {
+    if (mainwindow::IsSwitchOn(Text3)) {
         const platform::Rect beside = main.form().geometry();
         forms_.ShowSideWindow({beside.right, beside.top});
     }

@@ -112,6 +112,7 @@ void SFPlayList::AddNode(const std::string& strText, int dwNodeIndex) {
     nodes_.insert(at, std::move(group));
     UpdateScrollRange();
     repaint();
+    contentChanged();
 }
 
 void SFPlayList::forget(const Item& entry) {
@@ -132,6 +133,7 @@ void SFPlayList::RemoveNode(int dwNodeIndex) {
     nodes_.erase(nodes_.begin() + dwNodeIndex);
     UpdateScrollRange();
     repaint();
+    contentChanged();
 }
 
 bool SFPlayList::IsNodeExist(const std::string& strText) const {
@@ -147,6 +149,7 @@ void SFPlayList::ClearNodes() {
     expandedItemsHeight_ = 0;
     UpdateScrollRange();
     repaint();
+    contentChanged();
 }
 
 void SFPlayList::AddItem(int dwNodeIndex, const std::string& strText, const std::string& strURL, int dwIndex) {
@@ -160,6 +163,7 @@ void SFPlayList::AddItem(int dwNodeIndex, const std::string& strText, const std:
         UpdateScrollRange();
     }
     repaint();
+    contentChanged();
 }
 
 void SFPlayList::RemoveItem(int dwNodeIndex, int dwIndex) {
@@ -173,16 +177,19 @@ void SFPlayList::RemoveItem(int dwNodeIndex, int dwIndex) {
         UpdateScrollRange();
     }
     repaint();
+    contentChanged();
 }
 
 void SFPlayList::ClearItems(int dwNodeIndex) {
     Node* group = node(dwNodeIndex);
     if (!group) return;
+    const bool hadItems = !group->items.empty();
     if (group->expanded) expandedItemsHeight_ -= group->height();
     for (const auto& entry : group->items) forget(*entry);
     group->items.clear();
     UpdateScrollRange();
     repaint();
+    if (hadItems) contentChanged();
 }
 
 // ---- indexed properties ---------------------------------------------------------------
@@ -193,8 +200,10 @@ std::string SFPlayList::NodeText(int dwNodeIndex) const {
 }
 
 void SFPlayList::setNodeText(int dwNodeIndex, const std::string& strText) {
-    if (Node* group = node(dwNodeIndex)) group->text = strText;
+    Node* group = node(dwNodeIndex);
+    if (group) group->text = strText;
     repaint();
+    if (group) contentChanged();
 }
 
 std::string SFPlayList::ItemName(int dwNodeIndex, int dwItemIndex) const {
@@ -203,8 +212,10 @@ std::string SFPlayList::ItemName(int dwNodeIndex, int dwItemIndex) const {
 }
 
 void SFPlayList::setItemName(int dwNodeIndex, int dwItemIndex, const std::string& StrName) {
-    if (Item* entry = item(dwNodeIndex, dwItemIndex)) entry->name = StrName;
+    Item* entry = item(dwNodeIndex, dwItemIndex);
+    if (entry) entry->name = StrName;
     repaint();
+    if (entry) contentChanged();
 }
 
 std::string SFPlayList::ItemURL(int dwNodeIndex, int dwItemIndex) const {
@@ -213,7 +224,10 @@ std::string SFPlayList::ItemURL(int dwNodeIndex, int dwItemIndex) const {
 }
 
 void SFPlayList::setItemURL(int dwNodeIndex, int dwItemIndex, const std::string& strURL) {
-    if (Item* entry = item(dwNodeIndex, dwItemIndex)) entry->url = strURL;
+    if (Item* entry = item(dwNodeIndex, dwItemIndex)) {
+        entry->url = strURL;
+        contentChanged();
+    }
 }
 
 int SFPlayList::ItemsCount(int dwNodeIndex) const {
@@ -228,6 +242,10 @@ void SFPlayList::markChanged(const std::string& name) {
 }
 
 void SFPlayList::repaint() { window_.invalidate(); }
+
+void SFPlayList::contentChanged() {
+    if (changed) changed();
+}
 
 void SFPlayList::setBackColor(OleColor New_BackColor) {
     backColor_ = New_BackColor;

@@ -94,6 +94,9 @@ public:
     std::function<void()> DblClick;
     // Marks a property as changed for the container ("BackColor", "FontSize", ...).
     std::function<void(const std::string&)> PropertyChanged;
+    // The groups or entries changed, by a call or by the control's own group
+    // deletion: once per change, never for a call that changes nothing.
+    std::function<void()> changed;
 
 private:
     struct Item {
@@ -125,6 +128,7 @@ private:
     void ApplyFont();
     void repaint();
     void markChanged(const std::string& name);
+    void contentChanged();
     void fontAttributeChanged(const std::string& name);
     void forget(const Node& node);
     void forget(const Item& item);

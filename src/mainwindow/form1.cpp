@@ -1,6 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include "mainwindow/playlist_file.h"
 #include "platform/shared/twips.h"
 #include "startup/config_files.h"
 #include "startup/web_url.h"
@@ -33,25 +32,24 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       maximiseHook(platform.ui),
       oMagneticWnd(platform.ui),
       platform_(platform),
-      windows_(windows) {
+      windows_(windows),
+      playlist_(*SFPlayList1, platform.ui, *form_, platform.files,
+                platform.application.dataDirectory() / "zelskin" / "zelplaylist.xml"),
+      popups_(platform.ui, *form_, windows, values_),
+      buffering_(platform.ui, *form_, *vip, *tip, values_),
+      listAd_(platform.ui, *form_, *listad1, *Picture6, *SFPlayList1Window),
+      notices_(platform, *form_, *Label2, platform.application.dataDirectory() / "link.txt"),
+      titleBar_(*this, titleBarActions()) {
     platform::Ui& ui = platform.ui;
     tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
-    T6 = makeTimer(ui, *form_, 1000, [this] { T6_Timer(); });
-    Timer8 = makeTimer(ui, *form_, 1000, [this] { Timer8_Timer(); });
-    zai = makeTimer(ui, *form_, 1000, [this] { zai_Timer(); });
     hit2 = makeTimer(ui, *form_, 6000, [this] { hit2_Timer(); });
-    gun = makeTimer(ui, *form_, 1000, [this] { gun_Timer(); });
-    gun2 = makeTimer(ui, *form_, 0, [this] { gun2_Timer(); });
-    Label2->events.click = [this] { Label2_Click(); };
-    listad1->close = [this] { listcose(); };
     connectLayout();
     connectPainting();
     connectMouse();
     connectPanes();
     connectCommands();
     connectPlaylist();
-    connectTitleBar();
 
     // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
@@ -71,7 +69,7 @@ void Form1::Form_Load() {
 
     if (!LoadSkin()) return;
 
-    LoadPlayList(*SFPlayList1, playlistFile());
+    playlist_.load();
 
     ListWeb->setSilent(true);
     const std::string loadingPage = startup::LocalPageUrl(appDir / "zelskin" / "html" / "Loading.html");
@@ -83,36 +81,26 @@ void Form1::Form_Load() {
         *form_, {0, 0},
         {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)), platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
-    using startup::ReadServerConfig;
-    dizhi = startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Log);
-    form_->setCaption(ReadServerConfig(platform_, "澜映软件配置", "名称"));
-    ad = ReadServerConfig(platform_, "弹窗广告设置项", "开关");
-    L1 = ReadServerConfig(platform_, "弹窗广告设置项", "广告初始时间");
-    l2 = ReadServerConfig(platform_, "弹窗广告设置项", "广告循环时间");
-    tuichu = ReadServerConfig(platform_, "退窗广告设置项", "开关");
-    huangchong = ReadServerConfig(platform_, "缓冲广告设置项", "开关");
-    da = ReadServerConfig(platform_, "缓冲广告设置项", "缓冲时间");
-    hit1 = ReadServerConfig(platform_, "电影推荐窗口", "开关");
+    values_ = ReadServerValues(platform_);
+    form_->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "名称"));
 
     taskbarButton.TaskbarButtonBehaviour();
 
-    if (ad == "1") T6->setEnabled(true);
-    if (hit1 == "1") hit2->setEnabled(true);
+    popups_.start();
+    if (values_.hit1) hit2->setEnabled(true);
 
-    using startup::ReadConfig;
-    settings = {ReadConfig(platform_, "form", "form", ""), ReadConfig(platform_, "form", "run", ""),
-                ReadConfig(platform_, "form", "renwulan", ""), ReadConfig(platform_, "form", "shipinku", "")};
+    settings_ = ReadStartupSettings(platform_);
 
-    Picture1->setVisible(startup::ParseBoolean(settings.shipinku).value_or(false));
-    paintViewTabs();
+    Picture1->setVisible(settings_.shipinku);
+    titleBar_.paintViewTabs();
 
     oMagneticWnd.AddWindow(*form_);
 
-    Label1->setCaption("当前版本:" + ReadConfig(platform_, "Version", "Version", "") + "版");
+    Label1->setCaption("当前版本:" + startup::ReadConfig(platform_, "Version", "Version", "") + "版");
 
     platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", platform_.application.dataDirectory() / "link.txt");
 
-    gun->setEnabled(true);
+    notices_.start();
 }
 
 void Form1::show() { form_->show(); }

@@ -1,53 +1,63 @@
 #pragma once
 
+#include "mainwindow/buffering_countdown.h"
 #include "mainwindow/edge_resize.h"
 #include "mainwindow/form1_design.h"
+#include "mainwindow/list_ad.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/main_window_values.h"
+#include "mainwindow/notice_list.h"
 #include "mainwindow/page_commands.h"
+#include "mainwindow/playlist_panel.h"
+#include "mainwindow/popup_schedule.h"
 #include "mainwindow/secondary_windows.h"
+#include "mainwindow/title_bar.h"
 #include "platform/platform.h"
 #include "winsvc/borderless_maximise.h"
 #include "winsvc/magnetic_wnd.h"
 #include "winsvc/taskbar_button.h"
 #include "winsvc/tray_balloon.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace fluvane::mainwindow {
 
-// The four "form" keys of the local settings file, kept as read at start-up.
-struct StartupSettings {
-    std::string form;      // close only hides the window
-    std::string run;       // start with the desktop session
-    std::string renwulan;  // minimise to the taskbar rather than hide
-    std::string shipinku;  // open on the library view
-};
-
-// The main window: the hub the other windows read and call. Its behaviour is
+// The main window. The other windows see only MainWindow; its behaviour is
 // split by concern over the form1_*.cpp files.
-class Form1 : public Form1Design {
+class Form1 final : public MainWindow, private Form1Design {
 public:
     Form1(platform::Platform& platform, SecondaryWindows& windows);
 
-    // What the other windows ask of the main window.
-    void appplay();      // the player view, as tab 0
-    void appopen();      // the library view, as tab 1
-    void 广告倒计时();   // the buffering countdown and the list advertisement
-    void listcose();     // closes the list advertisement until zai brings it back
-    // Writes the whole playlist to `path`; false when it could not, and the
-    // file is then as it was.
-    bool SavePlayList(const std::filesystem::path& path);
-    // Quitting, from the close button and the menus' "退出程序": the playlist
-    // saved, the tray icon removed, then the exit advertisement takes over or
-    // the players and the client end.
-    void ExitSequence();
-
-    // Loading (form1.cpp, form1_skin.cpp).
+    // The load step, once, after construction (form1.cpp, form1_skin.cpp).
     void Form_Load();
-    void show();
+
+    platform::Form& form() override { return *form_; }
+    winsvc::cMagneticWnd& magneticWindows() override { return oMagneticWnd; }
+    void show() override;
+    const std::string& portalAddress() const override { return values_.dizhi; }
+    void appplay() override;
+    void appopen() override;
+    void 广告倒计时() override;
+    void listcose() override;
+    bool SavePlayList(const std::filesystem::path& path) override;
+    void ExitSequence() override;
+    void showLibraryPage(const std::string& url) override;
+    void libraryBack() override;
+    void libraryForward() override;
+    void libraryRefresh() override;
+    void playRecommendation(const std::string& url) override;
+    void stopStartupTimers() override;
+    void startFirstNavigation() override;
+    void openOnPage(const std::string& url) override;
+    bool canHideToTray() override;
+    void hideToTray() override;
+    void showStartupBalloon(const std::string& title, const std::string& text, int icon, int timeoutMs) override;
+
+private:
+    // Tests reach the inside through this one accessor.
+    friend struct Form1Inside;
 
     // Layout: each container places its children when its size changes (form1_layout.cpp).
     void Form_Resize();
@@ -61,8 +71,7 @@ public:
     void bj_Resize();
     void Picture4_Resize();
 
-    // Painting: the title bar and the panel buttons (form1_paint.cpp).
-    void Form_Paint();
+    // Painting: the panel buttons (form1_paint.cpp).
     void Picture4_Paint();
     void Picture7_Paint();
     void Picture8_Paint();
@@ -87,12 +96,9 @@ public:
     void Image2_Click();
     void Label1_Click();
 
-    // The title bar's window buttons and tabs, by index (form1_title_bar.cpp).
-    void Button1_MouseMove(int Index, const platform::MouseEvent& e);
-    void Button1_MouseDown(int Index, const platform::MouseEvent& e);
-    void Button1_Click(int Index);
-    void Button2_MouseMove(int Index, const platform::MouseEvent& e);
-    void Button2_Click(int Index);
+    // What the title bar's buttons and tabs ask of the window (form1_views.cpp).
+    TitleBar::Actions titleBarActions();
+    void showTab(int Index);
 
     // Page commands (form1_commands.cpp).
     void ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel);
@@ -102,35 +108,15 @@ public:
     // The playlist (form1_playlist.cpp).
     void SFPlayList1_MouseDown();
 
-    // Timers and the notice line (form1_timers.cpp, form1_buffering.cpp, form1_list_ad.cpp).
+    // The start-up's timers (form1_timers.cpp).
     void T4_Timer();
-    void T6_Timer();
-    void Timer8_Timer();
-    void zai_Timer();
     void hit2_Timer();
-    void gun_Timer();
-    void gun2_Timer();
-    void Label2_Click();
 
-    // Server configuration values, as texts (hidden labels of the window).
-    std::string dizhi;       // portal base URL for every page
-    std::string ad;          // pop-up advertisement switch, "1" on
-    std::string L1;          // seconds to the first pop-up
-    std::string l2;          // seconds between later pop-ups
-    std::string tuichu;      // exit advertisement switch
-    std::string huangchong;  // buffering countdown switch
-    std::string da;          // buffering countdown, seconds
-    std::string hit1;        // recommendation window switch
-    StartupSettings settings;
-    std::string noticeLink;  // the link of the notice on show
+    ServerValues values_;       // read at the load
+    StartupSettings settings_;  // read at the load
 
     std::unique_ptr<platform::Timer> T4;    // first navigation, once
-    std::unique_ptr<platform::Timer> T6;    // pop-up advertisement schedule
-    std::unique_ptr<platform::Timer> Timer8;  // buffering countdown
-    std::unique_ptr<platform::Timer> zai;   // brings the closed list advertisement back
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
-    std::unique_ptr<platform::Timer> gun;   // picks the next notice
-    std::unique_ptr<platform::Timer> gun2;  // notice countdown
 
     // The window services on this window; each one's procedure sits on its chain.
     winsvc::托盘气泡 tray;                 // the notification-area icon and its balloons
@@ -138,18 +124,13 @@ public:
     winsvc::无边框窗体最大化 maximiseHook;  // a maximised window leaves the taskbar visible
     winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
 
-private:
     // The two views, numbered as their tabs in Button2.
     enum class View { Player = 0, Library = 1 };
     void SwitchView(View view);
 
-    bool startBuffering();  // false: no countdown runs
-    void ShowListAd();
     bool play(const std::string& url, bool withListAd);
     void MakeDesktopShortcut(const std::string& url);
     void AddEpisodeGroup(const std::string& url);
-    std::filesystem::path playlistFile() const;
-    void playlistChanged();  // saves about a second later
 
     // Each concern hooks its own handlers to the controls.
     void connectLayout();
@@ -158,31 +139,23 @@ private:
     void connectPanes();
     void connectCommands();
     void connectPlaylist();
-    void connectTitleBar();
 
     bool LoadSkin();  // false: start-up must end
     bool minimised() const;
-    void paintTitleButtons();
-    void paintWindowButtons(std::optional<int> hovered);  // the others resting
-    void paintWindowButton(int index, int cell);
-    platform::Image* windowButtonCells(int index) const;  // nothing to paint: null
-    void paintTabs();
-    void paintViewTabs();
-    void paintTab(int tab, int cell);
     void resetPointer();
     void toggleMaximised();
 
     platform::Platform& platform_;
     SecondaryWindows& windows_;
     EdgeDragState edgeDrag_;
-    std::int16_t noticeCountdown_ = 0;
-    std::int32_t popupCounter_ = 0;  // T6 ticks since the last pop-up
-    bool popupShown_ = false;        // the first pop-up has been shown
-    std::int32_t bufferingCountdown_ = 0;  // seconds left on the overlay
-    std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
-    bool listAdReturned_ = false;          // zai has brought it back once
     PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
-    std::unique_ptr<platform::Timer> playlistSave_;  // the save a second after a change
+    // The features, each with its controls, timers and state.
+    PlaylistPanel playlist_;        // SFPlayList1 and its file
+    PopupSchedule popups_;          // T6
+    BufferingCountdown buffering_;  // vip, tip and Timer8
+    ListAdvertisement listAd_;      // listad1 and zai
+    NoticeLine notices_;            // Label2, gun and gun2
+    TitleBar titleBar_;             // the strip, Button1 and Button2
 };
 
 }  // namespace fluvane::mainwindow

@@ -32,6 +32,7 @@ void Form1::connectCommands() {
                                                     bool& cancel) { ListWeb_BeforeNavigate2(url, source, cancel); };
     W3->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
                                                bool& cancel) { W3_BeforeNavigate2(url, source, cancel); };
+    ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { windows_.ShowPageMenu(screen); };
 }
 
 // Only the portal's own pages command the client, never a frame of another
@@ -39,7 +40,7 @@ void Form1::connectCommands() {
 // than exclude each other: a URL holding several commands runs each of them.
 void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source,
                                     bool& cancel) {
-    if (!IsTrustedCommandSource(source, dizhi)) return;
+    if (!IsTrustedCommandSource(source, values_.dizhi)) return;
     if (IsCommandUrl(url, scheme::dddisk)) {
         cancel = true;
         MakeDesktopShortcut(url);
@@ -50,14 +51,14 @@ void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::Navi
     }
     if (IsPlayUrl(url)) {
         cancel = true;
-        if (play(MapPlayUrl(url, dizhi), true)) SwitchView(View::Player);
+        if (play(MapPlayUrl(url, values_.dizhi), true)) SwitchView(View::Player);
     }
     AddEpisodeGroup(url);
 }
 
 // The player page closes itself.
 void Form1::W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!IsTrustedCommandSource(source, dizhi) || !IsCommandUrl(url, scheme::colse)) return;
+    if (!IsTrustedCommandSource(source, values_.dizhi) || !IsCommandUrl(url, scheme::colse)) return;
     cancel = true;
     startup::KillExternalPlayers(platform_.processes);
     W3->setVisible(false);
@@ -70,7 +71,7 @@ void Form1::W3_BeforeNavigate2(const std::string& url, const platform::Navigatio
 // portal's own documents start it, not a frame of another site in its page.
 void Form1::W2_NewWindow(const std::string& url, const platform::NavigationSource& source, bool& processed) {
     processed = true;
-    if (!IsTrustedCommandSource(source, dizhi)) return;
+    if (!IsTrustedCommandSource(source, values_.dizhi)) return;
     const std::string arguments = PlayerArguments(url, playerFields_);
     if (startup::IsProcessRunning(platform_.processes, startup::kPlayerApp)) {
         startup::KillPlayerApp(platform_.processes);
@@ -90,7 +91,7 @@ bool Form1::play(const std::string& url, bool withListAd) {
     if (withListAd)
         广告倒计时();
     else
-        startBuffering();
+        buffering_.start();
     W3->navigate(url);
     W3->setVisible(true);
     return true;
@@ -100,7 +101,7 @@ bool Form1::play(const std::string& url, bool withListAd) {
 // `dizhi` + path. It shows the skin icon as PNG, the format every desktop
 // reads. The platform names the file safely whatever the title.
 void Form1::MakeDesktopShortcut(const std::string& url) {
-    auto request = ParseShortcutUrl(url, dizhi);
+    auto request = ParseShortcutUrl(url, values_.dizhi);
     if (request && blank(request->title)) {
         const auto page = ListWeb->document();
         request->title = page && !blank(page->title) ? page->title : form_->caption();
@@ -121,11 +122,10 @@ void Form1::MakeDesktopShortcut(const std::string& url) {
 void Form1::AddEpisodeGroup(const std::string& url) {
     const auto page = ListWeb->document();
     if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(KeptName(page->title))) return;
-    auto group = CollectEpisodes(*page, url, dizhi);
+    auto group = CollectEpisodes(*page, url, values_.dizhi);
     if (!group) return;
     std::erase_if(group->episodes, [](const Episode& episode) { return !platform::shared::isWebUrl(episode.url); });
     AddCappedGroup(*SFPlayList1, group->name, group->episodes);
-    playlistChanged();
 }
 
 }  // namespace fluvane::mainwindow

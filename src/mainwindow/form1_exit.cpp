@@ -5,9 +5,9 @@
 namespace fluvane::mainwindow {
 
 void Form1::ExitSequence() {
-    SavePlayList(playlistFile());
+    playlist_.save();
     tray.RemoveTrayIcon();
-    if (tuichu == "1") {
+    if (values_.tuichu) {
         windows_.ShowExitAd();
         form_->close();
         windows_.ClosePopupAd();

@@ -12,7 +12,7 @@ void Form1::connectMouse() {
 // The bare surface: buttons and tabs go back to rest, and the frame the
 // window lacks is simulated, except while it is maximised.
 void Form1::Form_MouseMove(const platform::MouseEvent& e) {
-    paintTitleButtons();
+    titleBar_.paintTitleButtons();
     if (form_->windowState() != platform::WindowState::Maximized) EdgeResize(*form_, edgeDrag_, e.button, e.x, e.y);
 }
 

@@ -76,10 +76,7 @@ void Form1::Picture7_MouseDown() {
     copyFrom(*Image16, spriteCell(2, kClearCell), *Picture7, {0, 0});
 }
 
-void Form1::Picture7_Click() {
-    SFPlayList1->ClearNodes();
-    playlistChanged();
-}
+void Form1::Picture7_Click() { SFPlayList1->ClearNodes(); }
 
 void Form1::Image2_MouseMove() {
     Image2->setPicture(Image18->picture(), false);

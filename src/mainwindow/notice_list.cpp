@@ -1,7 +1,11 @@
 #include "mainwindow/notice_list.h"
 
+#include "startup/process_utils.h"
+
 #include <algorithm>
+#include <chrono>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace fluvane::mainwindow {
@@ -9,6 +13,8 @@ namespace fluvane::mainwindow {
 namespace {
 constexpr std::uintmax_t kMaxBytes = 4 * 1024 * 1024;
 constexpr std::string_view kSeparator = "###";
+constexpr int kTickMs = 1000;
+constexpr int kSecondsToNextNotice = 5;
 }  // namespace
 
 std::vector<std::string> ReadNoticeLines(const std::filesystem::path& file,
@@ -40,5 +46,51 @@ Notice SplitNotice(std::string_view line) {
     const std::string_view rest = line.substr(first + kSeparator.size());
     return {std::string(line.substr(0, first)), std::string(rest.substr(0, rest.find(kSeparator)))};
 }
+
+NoticeLine::NoticeLine(platform::Platform& platform, platform::Form& window, platform::Label& label,
+                       std::filesystem::path file)
+    : platform_(platform),
+      Label2(label),
+      file_(std::move(file)),
+      gun(platform.ui.createTimer(window)),
+      gun2(platform.ui.createTimer(window)) {
+    gun->setInterval(kTickMs);
+    gun->tick = [this] { gun_Timer(); };
+    gun2->setInterval(kTickMs);
+    gun2->tick = [this] { gun2_Timer(); };
+    Label2.events.click = [this] { Label2_Click(); };
+}
+
+void NoticeLine::start() { gun->setEnabled(true); }
+
+void NoticeLine::stop() { gun->setEnabled(false); }
+
+void NoticeLine::gun_Timer() {
+    gun->setEnabled(false);
+    std::error_code error;
+    if (!std::filesystem::exists(file_, error)) return;
+
+    gun2->setEnabled(true);
+    noticeCountdown_ = kSecondsToNextNotice;
+
+    const std::vector<std::string> lines = ReadNoticeLines(file_, platform_.codePage);
+    if (lines.empty()) return;
+    std::mt19937 random(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<std::size_t> pick(0, lines.size() - 1);
+    const Notice notice = SplitNotice(lines[pick(random)]);
+    Label2.setCaption(notice.text);
+    if (notice.link) noticeLink = *notice.link;
+}
+
+// Once link.txt is gone nothing resets the countdown; the timer then stops at 0.
+void NoticeLine::gun2_Timer() {
+    if (noticeCountdown_ <= 0) {
+        gun2->setEnabled(false);
+        return;
+    }
+    if (--noticeCountdown_ == 0) gun->setEnabled(true);
+}
+
+void NoticeLine::Label2_Click() { startup::OpenLink(platform_.shell, noticeLink); }
 
 }  // namespace fluvane::mainwindow

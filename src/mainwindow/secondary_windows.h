@@ -30,6 +30,9 @@ public:
     // `Form2`'s tray menu `menu` at `screen`, owned by the main window; asked
     // for by a right click on the tray icon or a click on its balloon.
     virtual void ShowTrayMenu(platform::Point screen) = 0;
+    // `Form2`'s page menu `MyMenu` at `screen`, owned by the main window;
+    // asked for by a right click on the library page, instead of its own menu.
+    virtual void ShowPageMenu(platform::Point screen) = 0;
 };
 
 }  // namespace fluvane::mainwindow

@@ -24,7 +24,7 @@ Form2::Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::fun
               {dheyw.id, [this] { dheyw_Click(); }},     {sssssw.id, [this] { sssssw_Click(); }}} {}
 
 void Form2::PopupMenu(const MenuDesign& which, platform::Point screen) {
-    mainwindow::Form1* main = mainWindow_();
+    mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
     std::vector<platform::MenuItem> items;
     for (const platform::MenuItem* item : which.items) items.push_back(*item);
@@ -40,13 +40,13 @@ void Form2::shengji() {
 
 // The menus' exit does not ask the "form" setting; only the close button does.
 void Form2::close_Click() {
-    if (mainwindow::Form1* main = mainWindow_()) main->ExitSequence();
+    if (mainwindow::MainWindow* main = mainWindow_()) main->ExitSequence();
 }
 
 void Form2::dddd_Click() { shengji(); }
 
 void Form2::shouye_Click() {
-    if (mainwindow::Form1* main = mainWindow_()) startup::OpenInBrowser(platform_.shell, main->dizhi);
+    if (mainwindow::MainWindow* main = mainWindow_()) startup::OpenInBrowser(platform_.shell, main->portalAddress());
 }
 
 void Form2::dddde_Click() { showAbout_(); }
@@ -55,33 +55,33 @@ void Form2::shnhhy_Click() { showSettings_(); }
 
 // Hidden only when the tray icon can bring it back, as a click on the icon does.
 void Form2::display_Click() {
-    mainwindow::Form1* main = mainWindow_();
+    mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
     if (main->form().visible())
-        main->tray.HideToTray();
+        main->hideToTray();
     else
         main->form().show();
 }
 
 // The pane does nothing without history, or while no page is ready.
 void Form2::houtui_Click() {
-    if (mainwindow::Form1* main = mainWindow_()) main->ListWeb->goBack();
+    if (mainwindow::MainWindow* main = mainWindow_()) main->libraryBack();
 }
 
 void Form2::qianjin_Click() {
-    if (mainwindow::Form1* main = mainWindow_()) main->ListWeb->goForward();
+    if (mainwindow::MainWindow* main = mainWindow_()) main->libraryForward();
 }
 
 void Form2::shuaxin_Click() {
-    if (mainwindow::Form1* main = mainWindow_()) main->ListWeb->refresh();
+    if (mainwindow::MainWindow* main = mainWindow_()) main->libraryRefresh();
 }
 
 // Nothing clears the mark again.
 void Form2::O_Click() {
     O.checked = true;
-    mainwindow::Form1* main = mainWindow_();
+    mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
-    if (const auto page = startup::PortalPage(main->dizhi, "/index.asp")) main->ListWeb->navigate(*page);
+    if (const auto page = startup::PortalPage(main->portalAddress(), "/index.asp")) main->showLibraryPage(*page);
 }
 
 void Form2::gyyy_Click() { dddde_Click(); }

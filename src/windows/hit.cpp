@@ -2,7 +2,6 @@
 #include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
-#include "startup/process_utils.h"
 #include "startup/web_url.h"
 #include "platform/shared/twips.h"
 
@@ -90,9 +89,9 @@ void hit::w_DownloadBegin() { w->setSilent(true); }
 
 void hit::T1_Timer() {
     T1->setEnabled(false);
-    mainwindow::Form1* main = mainWindow_();
+    mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
-    if (const auto page = startup::PortalPage(main->dizhi, "/tcab/hit.asp?id=999")) w->navigate(*page);
+    if (const auto page = startup::PortalPage(main->portalAddress(), "/tcab/hit.asp?id=999")) w->navigate(*page);
 }
 
 // Each tick uncovers RevealStep more rows; the one that reaches the top
@@ -134,8 +133,8 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
         return;
     }
     const auto portal = [this] {
-        mainwindow::Form1* main = mainWindow_();
-        return main ? main->dizhi : std::string();
+        mainwindow::MainWindow* main = mainWindow_();
+        return main ? main->portalAddress() : std::string();
     };
     if (!mainwindow::IsTrustedCommandSource(source, portal())) return;
 
@@ -150,8 +149,8 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
     if (IsCommandUrl(target, mainwindow::scheme::appopen)) {
         cancel = true;
         target = ReplaceAll(target, mainwindow::scheme::appopen, portal());
-        if (mainwindow::Form1* main = mainWindow_()) {
-            if (platform::shared::isWebUrl(target)) main->ListWeb->navigate(target);
+        if (mainwindow::MainWindow* main = mainWindow_()) {
+            if (platform::shared::isWebUrl(target)) main->showLibraryPage(target);
             main->appopen();
         }
         Unload();
@@ -159,15 +158,7 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
     if (IsCommandUrl(target, mainwindow::scheme::appplay)) {
         cancel = true;
         target = ReplaceAll(target, mainwindow::scheme::appplay, portal());
-        if (mainwindow::Form1* main = mainWindow_()) {
-            main->bj->setVisible(false);
-            startup::KillExternalPlayers(platform_.processes);
-            main->广告倒计时();
-            if (platform::shared::isWebUrl(target)) main->W3->navigate(target);
-            main->W3->setVisible(true);
-            main->Label1->setVisible(true);
-            main->appplay();
-        }
+        if (mainwindow::MainWindow* main = mainWindow_()) main->playRecommendation(target);
         Unload();
     }
 }

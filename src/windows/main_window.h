@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 
 #include <functional>
 
@@ -8,6 +8,6 @@ namespace fluvane::windows {
 
 // The main window while it is loaded, else nothing. The windows that act on
 // it ask each time: they may outlive the one they were opened from.
-using LoadedMainWindow = std::function<mainwindow::Form1*()>;
+using LoadedMainWindow = std::function<mainwindow::MainWindow*()>;
 
 }  // namespace fluvane::windows

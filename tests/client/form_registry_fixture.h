@@ -3,6 +3,7 @@
 #include "client/form_registry.h"
 
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
 
 namespace fluvane::client {
 

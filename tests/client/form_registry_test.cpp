@@ -90,7 +90,7 @@ TEST_F(FormRegistryTest, TheSideWindowFollowsTheMainWindowUntilItsCloseButtonUnl
 
     sim.ui().click(*side->I1, {4, 4});
     EXPECT_EQ(forms.fMain().loaded(), nullptr);
-    EXPECT_FALSE(forms.Form1().oMagneticWnd.RemoveWindow(side->form()));
+    EXPECT_FALSE(forms.Form1().magneticWindows().RemoveWindow(side->form()));
 }
 
 // Closed, the main window takes every other window with it, hidden ones

@@ -5,6 +5,7 @@
 #include "startup/arguments.h"
 #include "startup/config_files.h"
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
 
 namespace fluvane::client {
 
@@ -30,7 +31,7 @@ protected:
 
     bool mainWindowLoaded() { return client.forms().loadedForm1() != nullptr; }
     windows::fMain* sideWindow() { return client.forms().fMain().loaded(); }
-    mainwindow::Form1& main() { return client.forms().Form1(); }
+    mainwindow::MainWindow& main() { return client.forms().Form1(); }
 
     Client client{platform};
     loadme* start = &client.startWindow();
@@ -96,7 +97,7 @@ TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload)
     EXPECT_EQ(sideWindow(), nullptr) << "switched off";
 
     advanceTo(1100 + 3000);
-    EXPECT_EQ(browser(main().ListWeb).navigations().back(), "http://portal.test/tcab/");
+    EXPECT_EQ(browser(controlsOf(main()).ListWeb).navigations().back(), "http://portal.test/tcab/");
 }
 
 TEST_F(LoadmeTest, TheClientRunsTheStartUpToTheMainWindow) {
@@ -144,7 +145,7 @@ TEST_F(LoadmeTest, AnUnreachablePortalStillHandsOverWithTheOldConfiguration) {
     sim.advance(400);
 
     EXPECT_TRUE(mainWindowShown());
-    EXPECT_EQ(main().dizhi, "http://portal.test");
+    EXPECT_EQ(main().portalAddress(), "http://portal.test");
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
 
@@ -171,7 +172,7 @@ TEST_F(LoadmeTest, AnInstalledCopyWritesOnlyIntoItsDataDirectory) {
     ASSERT_TRUE(mainWindowShown());
     main().ExitSequence();
 
-    EXPECT_EQ(main().Label1->caption(), "当前版本:3.1版");
+    EXPECT_EQ(controlsOf(main()).Label1->caption(), "当前版本:3.1版");
     for (const char* kept : {"zelhe.db", "link.txt", "zelskin/zelplaylist.xml"}) {
         EXPECT_TRUE(std::filesystem::exists(data / kept)) << kept;
     }
@@ -199,7 +200,9 @@ TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
     sim.advance(9999);
     EXPECT_FALSE(sim.application().ended());
     EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"}) << "nothing but the load's own request";
-    for (const auto* timer : {main().T4.get(), main().T6.get(), main().hit2.get(), main().gun.get()})
+    using mainwindow::Form1Inside;
+    for (const platform::Timer* timer : {&Form1Inside::T4(main()), &Form1Inside::T6(main()),
+                                         &Form1Inside::hit2(main()), &Form1Inside::gun(main())})
         EXPECT_FALSE(timer->enabled()) << "the hidden main window does nothing else";
     sim.advance(1);
     EXPECT_TRUE(sim.application().ended());
@@ -229,7 +232,7 @@ TEST_F(LoadmeTest, APageHandedOverDuringStartUpShowsOnceTheMainWindowOpens) {
 
     advanceTo(1100);
     ASSERT_TRUE(mainWindowShown());
-    EXPECT_EQ(browser(main().ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(controlsOf(main()).ListWeb).navigations().back(), page);
 }
 
 // On the library view, whatever view the settings open on: the page is what
@@ -241,15 +244,15 @@ TEST_F(LoadmeTest, AShortcutOpensItsPageDirectlyWithoutDownloadOrVersionCheck) {
     start->Form_Load();
 
     ASSERT_TRUE(mainWindowShown());
-    EXPECT_TRUE(main().Picture1->visible()) << "the library view";
+    EXPECT_TRUE(controlsOf(main()).Picture1->visible()) << "the library view";
     EXPECT_TRUE(start->unloaded());
     EXPECT_TRUE(sim.instanceChannel().listening());
-    mainwindow::Form1& window = main();
-    EXPECT_EQ(browser(window.ListWeb).navigations().back(), page);
-    EXPECT_EQ(browser(window.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
+    mainwindow::MainWindow& window = main();
+    EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(controlsOf(window).qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
 
     sim.advance(10000);
-    EXPECT_EQ(browser(window.ListWeb).navigations().back(), page);
+    EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations().back(), page);
     EXPECT_EQ(configDownloads(), 0);
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
@@ -322,22 +325,22 @@ TEST_F(LoadmeTest, AHandedOverPageShowsInTheLibraryViewInFront) {
     start->Form_Load();
     sim.advance(400);
     ASSERT_TRUE(mainWindowShown());
-    mainwindow::Form1& window = main();
+    mainwindow::MainWindow& window = main();
     platform::sim::SimForm& form = platform::sim::as<platform::sim::SimForm>(window.form());
-    ASSERT_FALSE(window.Picture1->visible());
-    window.W2->setVisible(true);
+    ASSERT_FALSE(controlsOf(window).Picture1->visible());
+    controlsOf(window).W2->setVisible(true);
     window.form().hide();
 
     const std::string first = "http://portal.test/tcab/show/?id=7";
     sim.instanceChannel().deliver(first);
     EXPECT_TRUE(form.shown());
     EXPECT_EQ(form.foregroundRequests(), 1);
-    EXPECT_TRUE(window.Picture1->visible());
-    EXPECT_FALSE(window.W2->visible());
-    EXPECT_EQ(browser(window.ListWeb).navigations().back(), first);
+    EXPECT_TRUE(controlsOf(window).Picture1->visible());
+    EXPECT_FALSE(controlsOf(window).W2->visible());
+    EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations().back(), first);
     sim.advance(5000);
-    EXPECT_EQ(browser(window.ListWeb).navigations().back(), first);
-    EXPECT_EQ(browser(window.qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
+    EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations().back(), first);
+    EXPECT_EQ(browser(controlsOf(window).qvod).navigations(), Calls{"http://portal.test/tcab/zelad/zelloading.html"});
 
     window.form().setWindowState(platform::WindowState::Maximized);
     window.form().setWindowState(platform::WindowState::Minimized);
@@ -346,22 +349,22 @@ TEST_F(LoadmeTest, AHandedOverPageShowsInTheLibraryViewInFront) {
     EXPECT_TRUE(form.shown());
     EXPECT_EQ(window.form().windowState(), platform::WindowState::Maximized);
     EXPECT_EQ(form.foregroundRequests(), 2);
-    EXPECT_EQ(browser(window.ListWeb).navigations().back(), second);
+    EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations().back(), second);
 }
 
 TEST_F(LoadmeTest, AHandedOverPageOutsideThePortalIsIgnored) {
     start->Form_Load();
     sim.advance(400 + 3000);
-    mainwindow::Form1& window = main();
+    mainwindow::MainWindow& window = main();
     window.form().hide();
-    const Calls before = browser(window.ListWeb).navigations();
+    const Calls before = browser(controlsOf(window).ListWeb).navigations();
 
     for (const char* page : {"http://elsewhere.test/tcab/", "http://portal.test.elsewhere.test/tcab/",
                              "http://portal.test@elsewhere.test/", "http://portal.testing/", "javascript:alert(1)",
                              "file:///etc/passwd", "portal.test/tcab/", ""}) {
         SCOPED_TRACE(page);
         sim.instanceChannel().deliver(page);
-        EXPECT_EQ(browser(window.ListWeb).navigations(), before);
+        EXPECT_EQ(browser(controlsOf(window).ListWeb).navigations(), before);
         EXPECT_FALSE(mainWindowShown());
     }
 }

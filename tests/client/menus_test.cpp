@@ -41,7 +41,7 @@ protected:
             case Menu::Page: ASSERT_TRUE(library().raiseContextMenu(at)) << "the page's own menu shows"; break;
         }
     }
-    SimBrowser& library() { return as<SimBrowser>(*forms.Form1().ListWeb); }
+    SimBrowser& library() { return as<SimBrowser>(*controlsOf(forms.Form1()).ListWeb); }
 };
 
 TEST_F(MenusTest, EachMenuShowsItsItemsAtThePointerOwnedByTheMainWindow) {
@@ -158,7 +158,7 @@ TEST_F(MenusTest, ExitItemsRunTheMainWindowsExitSequence) {
         std::filesystem::remove(playlist);
         forms.tui().unload();
         forms.Form1().show();
-        forms.Form1().tuichu = c.tuichu;
+        mainwindow::Form1Inside::values(forms.Form1()).tuichu = std::string_view(c.tuichu) == "1";
         const std::size_t killed = sim.processes().terminations().size();
 
         choose(c.menu, "退出程序");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,48 @@ TEST_F(PlayListTest, BadIndicesReadEmptyAndChangeNothing) {
     EXPECT_EQ(list.ItemsCount(0), 2);
     EXPECT_EQ(list.NodesCount(), 1);
     EXPECT_EQ(list.ItemURL(0, 1), "url 1");
+}
+
+// The container keeps the list somewhere: every change tells it, once, the
+// control's own group deletion included; a call that changes nothing does not.
+TEST_F(PlayListTest, EveryChangeRaisesChangedOnce) {
+    struct Case {
+        const char* what;
+        std::function<void(SFPlayList&)> call;
+        int raised;
+    };
+    const Case cases[] = {
+        {"AddNode", [](SFPlayList& l) { l.AddNode("new"); }, 1},
+        {"RemoveNode", [](SFPlayList& l) { l.RemoveNode(0); }, 1},
+        {"ClearNodes", [](SFPlayList& l) { l.ClearNodes(); }, 1},
+        {"AddItem", [](SFPlayList& l) { l.AddItem(0, "e", "u"); }, 1},
+        {"RemoveItem", [](SFPlayList& l) { l.RemoveItem(1, 0); }, 1},
+        {"ClearItems", [](SFPlayList& l) { l.ClearItems(1); }, 1},
+        {"setNodeText", [](SFPlayList& l) { l.setNodeText(0, "t"); }, 1},
+        {"setItemName", [](SFPlayList& l) { l.setItemName(1, 0, "n"); }, 1},
+        {"setItemURL", [](SFPlayList& l) { l.setItemURL(1, 0, "u"); }, 1},
+        {"bad indices", [](SFPlayList& l) {
+             l.AddNode("x", 5);
+             l.RemoveNode(5);
+             l.AddItem(5, "e", "u");
+             l.RemoveItem(0, 0);
+             l.ClearItems(5);
+             l.setNodeText(5, "t");
+             l.setItemName(1, 5, "n");
+             l.setItemURL(1, 5, "u");
+         }, 0},
+        {"empty group cleared", [](SFPlayList& l) { l.ClearItems(0); }, 0},
+        {"the delete band", [this](SFPlayList&) { release({190, 10}); }, 1},
+    };
+    for (const Case& c : cases) {
+        list.ClearNodes();
+        load({0, 2});
+        int raised = 0;
+        list.changed = [&] { ++raised; };
+        c.call(list);
+        EXPECT_EQ(raised, c.raised) << c.what;
+        list.changed = nullptr;
+    }
 }
 
 TEST_F(PlayListTest, InsertedEntriesTakeTheirPlace) {

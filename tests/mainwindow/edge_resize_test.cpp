@@ -95,7 +95,7 @@ TEST_F(Form1EdgeTest, DraggingTheBareSurfaceResizesDownToTheMinimumOrMoves) {
          wide,
          {{500, 200, 0, wide}, {510, 195, kHeld, Rect::fromSize(110, 95, 1000, 500)}}},
     };
-    Form1& f = load();
+    Form1Design& f = load();
     for (const Drag& drag : drags) {
         f.form().setGeometry(drag.start);
         for (const Move& move : drag.moves) {
@@ -106,7 +106,7 @@ TEST_F(Form1EdgeTest, DraggingTheBareSurfaceResizesDownToTheMinimumOrMoves) {
 }
 
 TEST_F(Form1EdgeTest, MaximisedTheSurfaceRepaintsButNeverResizes) {
-    Form1& f = load();
+    Form1Design& f = load();
     window().setWindowState(platform::WindowState::Maximized);
     const Rect maximised = f.form().geometry();
     window().clearOperations();

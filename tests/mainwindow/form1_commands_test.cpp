@@ -23,9 +23,9 @@ protected:
 
     static SimBrowser& browser(platform::BrowserPane* pane) { return as<SimBrowser>(*pane); }
     // The playlist as "group: name=url, …" per group.
-    Calls playlist() const {
+    Calls playlist() {
         Calls groups;
-        const controls::SFPlayList& list = *form->SFPlayList1;
+        const controls::SFPlayList& list = *controls().SFPlayList1;
         for (int node = 0; node < list.NodesCount(); ++node) {
             std::string group = list.NodeText(node) + ":";
             for (int item = 0; item < list.ItemsCount(node); ++item)
@@ -60,7 +60,7 @@ TEST_F(Form1CommandsTest, TheLibraryPaneRunsEveryCommandItsUrlHolds) {
     };
     for (const Case& c : cases) {
         windows.calls.clear();
-        Form1& f = load();
+        Form1Design& f = load();
         EXPECT_EQ(browser(f.ListWeb).raiseBeforeNavigate(c.url), c.cancelled) << c.url;
         EXPECT_EQ(windows.calls, c.windows) << c.url;
         const auto& played = browser(f.W3).navigations();
@@ -73,8 +73,8 @@ TEST_F(Form1CommandsTest, TheLibraryPaneRunsEveryCommandItsUrlHolds) {
 // Only the links of the play link's own scheme are taken, newest first; the
 // page's second play link finds its group there already.
 TEST_F(Form1CommandsTest, APlayLinkBuffersPlaysAndCollectsThePageEpisodesOnce) {
-    Form1& f = load();
-    f.listcose();
+    Form1Design& f = load();
+    form->listcose();
     const std::string page = "http://portal.test/tcab/show/7.html";
     sim.ui().setDocumentForUrl(page, {"神探",
                                       {{"flvplay:///tcab/play/7-1.html", "第1集"},
@@ -107,7 +107,7 @@ TEST_F(Form1CommandsTest, OnlyThePortalsOwnDocumentsCommand) {
     for (const Case& c : {Case{{"http://ads.test"}, false}, Case{{"null"}, false},
                          Case{{"http://portal.test:8080"}, false}, Case{{"http://portal.test"}, true}}) {
         windows.calls.clear();
-        Form1& f = load();
+        Form1Design& f = load();
         browser(f.ListWeb).setDocument({"神探", {{"flvplay:///tcab/play/1.html", "第1集"}}});
         const std::string commands = "flvplay:///tcab/play/1.html?gbook://&dddisk://片名@@@/tcab/";
         browser(f.ListWeb).raiseBeforeNavigate(commands, c.source);
@@ -121,7 +121,7 @@ TEST_F(Form1CommandsTest, OnlyThePortalsOwnDocumentsCommand) {
 }
 
 TEST_F(Form1CommandsTest, ThePlayerPageClosesItself) {
-    Form1& f = load();
+    Form1Design& f = load();
     ASSERT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("flvplay:///tcab/play/1.html"));
     ASSERT_TRUE(f.W3->visible());
 
@@ -138,7 +138,7 @@ TEST_F(Form1CommandsTest, ThePlayerPageClosesItself) {
 TEST_F(Form1CommandsTest, NewWindowsOfTheApplicationPaneStartOrEndThePlayerProgram) {
     const std::filesystem::path program = appDir() / "app" / "fluvaneapp";
     sim.processes().setSpawns(program, "fluvaneapp");
-    Form1& f = load();
+    Form1Design& f = load();
     struct Request {
         std::string url;
         std::string started;  // "" when the request only ends the program
@@ -178,7 +178,7 @@ TEST_F(Form1CommandsTest, NewWindowsOfTheApplicationPaneStartOrEndThePlayerProgr
 
 // A video in a pane of the main window may take the whole screen.
 TEST_F(Form1CommandsTest, ThePanesShowNoScriptErrorDialogsAndTheirVideosMayTakeTheScreen) {
-    Form1& f = load();
+    Form1Design& f = load();
     for (platform::BrowserPane* pane : {f.ListWeb, f.W2, f.W3, f.qvod, f.tj}) {
         EXPECT_EQ(browser(pane).fullScreenAllowed(), pane != f.tj);
         pane->setSilent(false);
@@ -203,7 +203,7 @@ TEST_F(Form1CommandsTest, ADesktopShortcutReopensThePageUnderItsTitle) {
         {"dddisk://a#@@http://evil.test/@@@/tcab/c/", "", "a#@@http://evil.test/",
          "a# @@http://evil.test/#@@http://portal.test/tcab/c/"}};
     for (const Case& c : cases) {
-        Form1& f = load();
+        Form1Design& f = load();
         browser(f.ListWeb).setDocument({c.pageTitle, {}});
         windows.calls.clear();
         EXPECT_TRUE(browser(f.ListWeb).raiseBeforeNavigate(c.url)) << c.url;
@@ -219,7 +219,7 @@ TEST_F(Form1CommandsTest, ADesktopShortcutReopensThePageUnderItsTitle) {
 }
 
 TEST_F(Form1CommandsTest, AShortcutThatCannotBeMadeSaysSo) {
-    Form1& f = load();
+    Form1Design& f = load();
     EXPECT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("dddisk://没有路径"));
     EXPECT_TRUE(sim.shell().shortcuts().empty());
     sim.shell().setSucceeds(false);
@@ -242,14 +242,14 @@ TEST_F(Form1CommandsTest, HostileTitlesMakeOneFileInTheDesktopFolder) {
     };
     Form1 f(withRealShell, windows);
     f.Form_Load();
-    EXPECT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("dddisk://片名@@@/tcab/"));
+    EXPECT_TRUE(browser(controlsOf(f).ListWeb).raiseBeforeNavigate("dddisk://片名@@@/tcab/"));
     EXPECT_EQ(windows.calls, Calls{kFailed});
 
     std::filesystem::create_directories(dir.desktop());
     for (const std::string title : {"../../逃出", "a/b\\c", ".hidden", "tab\there", "$(touch x)", "'\"`;|&"}) {
         windows.calls.clear();
         const auto before = everything();
-        EXPECT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("dddisk://" + title + "@@@/tcab/"));
+        EXPECT_TRUE(browser(controlsOf(f).ListWeb).raiseBeforeNavigate("dddisk://" + title + "@@@/tcab/"));
         EXPECT_EQ(windows.calls, Calls{kMade}) << title;
         std::vector<std::filesystem::path> added;
         for (const auto& path : everything())

@@ -11,22 +11,22 @@ using Calls = std::vector<std::string>;
 // ends itself, whatever its executable is called.
 TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
     struct Case {
-        const char* tuichu;
+        bool tuichu;
         Calls windowCalls;
         bool mainClosed;
         Calls terminations;
     };
     const Case cases[] = {
-        {"1", {"exit ad", "close popup"}, true, {}},
-        {"0", {}, false, {"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
+        {true, {"exit ad", "close popup"}, true, {}},
+        {false, {}, false, {"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
                           "orvelbaidu.exe", "fluvaneapp.exe"}},
     };
     const auto playlist = appDir() / "zelskin" / "zelplaylist.xml";
     for (const Case& c : cases) {
         std::filesystem::remove(playlist);
-        Form1& f = load();
+        Form1Design& f = load();
         f.SFPlayList1->AddNode("剧集");
-        f.tuichu = c.tuichu;
+        Form1Inside::values(*form).tuichu = c.tuichu;
         windows.calls.clear();
         windows.onCall = [&] {
             EXPECT_TRUE(std::filesystem::exists(playlist)) << "saved before the exit advertisement";
@@ -36,7 +36,7 @@ TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
         };
         const std::size_t terminationsBefore = sim.processes().terminations().size();
 
-        f.ExitSequence();
+        form->ExitSequence();
 
         EXPECT_EQ(windows.calls, c.windowCalls) << c.tuichu;
         EXPECT_EQ(window().closed(), c.mainClosed) << c.tuichu;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/form1.h"
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
 #include "support/printers.h"
 #include "support/recording_windows.h"
 
@@ -18,13 +18,15 @@ protected:
         writeGbk("zelhe.db", serverConfig("1.0"));
     }
 
-    Form1& load() {
+    // Its controls.
+    Form1Design& load() {
         form = std::make_unique<Form1>(platform, windows);
         form->Form_Load();
         form->show();
         sim.advance(0);
-        return *form;
+        return controls();
     }
+    Form1Design& controls() { return controlsOf(*form); }
 
     platform::sim::SimForm& window() { return platform::sim::as<platform::sim::SimForm>(form->form()); }
     static platform::sim::SimDrawable& drawable(platform::Surface& surface) {

@@ -24,34 +24,25 @@ protected:
     // A press on the first entry row of the open group, the only one open.
     void clickFirstEntryOfOpenGroup(int openGroup) {
         const int y = (openGroup + 1) * controls::SFPlayList::kRowHeight + 5;
-        ASSERT_TRUE(sim.ui().press(*form->SFPlayList1Window, {40, y}));
-        ASSERT_TRUE(sim.ui().release(*form->SFPlayList1Window, {40, y}));
+        ASSERT_TRUE(sim.ui().press(*controls().SFPlayList1Window, {40, y}));
+        ASSERT_TRUE(sim.ui().release(*controls().SFPlayList1Window, {40, y}));
     }
 };
-
-// Each group added opens and closes the one before, so the file's last group is the open one.
-TEST_F(Form1PlaylistTest, TheFileLoadsWithItsLastGroupOpen) {
-    testsupport::writeBytes(playlistFile(), kThreeGroups);
-    Form1& f = load();
-    ASSERT_EQ(f.SFPlayList1->NodesCount(), 3);
-    EXPECT_EQ(f.SFPlayList1->NodeText(2), "丙");
-    EXPECT_EQ(f.SFPlayList1->ExpandedItemsHeight(), 3 * controls::SFPlayList::kRowHeight);
-}
 
 // An entry plays at once, after the countdown when it is on, but without the
 // list advertisement; the pointer left by the window's edge goes.
 TEST_F(Form1PlaylistTest, PressingAnEntryPlaysIt) {
     testsupport::writeBytes(playlistFile(), kThreeGroups);
-    for (const char* huangchong : {"1", "0"}) {
-        Form1& f = load();
-        f.listcose();
-        f.huangchong = huangchong;
+    for (const bool huangchong : {true, false}) {
+        Form1Design& f = load();
+        form->listcose();
+        Form1Inside::values(*form).huangchong = huangchong;
         f.form().setCursor(platform::Cursor::SizeWE);
         clickFirstEntryOfOpenGroup(2);
         EXPECT_EQ(as<SimBrowser>(*f.W3).navigations(), Calls{"http://portal.test/c/1.html"});
         EXPECT_TRUE(f.W3->visible());
         EXPECT_FALSE(f.bj->visible());
-        EXPECT_EQ(f.vip->visible(), std::string(huangchong) == "1");
+        EXPECT_EQ(f.vip->visible(), huangchong);
         EXPECT_FALSE(f.listad1->UserControl.visible());
         EXPECT_EQ(sim.processes().terminations().back(), "orvelbaidu.exe");
         EXPECT_EQ(window().cursor(), platform::Cursor::Default);
@@ -62,7 +53,7 @@ TEST_F(Form1PlaylistTest, PressingAnEntryPlaysIt) {
 // that ends without quitting keeps them.
 TEST_F(Form1PlaylistTest, AChangeIsSavedASecondLater) {
     testsupport::writeBytes(playlistFile(), kThreeGroups);
-    Form1& f = load();
+    Form1Design& f = load();
     // A release in the delete band at the right end of the first group's row.
     ASSERT_TRUE(sim.ui().release(*f.SFPlayList1Window, {240, 10}));
     ASSERT_EQ(f.SFPlayList1->NodesCount(), 2);
@@ -90,7 +81,7 @@ TEST_F(Form1PlaylistTest, AChangeIsSavedASecondLater) {
 // texts and URLs run long: the playlist keeps its newest groups within the
 // caps, and its file stays small enough to rewrite at every change.
 TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
-    Form1& f = load();
+    Form1Design& f = load();
     SimBrowser& library = as<SimBrowser>(*f.ListWeb);
     const std::string longText(3000, 'x');
     const std::string path = "/tcab/play/" + std::string(900, 'p');
@@ -118,15 +109,6 @@ TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
     playRounds("small ", kMostGroups + 5, 1);
     ASSERT_EQ(list.NodesCount(), kMostGroups);
     EXPECT_EQ(list.NodeText(0), KeptName("small 5" + longText));
-}
-
-// What the quitting paths call.
-TEST_F(Form1PlaylistTest, SavePlayListWritesTheListAndSaysWhetherItCould) {
-    Form1& f = load();
-    f.SFPlayList1->AddNode("电影");
-    EXPECT_TRUE(f.SavePlayList(playlistFile()));
-    EXPECT_EQ(saved(), "<playlist><ul><Class Name=\"电影\"/></ul></playlist>");
-    EXPECT_FALSE(f.SavePlayList(appDir() / "missing" / "zelplaylist.xml"));
 }
 
 }  // namespace

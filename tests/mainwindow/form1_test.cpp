@@ -1,6 +1,5 @@
-#include "mainwindow/form1.h"
-
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
 #include "support/recording_windows.h"
 
 namespace fluvane::mainwindow {
@@ -22,18 +21,18 @@ protected:
         const auto pages = [](platform::BrowserPane& pane) {
             return std::to_string(platform::sim::as<platform::sim::SimBrowser>(pane).navigations().size());
         };
-        const auto on = [](const std::unique_ptr<platform::Timer>& timer) { return timer->enabled() ? "1" : "0"; };
+        const auto on = [](const platform::Timer& timer) { return timer.enabled() ? "1" : "0"; };
         const auto& icon = platform::sim::as<platform::sim::SimForm>(form.form()).icon();
         return "tray=" + std::to_string(sim.ui().notifyIconCalls().size()) +
-               " newWindow=" + (form.W2->browserEvents.newWindow ? "1" : "0") +
+               " newWindow=" + (controlsOf(form).W2->browserEvents.newWindow ? "1" : "0") +
                " icon=" + (icon ? std::to_string(static_cast<int>(platform::sim::originOf(*icon).kind)) : "none") +
-               " skin=" + (form.tv->picture() ? "1" : "0") + " T4=" + on(form.T4) +
-               " groups=" + std::to_string(form.SFPlayList1->NodesCount()) +
-               " silent=" + (form.ListWeb->silent() ? "1" : "0") + " pages=" + pages(*form.ListWeb) + "/" +
-               pages(*form.W2) + " dizhi=" + form.dizhi + " caption=" + form.form().caption() +
-               " T6=" + on(form.T6) + " library=" + (form.Picture1->visible() ? "1" : "0") +
-               " label=" + form.Label1->caption() +
-               " downloads=" + std::to_string(sim.network().downloads().size()) + " gun=" + on(form.gun) +
+               " skin=" + (controlsOf(form).tv->picture() ? "1" : "0") + " T4=" + on(Form1Inside::T4(form)) +
+               " groups=" + std::to_string(controlsOf(form).SFPlayList1->NodesCount()) +
+               " silent=" + (controlsOf(form).ListWeb->silent() ? "1" : "0") + " pages=" + pages(*controlsOf(form).ListWeb) + "/" +
+               pages(*controlsOf(form).W2) + " dizhi=" + Form1Inside::values(form).dizhi + " caption=" + form.form().caption() +
+               " T6=" + on(Form1Inside::T6(form)) + " library=" + (controlsOf(form).Picture1->visible() ? "1" : "0") +
+               " label=" + controlsOf(form).Label1->caption() +
+               " downloads=" + std::to_string(sim.network().downloads().size()) + " gun=" + on(Form1Inside::gun(form)) +
                " bounded=" + (maximisedSize(form) == platform::Point{1366, 728} ? "1" : "0");
     }
 
@@ -56,7 +55,7 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     writeBytes(appDir() / "zelskin" / "zelplaylist.xml", "<playlist><ul><Class Name=\"甲\"/></ul></playlist>");
     Form1 form(platform, windows);
     std::vector<std::string> seen;
-    for (platform::BrowserPane* pane : {form.ListWeb, form.W2})
+    for (platform::BrowserPane* pane : {controlsOf(form).ListWeb, controlsOf(form).W2})
         pane->browserEvents.beforeNavigate2 = [&](const std::string&, const platform::NavigationSource&, bool&) {
             seen.push_back(describe(form));
         };
@@ -75,7 +74,7 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     EXPECT_EQ(trayAdded.data.tip, "") << "installed before the caption is read";
     EXPECT_EQ(platform::sim::originOf(*trayAdded.data.icon), platform::sim::PictureOrigin::resource(203))
         << "installed before the skin's icon is set";
-    EXPECT_FALSE(form.oMagneticWnd.AddWindow(form.form())) << "registered already";
+    EXPECT_FALSE(form.magneticWindows().AddWindow(form.form())) << "registered already";
 
     form.show();
     bool shownAtUnload = true;
@@ -90,12 +89,10 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
     EXPECT_NE(sim.ui().notifyIconCalls().back().operation, platform::NotifyIconOperation::Delete);
     EXPECT_TRUE(sim.processes().terminations().empty());
     EXPECT_EQ(sim.network().downloads(), Calls{"http://portal.test/zel/link.txt"});
-    const auto dueAt = [](const std::unique_ptr<platform::Timer>& timer) {
-        return dynamic_cast<platform::sim::SimTimer&>(*timer).dueAt();
-    };
-    EXPECT_EQ(dueAt(form.T4), 3000);
-    EXPECT_EQ(dueAt(form.T6), 1000);
-    EXPECT_EQ(dueAt(form.gun), 700 + 1000);
+    const auto dueAt = [](platform::Timer& timer) { return dynamic_cast<platform::sim::SimTimer&>(timer).dueAt(); };
+    EXPECT_EQ(dueAt(Form1Inside::T4(form)), 3000);
+    EXPECT_EQ(dueAt(Form1Inside::T6(form)), 1000);
+    EXPECT_EQ(dueAt(Form1Inside::gun(form)), 700 + 1000);
 }
 
 TEST_F(Form1Test, ARightClickOnTheTrayIconAsksForTheTrayMenu) {
@@ -106,32 +103,34 @@ TEST_F(Form1Test, ARightClickOnTheTrayIconAsksForTheTrayMenu) {
     EXPECT_EQ(windows.calls, Calls{"tray menu 1300,750"});
 }
 
-TEST_F(Form1Test, LoadingKeepsServerValuesAndSettingsAsTexts) {
+TEST_F(Form1Test, LoadingReadsServerValuesAndSettingsOnce) {
     Form1 form(platform, windows);
     form.Form_Load();
 
-    EXPECT_EQ(form.ad, "1");
-    EXPECT_EQ(form.L1, "30");
-    EXPECT_EQ(form.l2, "600");
-    EXPECT_EQ(form.tuichu, "1");
-    EXPECT_EQ(form.huangchong, "1");
-    EXPECT_EQ(form.da, "15");
-    EXPECT_EQ(form.hit1, "0");
-    EXPECT_EQ(form.settings.form, "True");
-    EXPECT_EQ(form.settings.run, "False");
-    EXPECT_EQ(form.settings.renwulan, "True");
-    EXPECT_EQ(form.settings.shipinku, "False");
+    const ServerValues& values = Form1Inside::values(form);
+    EXPECT_TRUE(values.ad);
+    EXPECT_EQ(values.L1, 30);
+    EXPECT_EQ(values.l2, 600);
+    EXPECT_TRUE(values.tuichu);
+    EXPECT_TRUE(values.huangchong);
+    EXPECT_EQ(values.da, 15);
+    EXPECT_FALSE(values.hit1);
+    const StartupSettings& settings = Form1Inside::settings(form);
+    EXPECT_TRUE(settings.form);
+    EXPECT_FALSE(settings.run);
+    EXPECT_TRUE(settings.renwulan);
+    EXPECT_FALSE(settings.shipinku);
 
     const std::string loadingPage = "file://" + (appDir() / "zelskin" / "html" / "Loading.html").string();
-    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*form.ListWeb).navigations(), Calls{loadingPage});
-    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*form.W2).navigations(), Calls{loadingPage});
+    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).ListWeb).navigations(), Calls{loadingPage});
+    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).W2).navigations(), Calls{loadingPage});
 }
 
 TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
     Form1 form(platform, windows);
     form.Form_Load();
-    auto& library = platform::sim::as<platform::sim::SimBrowser>(*form.ListWeb);
-    auto& buffering = platform::sim::as<platform::sim::SimBrowser>(*form.qvod);
+    auto& library = platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).ListWeb);
+    auto& buffering = platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).qvod);
 
     sim.advance(2999);
     EXPECT_EQ(library.navigations().size(), 1u);
@@ -144,52 +143,21 @@ TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
     EXPECT_EQ(buffering.navigations().size(), 1u);
 }
 
-TEST_F(Form1Test, PopUpsComeAfterTheFirstDelayThenAtTheInterval) {
-    writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=1\r\n"
-                         "广告初始时间=60\r\n广告循环时间=300\r\n[电影推荐窗口]\r\n开关=1\r\n");
-    Form1 form(platform, windows);
-    form.Form_Load();
-
-    sim.advance(59'000);
-    EXPECT_EQ(windows.calls, Calls{"recommendation"});
-    sim.advance(1000);
-    EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=2");
-    for (const std::int64_t at : {360'000, 660'000}) {
-        const std::size_t before = windows.calls.size();
-        sim.advance(at - 1 - sim.now());
-        EXPECT_EQ(windows.calls.size(), before) << at;
-        sim.advance(1);
-        ASSERT_EQ(windows.calls.size(), before + 1) << at;
-        EXPECT_EQ(windows.calls.back(), "popup http://portal.test/tcab/zelad/tan/?id=1") << at;
-    }
-}
-
-// After the first pop-up, an unusable interval means no more pop-ups.
-TEST_F(Form1Test, AnUnusableIntervalStopsThePopUpsAfterTheFirst) {
-    for (const char* interval : {"", "0", "-5", "1.5", "abc"}) {
-        writeGbk("zelhe.db", std::string("[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=2\r\n广告循环时间=") + interval +
-                                 "\r\n");
+// The recommendation comes once, six seconds after loading, and the pop-up
+// schedule starts, each where the server switches it on.
+TEST_F(Form1Test, TheLoadStartsTheRecommendationAndThePopUps) {
+    for (const char* on : {"1", "0"}) {
+        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") + on +
+                                 "\r\n广告初始时间=8\r\n[电影推荐窗口]\r\n开关=" + on + "\r\n");
         RecordingWindows quiet;
         Form1 form(platform, quiet);
         form.Form_Load();
+        sim.advance(5999);
+        EXPECT_TRUE(quiet.calls.empty()) << on;
         sim.advance(30'000);
-        EXPECT_EQ(quiet.calls, Calls{"popup http://portal.test/tcab/zelad/tan/?id=2"}) << interval;
-    }
-}
-
-TEST_F(Form1Test, SwitchesThatAreNotExactlyOneAndUnusableTimesStayOff) {
-    for (const char* config : {"[弹窗广告设置项]\r\n开关=01\r\n广告初始时间=1\r\n[电影推荐窗口]\r\n开关=on\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=0\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=-5\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=1.5\r\n",
-                               "[弹窗广告设置项]\r\n开关=1\r\n广告初始时间=abc\r\n"}) {
-        writeGbk("zelhe.db", config);
-        RecordingWindows quiet;
-        Form1 form(platform, quiet);
-        form.Form_Load();
-        sim.advance(12000);
-        EXPECT_TRUE(quiet.calls.empty()) << config;
+        EXPECT_EQ(quiet.calls, (std::string_view(on) == "1" ? Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2"}
+                                                           : Calls{}))
+            << on;
     }
 }
 

@@ -17,7 +17,7 @@ protected:
     // What the layout keeps at any size of the window: the panes tile its
     // client area inside the frame, and each child keeps its place against
     // its container's edges or its neighbours.
-    void expectTheLayoutRelations(Form1& f) {
+    void expectTheLayoutRelations(Form1Design& f) {
         const int SW = f.form().geometry().width(), SH = f.form().geometry().height();
         SCOPED_TRACE(std::to_string(SW) + " x " + std::to_string(SH));
         const auto& frame = platform::sim::as<platform::sim::SimLine>(*f.Line4);
@@ -113,7 +113,7 @@ protected:
 
 // The worked example of the design size: a 980 x 661 client area.
 TEST_F(Form1LayoutTest, TheDesignSizeGivesTheWorkedExampleAndKeepsEveryRelation) {
-    Form1& f = load();
+    Form1Design& f = load();
     const Rect window = f.form().geometry();
     EXPECT_EQ(window.width(), 980);
     EXPECT_EQ(window.height(), 661);
@@ -142,7 +142,7 @@ TEST_F(Form1LayoutTest, TheDesignSizeGivesTheWorkedExampleAndKeepsEveryRelation)
 // Hiding the panel moves the splitter to the right edge and widens the
 // player area by the panel's 250 pixels; showing it puts everything back.
 TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
-    Form1& f = load();
+    Form1Design& f = load();
     const std::vector<Control*> moving{f.Picture3, f.bj, f.W3, f.vip};
     std::vector<Rect> shown;
     for (Control* control : moving) shown.push_back(control->geometry());
@@ -170,7 +170,7 @@ TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
 
 // The system parks a minimised window far off screen at a caption's size.
 TEST_F(Form1LayoutTest, MinimisedNothingMovesAndRestoringLaysOutAgain) {
-    Form1& f = load();
+    Form1Design& f = load();
     const std::vector<Control*> panes{f.Picture2, f.Picture6, f.Picture5, f.bj, f.ListWeb};
     std::vector<Rect> before;
     for (Control* pane : panes) before.push_back(pane->geometry());

@@ -8,36 +8,6 @@ class Form1PaintTest : public Form1Fixture {};
 using platform::Rect;
 using platform::sim::draw::Copy;
 
-struct View {
-    const char* shipinku;
-    int playerTabCell;   // source x in bf.jpg
-    int libraryTabCell;  // source x in pk.jpg
-};
-
-TEST_F(Form1PaintTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) {
-    for (const View view : {View{"True", 0, 232}, View{"False", 232, 0}}) {
-        writeSettings("False", "1.0", view.shipinku);
-        Form1& f = load();
-        window().clearOperations();
-        f.form().invalidate();
-        sim.advance(0);
-
-        const std::vector<Copy> expected{
-            copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
-            copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
-            copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
-            copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
-            copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
-            copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
-            copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
-            copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
-            copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
-            copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
-            copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
-        EXPECT_EQ(copies(f.form()), expected) << "shipinku=" << view.shipinku;
-    }
-}
-
 struct PanelButton {
     const char* name;
     platform::Surface* surface;
@@ -49,7 +19,7 @@ struct PanelButton {
 // Inside, a button holds the mouse and hovers; outside it rests, and lets go
 // only once no button is held.
 TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
-    Form1& f = load();
+    Form1Design& f = load();
     using platform::sim::PictureOrigin;
     const PanelButton buttons[] = {
         {"handle", f.Picture4, PictureOrigin::resource(304), {10, 128}, false},
@@ -82,7 +52,7 @@ TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
 }
 
 TEST_F(Form1PaintTest, ThePlaylistButtonNamesWhatAClickWillDo) {
-    Form1& f = load();
+    Form1Design& f = load();
     for (const char* expected : {"隐藏播放列表", "显示播放列表", "隐藏播放列表"}) {
         ASSERT_TRUE(sim.ui().move(*f.Picture8, {5, 5}));
         EXPECT_EQ(platform::sim::as<platform::sim::SimSurface>(*f.Picture8).toolTip(), expected);
@@ -91,7 +61,7 @@ TEST_F(Form1PaintTest, ThePlaylistButtonNamesWhatAClickWillDo) {
 }
 
 TEST_F(Form1PaintTest, TheUpdateIconLightsUpUnderThePointer) {
-    Form1& f = load();
+    Form1Design& f = load();
     const auto shown = [&] { return platform::sim::originOf(*f.Image2->picture()); };
     EXPECT_EQ(shown(), platform::sim::PictureOrigin::resource(306));
     ASSERT_TRUE(sim.ui().move(*f.Image2, {3, 3}));

@@ -8,7 +8,7 @@ class Form1PanesTest : public Form1Fixture {};
 using platform::WindowState;
 
 TEST_F(Form1PanesTest, DoubleClickingTheWindowOrTheBackdropTogglesMaximised) {
-    Form1& f = load();
+    Form1Design& f = load();
     for (platform::Control* target : {static_cast<platform::Control*>(&f.form()), static_cast<platform::Control*>(f.bj)}) {
         ASSERT_TRUE(sim.ui().doubleClick(*target, {300, 300}));
         EXPECT_EQ(window().windowState(), WindowState::Maximized);
@@ -20,7 +20,7 @@ TEST_F(Form1PanesTest, DoubleClickingTheWindowOrTheBackdropTogglesMaximised) {
 }
 
 TEST_F(Form1PanesTest, TheBottomStripHandsTheWindowToTheSystemMoveLoop) {
-    Form1& f = load();
+    Form1Design& f = load();
     window().setNextDrag(30, -20);
     ASSERT_TRUE(sim.ui().move(f.form(), {1, 300}));
     ASSERT_EQ(window().cursor(), platform::Cursor::SizeWE);
@@ -33,7 +33,7 @@ TEST_F(Form1PanesTest, TheBottomStripHandsTheWindowToTheSystemMoveLoop) {
 
 // A resize pointer left by the window's edge goes when the pointer reaches these.
 TEST_F(Form1PanesTest, PanelControlsResetTheWindowPointer) {
-    Form1& f = load();
+    Form1Design& f = load();
     const std::vector<std::pair<const char*, std::function<bool()>>> resets{
         {"Image14 up", [&] { return sim.ui().release(*f.Image14, {3, 3}); }},
         {"Image15 move", [&] { return sim.ui().move(*f.Image15, {3, 3}); }},
@@ -51,7 +51,7 @@ TEST_F(Form1PanesTest, PanelControlsResetTheWindowPointer) {
 }
 
 TEST_F(Form1PanesTest, TheClearButtonEmptiesThePlaylist) {
-    Form1& f = load();
+    Form1Design& f = load();
     f.SFPlayList1->AddNode("第一组");
     f.SFPlayList1->AddItem(0, "第1集", "http://portal.test/tcab/play/1.html");
     ASSERT_TRUE(sim.ui().click(*f.Picture7, {5, 5}));
@@ -59,7 +59,7 @@ TEST_F(Form1PanesTest, TheClearButtonEmptiesThePlaylist) {
 }
 
 TEST_F(Form1PanesTest, TheUpdateIconAndTheVersionTextRunTheUpdateCheck) {
-    Form1& f = load();
+    Form1Design& f = load();
     serveGbk("/zel/zel.txt", serverConfig("2.0"));
     testsupport::writeBytes(appDir() / "update", "");
     for (platform::Control* trigger : {static_cast<platform::Control*>(f.Image2), static_cast<platform::Control*>(f.Label1)}) {

@@ -8,7 +8,7 @@ using platform::sim::PictureOrigin;
 class Form1SkinTest : public Form1Fixture {
 protected:
     // The holders in loading order, with their files.
-    static std::vector<std::pair<std::shared_ptr<platform::Picture>, std::string_view>> holders(Form1& f) {
+    static std::vector<std::pair<std::shared_ptr<platform::Picture>, std::string_view>> holders(Form1Design& f) {
         const auto& strip = platform::sim::as<platform::sim::SimSurface>(*f.Picture9);
         return {{f.Image1->picture(), "biaotilan.jpg"}, {f.Image4->picture(), "Close.jpg"},
                 {f.Image5->picture(), "max-1.jpg"},     {f.Image6->picture(), "min.jpg"},
@@ -30,7 +30,7 @@ TEST_F(Form1SkinTest, EveryHolderGetsItsOwnPictureAndT4Starts) {
     EXPECT_NE(loaded[8].first, loaded[11].first) << "dibulan.jpg is loaded twice";
     ASSERT_TRUE(window().icon());
     EXPECT_EQ(platform::sim::originOf(*window().icon()), PictureOrigin::icon(appDir() / "zelskin" / "icon.ico"));
-    EXPECT_TRUE(form->T4->enabled());
+    EXPECT_TRUE(Form1Inside::T4(*form).enabled());
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
     EXPECT_FALSE(sim.application().ended());
 }
@@ -39,7 +39,7 @@ TEST_F(Form1SkinTest, AnIconFileWithoutAnIconLeavesTheWindowWithoutOne) {
     testsupport::writeBytes(appDir() / "zelskin" / "icon.ico", "not an icon");
     load();
     EXPECT_FALSE(window().icon());
-    EXPECT_TRUE(form->T4->enabled());
+    EXPECT_TRUE(Form1Inside::T4(*form).enabled());
     EXPECT_TRUE(sim.ui().messageBoxes().empty());
 }
 
@@ -69,13 +69,13 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
         EXPECT_EQ(box.icon, platform::MessageBoxIcon::Error);
         EXPECT_TRUE(fresh.application().ended());
         EXPECT_EQ(fresh.application().exitCode(), 1);
-        const auto loaded = holders(window);
+        const auto loaded = holders(controlsOf(window));
         for (std::size_t step = 0; step < loaded.size(); ++step)
             EXPECT_EQ(static_cast<bool>(loaded[step].first), step < broken.loading) << broken.file << " " << step;
-        EXPECT_FALSE(window.T4->enabled());
-        EXPECT_TRUE(window.W2->browserEvents.newWindow) << "connected before the skin";
-        EXPECT_EQ(window.SFPlayList1->NodesCount(), 0) << "nothing after the skin runs";
-        EXPECT_TRUE(platform::sim::as<platform::sim::SimBrowser>(*window.ListWeb).navigations().empty())
+        EXPECT_FALSE(Form1Inside::T4(window).enabled());
+        EXPECT_TRUE(controlsOf(window).W2->browserEvents.newWindow) << "connected before the skin";
+        EXPECT_EQ(controlsOf(window).SFPlayList1->NodesCount(), 0) << "nothing after the skin runs";
+        EXPECT_TRUE(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(window).ListWeb).navigations().empty())
             << "nothing after the skin runs";
         std::filesystem::remove_all(brokenFile);
     }

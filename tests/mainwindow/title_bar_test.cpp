@@ -40,10 +40,40 @@ const WindowButton kWindowButtons[] = {{0, "Close.jpg", 32, 946, "关闭软件"}
                                        {3, "menu.jpg", 27, 865, "菜单"},
                                        {4, "hp.jpg", 27, 838, "意见反馈"}};
 
+struct View {
+    const char* shipinku;
+    int playerTabCell;   // source x in bf.jpg
+    int libraryTabCell;  // source x in pk.jpg
+};
+
+TEST_F(Form1TitleBarTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) {
+    for (const View view : {View{"True", 0, 232}, View{"False", 232, 0}}) {
+        writeSettings("False", "1.0", view.shipinku);
+        Form1Design& f = load();
+        window().clearOperations();
+        f.form().invalidate();
+        sim.advance(0);
+
+        const std::vector<Copy> expected{
+            copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
+            copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
+            copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
+            copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
+            copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
+            copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
+            copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
+            copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
+            copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
+            copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
+            copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
+        EXPECT_EQ(copies(f.form()), expected) << "shipinku=" << view.shipinku;
+    }
+}
+
 // Hovering lights one window button and rests the others; pressing darkens
 // it. The logo area paints nothing. Every hover clears a resize pointer.
 TEST_F(Form1TitleBarTest, WindowButtonsLightUpUnderThePointerAndPressDown) {
-    Form1& f = load();
+    Form1Design& f = load();
     window().clearOperations();
     for (const WindowButton& hovered : kWindowButtons) {
         f.form().setCursor(platform::Cursor::SizeWE);
@@ -79,7 +109,7 @@ TEST_F(Form1TitleBarTest, TabsLightUpUnlessTheirViewShows) {
         {true, 3, {tab("tv.jpg", 2, 464)}},
     };
     const char* const toolTips[] = {"播放窗口", "片库首页", "应用库", "应用库", "应用库"};
-    Form1& f = load();
+    Form1Design& f = load();
     for (const Case& c : cases) {
         f.Picture1->setVisible(c.library);
         f.form().setCursor(platform::Cursor::SizeNS);
@@ -103,8 +133,8 @@ TEST_F(Form1TitleBarTest, CloseHidesWhenSetToAndItCanComeBackOtherwiseQuits) {
     for (const Case c : {Case{"True", true, false}, Case{"False", true, true}, Case{"True", false, true}}) {
         std::filesystem::remove(playlist);
         sim.ui().setTrayAvailable(c.tray);
-        Form1& f = load();
-        f.settings.form = c.form;
+        Form1Design& f = load();
+        Form1Inside::settings(*form).form = std::string_view(c.form) == "True";
         windows.calls.clear();
         const std::size_t trayCalls = sim.ui().notifyIconCalls().size();
 
@@ -134,8 +164,8 @@ TEST_F(Form1TitleBarTest, MinimiseGoesToTheTaskbarOrTheTray) {
                           {"False", false, WindowState::Minimized, true}};
     for (const Case& c : cases) {
         sim.ui().setTrayAvailable(c.tray);
-        Form1& f = load();
-        f.settings.renwulan = c.renwulan;
+        Form1Design& f = load();
+        Form1Inside::settings(*form).renwulan = std::string_view(c.renwulan) == "True";
         ASSERT_TRUE(sim.ui().click(*f.Button1[2], {5, 5}));
         const std::string which = std::string("renwulan=") + c.renwulan + (c.tray ? " tray" : " no tray");
         EXPECT_EQ(f.form().windowState(), c.state) << which;
@@ -146,7 +176,7 @@ TEST_F(Form1TitleBarTest, MinimiseGoesToTheTaskbarOrTheTray) {
 // The button shows and names the state a click switches to; maximised, the
 // window leaves the taskbar visible.
 TEST_F(Form1TitleBarTest, MaximiseAndRestoreFollowTheWindowState) {
-    Form1& f = load();
+    Form1Design& f = load();
     struct Step {
         WindowState state;
         Rect geometry;
@@ -167,7 +197,7 @@ TEST_F(Form1TitleBarTest, MaximiseAndRestoreFollowTheWindowState) {
 }
 
 TEST_F(Form1TitleBarTest, TheMenuAndFeedbackButtonsAskForTheirWindowsAndTheLogoForNothing) {
-    Form1& f = load();
+    Form1Design& f = load();
     sim.ui().setCursorPosition({870, 60});
     for (const auto& [index, expected] : {std::pair<int, Calls>{3, {"main menu 870,60"}},
                                           std::pair<int, Calls>{4, {"feedback"}},
@@ -189,10 +219,10 @@ TEST_F(Form1TitleBarTest, ApplicationTabsShowTheirPortalPageOverTheLibrary) {
         int zbCell;
         int tvCell;
     };
-    Form1& f = load();
+    Form1Design& f = load();
     auto& pane = platform::sim::as<platform::sim::SimBrowser>(*f.W2);
     for (const Case c : {Case{2, "http://portal.test/tcab/tj/", 2, 0}, Case{3, "http://portal.test/tcab/tv/", 0, 2}}) {
-        f.appplay();
+        form->appplay();
         f.W2->setVisible(false);
         window().clearOperations();
         EXPECT_EQ(copiesOf(sim.ui().click(*f.Button2[c.index], {5, 5})),

@@ -11,9 +11,9 @@ class Form1ViewsTest : public Form1Fixture {};
 // The tabs repaint at once: the view's own selected, the others resting.
 // appplay is a click on tab 0.
 TEST_F(Form1ViewsTest, AppplayAndAppopenSwitchTheViewAndItsTab) {
-    Form1& f = load();
+    Form1Design& f = load();
     f.W2->setVisible(true);
-    f.appopen();
+    form->appopen();
     EXPECT_TRUE(f.Picture1->visible());
     EXPECT_FALSE(f.W2->visible()) << "the library page shows, not an application page";
     const auto tabs = [&](int playerCell, int libraryCell) {
@@ -24,11 +24,11 @@ TEST_F(Form1ViewsTest, AppplayAndAppopenSwitchTheViewAndItsTab) {
             copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1})};
     };
     window().clearOperations();
-    f.appplay();
+    form->appplay();
     EXPECT_FALSE(f.Picture1->visible());
     EXPECT_EQ(copies(f.form()), tabs(232, 0));
     window().clearOperations();
-    f.appopen();
+    form->appopen();
     EXPECT_EQ(copies(f.form()), tabs(0, 232));
     window().clearOperations();
     ASSERT_TRUE(sim.ui().click(*f.Button2[0], {5, 5}));
@@ -39,7 +39,7 @@ TEST_F(Form1ViewsTest, AppplayAndAppopenSwitchTheViewAndItsTab) {
 // Back in the library with nothing playing, no external player is left
 // running, even when the user only wanted the library.
 TEST_F(Form1ViewsTest, TheLibraryTabEndsTheExternalPlayersOnlyWhenNothingPlays) {
-    Form1& f = load();
+    Form1Design& f = load();
     f.W3->setVisible(true);
     ASSERT_TRUE(sim.ui().click(*f.Button2[1], {5, 5}));
     EXPECT_TRUE(f.Picture1->visible());

@@ -10,6 +10,7 @@
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_ui.h"
 #include "qt_test_application.h"
+#include "support/form1_inside.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -80,7 +81,6 @@ inline fs::path install(const fs::path& app) {
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() {
-        form1.Form_Load();
         form1.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(widgetOf(window)));
         QTest::qWait(300);  // the first paints
@@ -112,7 +112,7 @@ protected:
     platform::Platform platform{ui,    profile,     codePage,        network,          processes,           shell,
                                 files, application, instanceChannel, "http://127.0.0.1:9", ""};
     client::FormRegistry registry{platform};
-    mainwindow::Form1& form1 = registry.Form1();
+    mainwindow::MainWindow& form1 = registry.Form1();
     platform::Form& window = form1.form();
 };
 

@@ -51,14 +51,14 @@ TEST_F(MainWindowTest, AtItsDesignSizeItShowsTitleBarFrameSplitterHandleAndBotto
     const QImage shot = screen();
     save(shot, "main_window");
 
-    expectShows(shot, window, {700, 20}, *form1.Image1, {700, 20});                // title strip
-    expectShows(shot, window, {SW - 34 + 10, 22}, *form1.Image4, {10, 20});        // close, resting
-    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {10, 20});        // maximise, resting
-    expectShows(shot, window, {116 + 50, 21}, *form1.Image9, {2 * 116 + 50, 20});  // player tab, selected
-    expectShows(shot, window, {232 + 50, 21}, *form1.Image10, {50, 20});
-    expectShows(shot, *form1.Picture4, {5, 60}, *form1.Image12, {5, 60});          // splitter handle
-    expectShows(shot, *form1.Picture5, {200, 30}, *form1.Image14, {200, 30});      // bottom bar
-    expectShows(shot, *form1.Picture9, {100, 30}, *form1.Image14, {100, 30});      // its drag strip
+    expectShows(shot, window, {700, 20}, *controlsOf(form1).Image1, {700, 20});                // title strip
+    expectShows(shot, window, {SW - 34 + 10, 22}, *controlsOf(form1).Image4, {10, 20});        // close, resting
+    expectShows(shot, window, {SW - 61 + 10, 22}, *controlsOf(form1).Image5, {10, 20});        // maximise, resting
+    expectShows(shot, window, {116 + 50, 21}, *controlsOf(form1).Image9, {2 * 116 + 50, 20});  // player tab, selected
+    expectShows(shot, window, {232 + 50, 21}, *controlsOf(form1).Image10, {50, 20});
+    expectShows(shot, *controlsOf(form1).Picture4, {5, 60}, *controlsOf(form1).Image12, {5, 60});          // splitter handle
+    expectShows(shot, *controlsOf(form1).Picture5, {200, 30}, *controlsOf(form1).Image14, {200, 30});      // bottom bar
+    expectShows(shot, *controlsOf(form1).Picture9, {100, 30}, *controlsOf(form1).Image14, {100, 30});      // its drag strip
 
     const QColor frame = toQColor(ui.systemColor(6));
     for (const QPoint edge : {QPoint(0, 300), QPoint(SW - 1, 300), QPoint(500, 661 - 2)}) {
@@ -79,20 +79,20 @@ TEST_F(MainWindowTest, DraggingTheRightEdgeWidensTheWindow) {
 TEST_F(MainWindowTest, DoubleClickingTheBackdropMaximisesWithinTheAvailableScreen) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_LT(available.height(), QGuiApplication::primaryScreen()->geometry().height()) << "no panel on the display";
-    xdotool(pointAt(onScreen(*form1.bj, {30, 30})) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"});
+    xdotool(pointAt(onScreen(*controlsOf(form1).bj, {30, 30})) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowState() == WindowState::Maximized; }, kPatience));
     EXPECT_EQ(window.geometry(), fromQRect(available));
     QTest::qWait(300);
     const QImage shot = screen();
     save(shot, "maximised");
-    expectShows(shot, window, {available.width() - 34 + 10, 22}, *form1.Image4, {10, 20});
+    expectShows(shot, window, {available.width() - 34 + 10, 22}, *controlsOf(form1).Image4, {10, 20});
 }
 
 // The strip hands the window to the platform's move loop, and the magnetic
 // service registered at load snaps it to the screen's edge.
 TEST_F(MainWindowTest, DraggingTheBottomStripNearTheLeftEdgeSnapsTheWindowToIt) {
     const Rect before = window.geometry();
-    const QPoint grip = onScreen(*form1.Picture9, {100, 30});
+    const QPoint grip = onScreen(*controlsOf(form1).Picture9, {100, 30});
     // The loop starts at the first move with the button down; the next one
     // proposes the window's left edge 9 pixels from the screen's.
     xdotool(pointAt(grip) + QStringList{"mousedown", "1", "sleep", "0.3"} + pointAt(grip + QPoint(1, 0)) +
@@ -103,13 +103,13 @@ TEST_F(MainWindowTest, DraggingTheBottomStripNearTheLeftEdgeSnapsTheWindowToIt) 
 
 // The title buttons' hover and press looks, and the maximise button's tip.
 TEST_F(MainWindowTest, TheMaximiseButtonShowsItsHoverAndPressedCellsAndItsTip) {
-    Label& maximise = *form1.Button1[1];
+    Label& maximise = *controlsOf(form1).Button1[1];
     const int SW = window.geometry().width();
     const QPoint centre = onScreen(maximise, {13, 22});
     xdotool(pointAt(centre) + QStringList{"sleep", "1.5"});
     QImage shot = screen();
     save(shot, "maximise_hover");
-    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {27 + 10, 20});
+    expectShows(shot, window, {SW - 61 + 10, 22}, *controlsOf(form1).Image5, {27 + 10, 20});
     const auto tips = QApplication::topLevelWidgets();
     const auto tip = std::find_if(tips.begin(), tips.end(), [](QWidget* w) {
         return w->isVisible() && w->inherits("QTipLabel");
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, TheMaximiseButtonShowsItsHoverAndPressedCellsAndItsTip) {
     xdotool({"mousedown", "1", "sleep", "0.3"});
     shot = screen();
     save(shot, "maximise_pressed");
-    expectShows(shot, window, {SW - 61 + 10, 22}, *form1.Image5, {2 * 27 + 10, 20});
+    expectShows(shot, window, {SW - 61 + 10, 22}, *controlsOf(form1).Image5, {2 * 27 + 10, 20});
     // Let go away from the button: no click.
     xdotool(pointAt(onScreen(window, {700, 300})) + QStringList{"mouseup", "1"});
     EXPECT_EQ(window.windowState(), WindowState::Normal);

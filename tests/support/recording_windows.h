@@ -20,6 +20,7 @@ public:
     void ShowTip(const std::string& text) override { record("tip " + text); }
     void ShowMainMenu(platform::Point screen) override { record("main menu " + at(screen)); }
     void ShowTrayMenu(platform::Point screen) override { record("tray menu " + at(screen)); }
+    void ShowPageMenu(platform::Point screen) override { record("page menu " + at(screen)); }
 
     std::vector<std::string> calls;
     std::function<void()> onCall;

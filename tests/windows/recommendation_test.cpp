@@ -83,7 +83,7 @@ TEST_F(RecommendationTest, TheLoadingPageGivesWayToThePortalsRecommendationAfter
         {"javascript:alert(1)//", {}},
     };
     for (const Case& c : cases) {
-        form->dizhi = c.dizhi;
+        mainwindow::Form1Inside::values(*form).dizhi = c.dizhi;
         const auto window = open();
         EXPECT_EQ(pane(*window).navigations(), Calls{loadingPage()}) << c.dizhi;
         EXPECT_TRUE(window->w->silent()) << c.dizhi;
@@ -129,14 +129,14 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
         return Calls(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
     };
     for (const Case& c : cases) {
-        form->dizhi = c.dizhi;
+        mainwindow::Form1Inside::values(*form).dizhi = c.dizhi;
         form->appopen();
-        form->bj->setVisible(true);
-        form->W3->setVisible(false);
-        form->Label1->setVisible(false);
+        controls().bj->setVisible(true);
+        controls().W3->setVisible(false);
+        controls().Label1->setVisible(false);
         const auto window = open();
-        const auto& library = as<SimBrowser>(*form->ListWeb).navigations();
-        const auto& player = as<SimBrowser>(*form->W3).navigations();
+        const auto& library = as<SimBrowser>(*controls().ListWeb).navigations();
+        const auto& player = as<SimBrowser>(*controls().W3).navigations();
         const auto& killed = sim.processes().terminations();
         const std::size_t libraryBefore = library.size(), playerBefore = player.size();
         const std::size_t killedBefore = killed.size();
@@ -148,10 +148,10 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
         EXPECT_EQ(since(library, libraryBefore), c.library) << c.url;
         EXPECT_EQ(since(player, playerBefore), c.player) << c.url;
         const bool played = c.ends == Ends::InPlayer;
-        EXPECT_EQ(form->Picture1->visible(), !played) << c.url;
-        EXPECT_EQ(form->bj->visible(), !played) << c.url;
-        EXPECT_EQ(form->W3->visible(), played) << c.url;
-        EXPECT_EQ(form->Label1->visible(), played) << c.url;
+        EXPECT_EQ(controls().Picture1->visible(), !played) << c.url;
+        EXPECT_EQ(controls().bj->visible(), !played) << c.url;
+        EXPECT_EQ(controls().W3->visible(), played) << c.url;
+        EXPECT_EQ(controls().Label1->visible(), played) << c.url;
         // The play ends the external players last; a return to the library may have ended them before.
         const Calls killedNow = since(killed, killedBefore);
         if (played) {

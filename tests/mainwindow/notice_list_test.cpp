@@ -1,8 +1,7 @@
-#include "mainwindow/form1.h"
 #include "mainwindow/notice_list.h"
 
-#include "support/recording_windows.h"
 #include "support/app_fixture.h"
+#include "support/form1_inside.h"
 
 #include <set>
 
@@ -11,27 +10,19 @@ namespace fluvane::mainwindow {
 using namespace testsupport;
 namespace {
 
-using mainwindow::Form1;
-
-class Form1NoticeRotationTest : public AppTest {
+class NoticeLineTest : public AppTest {
 protected:
-    Form1NoticeRotationTest() {
-        writeSettings("False", "1.0");
-        writeGbk("zelhe.db", serverConfig("1.0"));
-    }
+    NoticeLineTest() { window->show(); }
     void writeNotices(std::string_view utf8) { writeGbk("link.txt", utf8); }
-    std::string notice() const { return form->Label2->caption(); }
-    void load() {
-        form = std::make_unique<Form1>(platform, windows);
-        form->Form_Load();
-        form->show();
-    }
+    std::string notice() { return label.caption(); }
+    void load() { line.start(); }
 
-    RecordingWindows windows;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<platform::Form> window = platform.ui.createForm();
+    platform::Label& label = window->addLabel();
+    NoticeLine line{platform, *window, label, appDir() / "link.txt"};
 };
 
-TEST_F(Form1NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
+TEST_F(NoticeLineTest, ANewNoticeAboutEverySixSeconds) {
     writeNotices("甲通知###http://portal.test/a\r\n");
     load();
     sim.advance(1000);
@@ -43,11 +34,11 @@ TEST_F(Form1NoticeRotationTest, ANewNoticeAboutEverySixSeconds) {
     sim.advance(1);
     EXPECT_EQ(notice(), "乙通知");
 
-    ASSERT_TRUE(sim.ui().click(*form->Label2, {1, 1}));
+    ASSERT_TRUE(sim.ui().click(label, {1, 1}));
     EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/b"});
 }
 
-TEST_F(Form1NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
+TEST_F(NoticeLineTest, OnlyNonEmptyLinesAreChosen) {
     writeNotices("\r\n一###http://x/1\r\n\r\n\r\n二###http://x/2\n\n三###http://x/3\r\n\r\n");
     load();
     sim.advance(1000);
@@ -60,21 +51,21 @@ TEST_F(Form1NoticeRotationTest, OnlyNonEmptyLinesAreChosen) {
     for (const std::string& text : seen) EXPECT_TRUE(text == "一" || text == "二" || text == "三") << text;
 }
 
-TEST_F(Form1NoticeRotationTest, ACarriageReturnAloneEndsALineToo) {
+TEST_F(NoticeLineTest, ACarriageReturnAloneEndsALineToo) {
     writeNotices("一###http://x/1\r\r\n二###http://x/2\r三###http://x/3\n");
     EXPECT_EQ(mainwindow::ReadNoticeLines(appDir() / "link.txt", codePage),
               (std::vector<std::string>{"一###http://x/1", "二###http://x/2", "三###http://x/3"}));
 }
 
-TEST_F(Form1NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
+TEST_F(NoticeLineTest, BothTimersStopWhenTheListDisappears) {
     writeNotices("甲###http://portal.test/a\r\n");
     load();
     sim.advance(1000);
     std::filesystem::remove(appDir() / "link.txt");
 
     sim.advance(20000);
-    EXPECT_FALSE(form->gun->enabled());
-    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_FALSE(Form1Inside::gun(line).enabled());
+    EXPECT_FALSE(Form1Inside::gun2(line).enabled());
     EXPECT_EQ(notice(), "甲");
 
     writeNotices("乙###http://portal.test/b\r\n");
@@ -82,20 +73,20 @@ TEST_F(Form1NoticeRotationTest, BothTimersStopWhenTheListDisappears) {
     EXPECT_EQ(notice(), "甲");
 }
 
-TEST_F(Form1NoticeRotationTest, NoListAtStartStopsTheRotationAtOnce) {
+TEST_F(NoticeLineTest, NoListAtStartStopsTheRotationAtOnce) {
     load();
     sim.advance(1000);
-    EXPECT_FALSE(form->gun->enabled());
-    EXPECT_FALSE(form->gun2->enabled());
+    EXPECT_FALSE(Form1Inside::gun(line).enabled());
+    EXPECT_FALSE(Form1Inside::gun2(line).enabled());
     EXPECT_EQ(notice(), "");
 }
 
-TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
+TEST_F(NoticeLineTest, OddListsKeepTheRotationGoing) {
     writeNotices("\r\n\r\n");
     load();
     sim.advance(1000);
     EXPECT_EQ(notice(), "");
-    EXPECT_TRUE(form->gun2->enabled());
+    EXPECT_TRUE(Form1Inside::gun2(line).enabled());
 
     writeNotices("甲###http://portal.test/a\r\n");
     sim.advance(6000);
@@ -104,7 +95,7 @@ TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     writeNotices("没有链接的通知\r\n");
     sim.advance(6000);
     EXPECT_EQ(notice(), "没有链接的通知");
-    form->Label2_Click();
+    label.events.click();
     EXPECT_EQ(sim.shell().openedLinks(), std::vector<std::string>{"http://portal.test/a"});
 
     const std::string huge(1 << 20, 'x');
@@ -115,9 +106,9 @@ TEST_F(Form1NoticeRotationTest, OddListsKeepTheRotationGoing) {
     writeNotices("丙###file:///etc/passwd\r\n");
     sim.advance(6000);
     EXPECT_EQ(notice(), "丙");
-    form->Label2_Click();
+    label.events.click();
     EXPECT_EQ(sim.shell().openedLinks().size(), 1u);
-    EXPECT_TRUE(form->gun2->enabled());
+    EXPECT_TRUE(Form1Inside::gun2(line).enabled());
 }
 
 }  // namespace
