@@ -49,7 +49,7 @@ public:
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile{codePage};
     platform::sim::SimPlatform sim{profile, codePage, dir.app(),
-                                   mainwindow::CommandSchemeNames()};
+                                   mainwindow::commandSchemeNames()};
     platform::Platform platform = sim.platform();
     testsupport::RecordingWindows windows;
     std::unique_ptr<mainwindow::Form1> form;

@@ -105,7 +105,7 @@ void BM_CollectEpisodes(benchmark::State& state) {
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            mainwindow::CollectEpisodes(page, "flvplay:///tcab/play/?s=tiegui&ep=1", "http://127.0.0.1:8090"));
+            mainwindow::collectEpisodes(page, "flvplay:///tcab/play/?s=tiegui&ep=1", "http://127.0.0.1:8090"));
 }
 BENCHMARK(BM_CollectEpisodes)->Unit(benchmark::kMicrosecond);
 

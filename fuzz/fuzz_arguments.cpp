@@ -41,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text == bytes && fluvane::fuzz::validUtf8(text) && codePage.fromGbk(codePage.toGbk(text)) == text)
         check(decoded == text, "text GBK holds survives the round trip");
 
-    if (const auto parsed = startup::ParseShortcutArgument(fromCommandLine)) {
+    if (const auto parsed = startup::parseShortcutArgument(fromCommandLine)) {
         check(fluvane::platform::shared::isWebUrl(parsed->pageUrl), "a parsed page is a web address");
         check(parsed->title.find("#@@") == std::string::npos, "a parsed title holds no separator");
     }
     const std::string page = "http://portal.test/tcab/";
-    const auto composed = startup::ParseShortcutArgument(startup::ComposeShortcutArgument(bytes, page));
+    const auto composed = startup::parseShortcutArgument(startup::composeShortcutArgument(bytes, page));
     check(composed && composed->pageUrl == page, "a composed argument gives its page back whatever the title");
     return 0;
 }

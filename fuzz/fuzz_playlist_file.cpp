@@ -134,7 +134,7 @@ std::vector<Group> cappedGroupsOf(const pugi::xml_document& document) {
 
 void checkName(const std::string& loaded, const std::string& raw, const char* what) {
     check(loaded.size() <= fluvane::mainwindow::kLongestName, what);
-    checkText(loaded, fluvane::mainwindow::KeptName(raw), what);
+    checkText(loaded, fluvane::mainwindow::keptName(raw), what);
 }
 
 void checkAgainstDocument(const std::vector<Group>& loaded, const std::uint8_t* data, std::size_t size) {

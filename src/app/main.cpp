@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     traceToStderr();
     platform::qt::prepareBrowserEngine(!platform::posix::runsAsSuperuser());
     platform::qt::preferX11OnWayland();
-    const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
+    const std::vector<std::string> schemes = mainwindow::commandSchemeNames();
     platform::qt::QtWebContext::registerSchemes(schemes);
 
     // The only argument is a shortcut's page title, which the page chose:

@@ -13,7 +13,7 @@ namespace {
 // An http(s) page under the portal base: the base, then nothing, a path, a
 // query or a fragment, so that "http://portal.test.example" or
 // "http://portal.test@example" is not a page of "http://portal.test".
-bool IsPortalPage(std::string_view url, std::string_view portal) {
+bool isPortalPage(std::string_view url, std::string_view portal) {
     if (portal.empty() || !platform::shared::isWebUrl(url) || !url.starts_with(portal)) return false;
     const std::string_view rest = url.substr(portal.size());
     return portal.ends_with('/') || rest.empty() || rest.front() == '/' || rest.front() == '?' ||
@@ -32,10 +32,10 @@ std::unique_ptr<Window> loaded(std::unique_ptr<Window> window) {
 FormRegistry::FormRegistry(platform::Platform& platform)
     : platform_(platform),
       form1_([this] {
-          auto main = mainwindow::LoadMainWindow(platform_, *this);
+          auto main = mainwindow::loadMainWindow(platform_, *this);
           main->form().formEvents.unload = [this, own = std::move(main->form().formEvents.unload)] {
               if (own) own();
-              MainWindowUnloaded();
+              mainWindowUnloaded();
           };
           return main;
       }),
@@ -57,7 +57,7 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       hit_([this] {
           return loaded(std::make_unique<windows::hit>(platform_, [this] { return loadedForm1(); }));
       }) {
-    platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { ShowHandedPage(pageUrl); };
+    platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { showHandedPage(pageUrl); };
 }
 
 FormRegistry::~FormRegistry() {
@@ -74,7 +74,7 @@ platform::Form* FormRegistry::mainForm() {
 // itself. A hidden tip or a side window left loaded would keep the program
 // running with a dead tray icon and the single-instance lock held, so every
 // other window goes too and the program ends with its last window.
-void FormRegistry::MainWindowUnloaded() {
+void FormRegistry::mainWindowUnloaded() {
     tan_.unload();
     hit_.unload();
     yijian_.unload();
@@ -84,51 +84,51 @@ void FormRegistry::MainWindowUnloaded() {
     fMain_.unload();
 }
 
-void FormRegistry::ShowPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }
+void FormRegistry::showPopupAd(const std::string& url) { tan_.get().Show(url, mainForm()); }
 
-void FormRegistry::ShowRecommendation() { hit_.get().Show(mainForm()); }
+void FormRegistry::showRecommendation() { hit_.get().Show(mainForm()); }
 
-void FormRegistry::ShowExitAd() { tui_.get().show(); }
+void FormRegistry::showExitAd() { tui_.get().show(); }
 
-void FormRegistry::ClosePopupAd() { tan_.unload(); }
+void FormRegistry::closePopupAd() { tan_.unload(); }
 
-void FormRegistry::ShowFeedback() { yijian_.get().Show(Form1().form()); }
+void FormRegistry::showFeedback() { yijian_.get().Show(Form1().form()); }
 
 void FormRegistry::ShowTip(const std::string& text) { frmAppTip_.get().ShowTip(text); }
 
 windows::Form2& FormRegistry::Form2() {
     if (!form2_) {
         form2_ = std::make_unique<windows::Form2>(
-            platform_, [this] { return loadedForm1(); }, [this] { ShowAbout(); }, [this] { ShowSettings(); });
+            platform_, [this] { return loadedForm1(); }, [this] { showAbout(); }, [this] { showSettings(); });
     }
     return *form2_;
 }
 
-void FormRegistry::ShowTrayMenu(platform::Point screen) { Form2().PopupMenu(Form2().menu, screen); }
+void FormRegistry::ShowTrayMenu(platform::Point screen) { Form2().popupMenu(Form2().menu, screen); }
 
-void FormRegistry::ShowMainMenu(platform::Point screen) { Form2().PopupMenu(Form2().caidan, screen); }
+void FormRegistry::showMainMenu(platform::Point screen) { Form2().popupMenu(Form2().caidan, screen); }
 
-void FormRegistry::ShowPageMenu(platform::Point screen) { Form2().PopupMenu(Form2().MyMenu, screen); }
+void FormRegistry::showPageMenu(platform::Point screen) { Form2().popupMenu(Form2().MyMenu, screen); }
 
-void FormRegistry::ShowSideWindow(platform::Point topLeft) { fMain_.get().Show(topLeft); }
+void FormRegistry::showSideWindow(platform::Point topLeft) { fMain_.get().Show(topLeft); }
 
-void FormRegistry::ShowSettings() {
+void FormRegistry::showSettings() {
     shezhitip_.get().Show(mainForm());
     shezhigy_.unload();
 }
 
-void FormRegistry::ShowAbout() {
+void FormRegistry::showAbout() {
     shezhigy_.get().Show(mainForm());
     shezhitip_.unload();
 }
 
-void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
+void FormRegistry::showHandedPage(const std::string& pageUrl) {
     mainwindow::MainWindow* main = loadedForm1();
     if (!main) {
         pendingPage_ = pageUrl;
         return;
     }
-    if (!IsPortalPage(pageUrl, main->portalAddress())) return;
+    if (!isPortalPage(pageUrl, main->portalAddress())) return;
     main->startFirstNavigation();
     main->showLibraryPage(pageUrl);
     main->appopen();
@@ -140,8 +140,8 @@ void FormRegistry::ShowHandedPage(const std::string& pageUrl) {
     window.setForeground();
 }
 
-void FormRegistry::ShowPendingPage() {
-    if (const auto page = std::exchange(pendingPage_, std::nullopt)) ShowHandedPage(*page);
+void FormRegistry::showPendingPage() {
+    if (const auto page = std::exchange(pendingPage_, std::nullopt)) showHandedPage(*page);
 }
 
 }  // namespace fluvane::client

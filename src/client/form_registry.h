@@ -36,36 +36,36 @@ public:
     windows::Form2& Form2();
 
     // `tan` loads (sizing and placing itself) before it navigates to `url`.
-    void ShowPopupAd(const std::string& url) override;
+    void showPopupAd(const std::string& url) override;
     // `hit`, owned by the main window; its load step runs as it is created.
-    void ShowRecommendation() override;
+    void showRecommendation() override;
 
     // The exit sequence: `tui` takes over, with no owner, while the main window closes.
-    void ShowExitAd() override;
+    void showExitAd() override;
     // Unloads `tan` if it is loaded.
-    void ClosePopupAd() override;
+    void closePopupAd() override;
     // `yijian`, owned by the main window and centred on it, with the main window's portal address.
-    void ShowFeedback() override;
+    void showFeedback() override;
     // `FrmAppTip`: `text` for three seconds.
     void ShowTip(const std::string& text) override;
     // `Form2`'s menus at `screen`, owned by the main window: the tray menu
     // `menu`, the main menu `caidan` and the library page's menu `MyMenu`.
     void ShowTrayMenu(platform::Point screen) override;
-    void ShowMainMenu(platform::Point screen) override;
-    void ShowPageMenu(platform::Point screen) override;
+    void showMainMenu(platform::Point screen) override;
+    void showPageMenu(platform::Point screen) override;
     // `fMain`, without owner, its top-left corner at `topLeft` (screen pixels),
     // glued to the main window while it touches it.
-    void ShowSideWindow(platform::Point topLeft);
+    void showSideWindow(platform::Point topLeft);
     // `shezhitip` and `shezhigy`, owned by the main window: opening one closes the other.
-    void ShowSettings();
-    void ShowAbout();
+    void showSettings();
+    void showAbout();
     // A page a later start handed over: the main window shows it in the
     // library view and comes to the front; before it is loaded, the page waits
     // for ShowPendingPage. Only an http(s) page under the portal base
     // is shown; anything else is ignored.
-    void ShowHandedPage(const std::string& pageUrl);
+    void showHandedPage(const std::string& pageUrl);
     // The last page handed over before the main window was loaded, shown now.
-    void ShowPendingPage();
+    void showPendingPage();
 
     FormSlot<windows::tan>& tan() { return tan_; }
     FormSlot<windows::tui>& tui() { return tui_; }
@@ -79,7 +79,7 @@ public:
 private:
     // The main window's form if it is loaded: the owner of the windows it opens.
     platform::Form* mainForm();
-    void MainWindowUnloaded();
+    void mainWindowUnloaded();
 
     platform::Platform& platform_;
     FormSlot<mainwindow::MainWindow> form1_;

@@ -12,7 +12,7 @@ namespace fluvane::client {
 using startup::CheckForUpdate;
 using startup::DecodeArguments;
 using startup::FetchServerConfig;
-using startup::ParseBoolean;
+using startup::parseBoolean;
 using startup::ReadConfig;
 using startup::ReadServerConfig;
 using startup::UpdateDecision;
@@ -82,7 +82,7 @@ std::string loadme::decodedCommandLine() const {
 // its page, so the click is not lost. Only the page goes over, and only a web
 // page: the command line is anyone's to write.
 void loadme::handPageToRunningInstance() {
-    if (const auto start = startup::ParseShortcutArgument(decodedCommandLine()))
+    if (const auto start = startup::parseShortcutArgument(decodedCommandLine()))
         platform_.instanceChannel.sendPage(start->pageUrl);
 }
 
@@ -107,7 +107,7 @@ void loadme::tellOffline() {
 }
 
 void loadme::startFromShortcut(const std::string& decoded) {
-    const auto start = startup::ParseShortcutArgument(decoded);
+    const auto start = startup::parseShortcutArgument(decoded);
     if (!start) {
         platform_.application.endProcess(0);
         return;
@@ -117,7 +117,7 @@ void loadme::startFromShortcut(const std::string& decoded) {
     // The page is what the user asked for, whichever view the window opens on.
     main.appopen();
     unload();
-    forms_.ShowPendingPage();
+    forms_.showPendingPage();
 }
 
 void loadme::nolink_Timer() {
@@ -131,7 +131,7 @@ void loadme::nolink_Timer() {
 
 void loadme::TmrLoad_Timer() {
     TmrLoad->setEnabled(false);
-    if (ParseBoolean(updateFlag).value_or(false) &&
+    if (parseBoolean(updateFlag).value_or(false) &&
         CheckForUpdate(platform_, Text1, Text2) == UpdateDecision::ProcessEnded) {
         return;
     }
@@ -141,12 +141,12 @@ void loadme::TmrLoad_Timer() {
 void loadme::handOver() {
     mainwindow::MainWindow& main = forms_.Form1();
     main.show();
-    if (mainwindow::IsSwitchOn(Text3)) {
+    if (mainwindow::isSwitchOn(Text3)) {
         const platform::Rect beside = main.form().geometry();
-        forms_.ShowSideWindow({beside.right, beside.top});
+        forms_.showSideWindow({beside.right, beside.top});
     }
     unload();
-    forms_.ShowPendingPage();
+    forms_.showPendingPage();
 }
 
 void loadme::unload() {

@@ -33,12 +33,12 @@ void an::setValve(bool value) {
     Redraw();
 }
 
-void an::ReadProperties(const PropertyBag& bag) {
+void an::readProperties(const PropertyBag& bag) {
     valve_ = bag.readBool("Valve", false);
     Redraw();
 }
 
-void an::WriteProperties(PropertyBag& bag) const { bag.writeBool("Valve", valve_, false); }
+void an::writeProperties(PropertyBag& bag) const { bag.writeBool("Valve", valve_, false); }
 
 void an::Redraw() {
     face_ = kNormal;

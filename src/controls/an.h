@@ -28,8 +28,8 @@ public:
     bool Valve() const { return valve_; }
     void setValve(bool value);
 
-    void ReadProperties(const PropertyBag& bag);
-    void WriteProperties(PropertyBag& bag) const;
+    void readProperties(const PropertyBag& bag);
+    void writeProperties(PropertyBag& bag) const;
 
     // The visible face, which receives the mouse.
     platform::Surface& ButtonMain() { return buttonMain_; }

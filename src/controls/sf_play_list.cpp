@@ -319,7 +319,7 @@ void SFPlayList::setFontStrikethru(bool value) {
     fontAttributeChanged("FontStrikethru");
 }
 
-void SFPlayList::ReadProperties(const PropertyBag& bag) {
+void SFPlayList::readProperties(const PropertyBag& bag) {
     auto readColor = [&](const char* name, OleColor fallback) {
         return static_cast<OleColor>(bag.readInt(name, static_cast<int>(fallback)));
     };
@@ -331,7 +331,7 @@ void SFPlayList::ReadProperties(const PropertyBag& bag) {
     repaint();
 }
 
-void SFPlayList::WriteProperties(PropertyBag& bag) const {
+void SFPlayList::writeProperties(PropertyBag& bag) const {
     auto writeColor = [&](const char* name, OleColor value, OleColor fallback) {
         bag.writeInt(name, static_cast<int>(value), static_cast<int>(fallback));
     };

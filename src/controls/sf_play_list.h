@@ -77,8 +77,8 @@ public:
     void setFontStrikethru(bool value);
 
     // A new instance takes the defaults the constructor set; a stored one reads them.
-    void ReadProperties(const PropertyBag& bag);
-    void WriteProperties(PropertyBag& bag) const;
+    void readProperties(const PropertyBag& bag);
+    void writeProperties(PropertyBag& bag) const;
 
     SFVScrollBar& SFVScrollBar1() { return *scrollBar_; }
     // The off-screen picture the last paint was drawn in, if sized yet.

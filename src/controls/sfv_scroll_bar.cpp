@@ -129,7 +129,7 @@ void SFVScrollBar::setMouseIcon(platform::Cursor New_MouseIcon) {
     markChanged("MouseIcon");
 }
 
-void SFVScrollBar::ReadProperties(const PropertyBag& bag) {
+void SFVScrollBar::readProperties(const PropertyBag& bag) {
     // Stored values are taken as they are, unclamped.
     min_ = static_cast<std::int16_t>(bag.readInt("Min", 0));
     max_ = static_cast<std::int16_t>(bag.readInt("Max", 100));
@@ -143,7 +143,7 @@ void SFVScrollBar::ReadProperties(const PropertyBag& bag) {
     repaint();
 }
 
-void SFVScrollBar::WriteProperties(PropertyBag& bag) const {
+void SFVScrollBar::writeProperties(PropertyBag& bag) const {
     bag.writeInt("Min", Min(), 0);
     bag.writeInt("Max", Max(), 100);
     bag.writeInt("Value", Value(), 0);

@@ -41,8 +41,8 @@ public:
     void setMouseIcon(platform::Cursor New_MouseIcon);
 
     // Property bag of a stored instance; a new one keeps the constructor's defaults.
-    void ReadProperties(const PropertyBag& bag);
-    void WriteProperties(PropertyBag& bag) const;
+    void readProperties(const PropertyBag& bag);
+    void writeProperties(PropertyBag& bag) const;
 
     // Ends a press whose release the bar will never see (it is being hidden
     // while held): no repeat, drag, capture or hover look is left behind.

@@ -35,7 +35,7 @@ inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
     scheme::colse,   scheme::close,     scheme::appplay,  scheme::appopen,   scheme::appclose};
 
 // The schemes' names without "://", as the browser engine registers them.
-inline std::vector<std::string> CommandSchemeNames() {
+inline std::vector<std::string> commandSchemeNames() {
     std::vector<std::string> names;
     for (const std::string_view scheme : kCommandSchemes) names.emplace_back(scheme.substr(0, scheme.find(':')));
     return names;

@@ -7,11 +7,11 @@
 
 namespace fluvane::mainwindow {
 
-bool IsCommandUrl(std::string_view url, std::string_view schemeText) {
+bool isCommandUrl(std::string_view url, std::string_view schemeText) {
     return platform::shared::lowerAscii(url).find(platform::shared::lowerAscii(schemeText)) != std::string::npos;
 }
 
-bool IsTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl) {
+bool isTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl) {
     if (source.origin.empty()) return true;
     const std::string portal = platform::shared::webOrigin(portalUrl);
     return !portal.empty() && source.origin == portal;

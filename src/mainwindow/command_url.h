@@ -10,12 +10,12 @@ namespace fluvane::mainwindow {
 
 // True when the lower-cased URL contains the lower-cased scheme text anywhere:
 // pages put commands after a prefix of their own, so a prefix test would miss them.
-bool IsCommandUrl(std::string_view url, std::string_view schemeText);
+bool isCommandUrl(std::string_view url, std::string_view schemeText);
 
 // Whether a navigation may command the client: a document of the portal's
 // origin (that of `portalUrl`, `dizhi`) asked, or the client itself did. The
 // page on top counts for nothing: one click on an advertisement's link can
 // make any site the page on top.
-bool IsTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl);
+bool isTrustedCommandSource(const platform::NavigationSource& source, std::string_view portalUrl);
 
 }  // namespace fluvane::mainwindow

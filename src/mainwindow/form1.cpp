@@ -41,7 +41,7 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
       notices_(platform, *form_, *Label2, platform.application.dataDirectory() / "link.txt"),
       titleBar_(*this, titleBarActions()) {
     platform::Ui& ui = platform.ui;
-    tray.SetWindowIcon(ui.resourcePicture(kProgramIcon));
+    tray.setWindowIcon(ui.resourcePicture(kProgramIcon));
     T4 = makeTimer(ui, *form_, 3000, [this] { T4_Timer(); });
     hit2 = makeTimer(ui, *form_, 6000, [this] { hit2_Timer(); });
     connectLayout();
@@ -72,7 +72,7 @@ void Form1::Form_Load() {
     playlist_.load();
 
     ListWeb->setSilent(true);
-    const std::string loadingPage = startup::LocalPageUrl(appDir / "zelskin" / "html" / "Loading.html");
+    const std::string loadingPage = startup::localPageUrl(appDir / "zelskin" / "html" / "Loading.html");
     ListWeb->navigate(loadingPage);
     W2->navigate(loadingPage);
 
@@ -81,7 +81,7 @@ void Form1::Form_Load() {
         *form_, {0, 0},
         {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)), platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) - maximiseHook.TaskbarHeight())});
 
-    values_ = ReadServerValues(platform_);
+    values_ = readServerValues(platform_);
     form_->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "名称"));
 
     taskbarButton.TaskbarButtonBehaviour();
@@ -89,7 +89,7 @@ void Form1::Form_Load() {
     popups_.start();
     if (values_.hit1) hit2->setEnabled(true);
 
-    settings_ = ReadStartupSettings(platform_);
+    settings_ = readStartupSettings(platform_);
 
     Picture1->setVisible(settings_.shipinku);
     titleBar_.paintViewTabs();

@@ -42,7 +42,7 @@ public:
     void 广告倒计时() override;
     void listcose() override;
     bool SavePlayList(const std::filesystem::path& path) override;
-    void ExitSequence() override;
+    void exitSequence() override;
     void showLibraryPage(const std::string& url) override;
     void libraryBack() override;
     void libraryForward() override;
@@ -126,11 +126,11 @@ private:
 
     // The two views, numbered as their tabs in Button2.
     enum class View { Player = 0, Library = 1 };
-    void SwitchView(View view);
+    void switchView(View view);
 
     bool play(const std::string& url, bool withListAd);
-    void MakeDesktopShortcut(const std::string& url);
-    void AddEpisodeGroup(const std::string& url);
+    void makeDesktopShortcut(const std::string& url);
+    void addEpisodeGroup(const std::string& url);
 
     // Each concern hooks its own handlers to the controls.
     void connectLayout();

@@ -32,7 +32,7 @@ void Form1::connectCommands() {
                                                     bool& cancel) { ListWeb_BeforeNavigate2(url, source, cancel); };
     W3->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
                                                bool& cancel) { W3_BeforeNavigate2(url, source, cancel); };
-    ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { windows_.ShowPageMenu(screen); };
+    ListWeb->browserEvents.contextMenu = [this](platform::Point screen) { windows_.showPageMenu(screen); };
 }
 
 // Only the portal's own pages command the client, never a frame of another
@@ -40,25 +40,25 @@ void Form1::connectCommands() {
 // than exclude each other: a URL holding several commands runs each of them.
 void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source,
                                     bool& cancel) {
-    if (!IsTrustedCommandSource(source, values_.dizhi)) return;
-    if (IsCommandUrl(url, scheme::dddisk)) {
+    if (!isTrustedCommandSource(source, values_.dizhi)) return;
+    if (isCommandUrl(url, scheme::dddisk)) {
         cancel = true;
-        MakeDesktopShortcut(url);
+        makeDesktopShortcut(url);
     }
-    if (IsCommandUrl(url, scheme::gbook)) {
+    if (isCommandUrl(url, scheme::gbook)) {
         cancel = true;
-        windows_.ShowFeedback();
+        windows_.showFeedback();
     }
     if (IsPlayUrl(url)) {
         cancel = true;
-        if (play(MapPlayUrl(url, values_.dizhi), true)) SwitchView(View::Player);
+        if (play(MapPlayUrl(url, values_.dizhi), true)) switchView(View::Player);
     }
-    AddEpisodeGroup(url);
+    addEpisodeGroup(url);
 }
 
 // The player page closes itself.
 void Form1::W3_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!IsTrustedCommandSource(source, values_.dizhi) || !IsCommandUrl(url, scheme::colse)) return;
+    if (!isTrustedCommandSource(source, values_.dizhi) || !isCommandUrl(url, scheme::colse)) return;
     cancel = true;
     startup::KillExternalPlayers(platform_.processes);
     W3->setVisible(false);
@@ -71,7 +71,7 @@ void Form1::W3_BeforeNavigate2(const std::string& url, const platform::Navigatio
 // portal's own documents start it, not a frame of another site in its page.
 void Form1::W2_NewWindow(const std::string& url, const platform::NavigationSource& source, bool& processed) {
     processed = true;
-    if (!IsTrustedCommandSource(source, values_.dizhi)) return;
+    if (!isTrustedCommandSource(source, values_.dizhi)) return;
     const std::string arguments = PlayerArguments(url, playerFields_);
     if (startup::IsProcessRunning(platform_.processes, startup::kPlayerApp)) {
         startup::KillPlayerApp(platform_.processes);
@@ -100,8 +100,8 @@ bool Form1::play(const std::string& url, bool withListAd) {
 // "dddisk://" title "@@@" path: a desktop shortcut that starts the client on
 // `dizhi` + path. It shows the skin icon as PNG, the format every desktop
 // reads. The platform names the file safely whatever the title.
-void Form1::MakeDesktopShortcut(const std::string& url) {
-    auto request = ParseShortcutUrl(url, values_.dizhi);
+void Form1::makeDesktopShortcut(const std::string& url) {
+    auto request = parseShortcutUrl(url, values_.dizhi);
     if (request && blank(request->title)) {
         const auto page = ListWeb->document();
         request->title = page && !blank(page->title) ? page->title : form_->caption();
@@ -112,20 +112,20 @@ void Form1::MakeDesktopShortcut(const std::string& url) {
         platform_.shell.createShortcut(
             {request->title, platform_.application.executable(),
              {startup::EncodeArguments(platform_.codePage,
-                                       startup::ComposeShortcutArgument(request->title, request->pageUrl))},
+                                       startup::composeShortcutArgument(request->title, request->pageUrl))},
              form_->caption(), appDir / "zelskin" / "icon.png"});
     windows_.ShowTip(made ? kShortcutMade : kShortcutFailed);
 }
 
 // A play link followed on a page adds the page's episodes as a new group,
 // once per page title. Episodes that are no web pages are left out.
-void Form1::AddEpisodeGroup(const std::string& url) {
+void Form1::addEpisodeGroup(const std::string& url) {
     const auto page = ListWeb->document();
-    if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(KeptName(page->title))) return;
-    auto group = CollectEpisodes(*page, url, values_.dizhi);
+    if (!page || !IsPlayUrl(url) || SFPlayList1->IsNodeExist(keptName(page->title))) return;
+    auto group = collectEpisodes(*page, url, values_.dizhi);
     if (!group) return;
     std::erase_if(group->episodes, [](const Episode& episode) { return !platform::shared::isWebUrl(episode.url); });
-    AddCappedGroup(*SFPlayList1, group->name, group->episodes);
+    addCappedGroup(*SFPlayList1, group->name, group->episodes);
 }
 
 }  // namespace fluvane::mainwindow

@@ -4,13 +4,13 @@
 
 namespace fluvane::mainwindow {
 
-void Form1::ExitSequence() {
+void Form1::exitSequence() {
     playlist_.save();
     tray.RemoveTrayIcon();
     if (values_.tuichu) {
-        windows_.ShowExitAd();
+        windows_.showExitAd();
         form_->close();
-        windows_.ClosePopupAd();
+        windows_.closePopupAd();
         return;
     }
     // The client's own image name ends its other copies; this one ends in

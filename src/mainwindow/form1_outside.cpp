@@ -5,7 +5,7 @@
 
 namespace fluvane::mainwindow {
 
-std::unique_ptr<MainWindow> LoadMainWindow(platform::Platform& platform, SecondaryWindows& windows) {
+std::unique_ptr<MainWindow> loadMainWindow(platform::Platform& platform, SecondaryWindows& windows) {
     auto window = std::make_unique<Form1>(platform, windows);
     window->Form_Load();
     return window;
@@ -48,12 +48,12 @@ void Form1::openOnPage(const std::string& url) {
     ListWeb->navigate(url);
 }
 
-bool Form1::canHideToTray() { return tray.CanHideToTray(); }
+bool Form1::canHideToTray() { return tray.canHideToTray(); }
 
-void Form1::hideToTray() { tray.HideToTray(); }
+void Form1::hideToTray() { tray.hideToTray(); }
 
 void Form1::showStartupBalloon(const std::string& title, const std::string& text, int icon, int timeoutMs) {
-    tray.IgnoreClicks();
+    tray.ignoreClicks();
     tray.ShowBalloon(title, text, icon, timeoutMs);
 }
 

@@ -66,7 +66,7 @@ bool Form1::LoadSkin() {
 
     // An icon file without an icon leaves the window without one.
     try {
-        tray.SetWindowIcon(winsvc::HiResIcon(platform_.ui, zelskin / "icon.ico"));
+        tray.setWindowIcon(winsvc::HiResIcon(platform_.ui, zelskin / "icon.ico"));
     } catch (const winsvc::FileNotFound& missing) {
         endIncompleteInstallation(platform_, missing.path());
         return false;

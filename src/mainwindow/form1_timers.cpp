@@ -10,7 +10,7 @@ void Form1::T4_Timer() {
 
 void Form1::hit2_Timer() {
     hit2->setEnabled(false);
-    windows_.ShowRecommendation();
+    windows_.showRecommendation();
 }
 
 }  // namespace fluvane::mainwindow

@@ -15,10 +15,10 @@ TitleBar::Actions Form1::titleBarActions() {
     return {
         .close =
             [this] {
-                if (settings_.form && tray.CanHideToTray())
+                if (settings_.form && tray.canHideToTray())
                     form_->hide();
                 else
-                    ExitSequence();
+                    exitSequence();
             },
         .toggleMaximised = [this] { toggleMaximised(); },
         .minimise =
@@ -26,10 +26,10 @@ TitleBar::Actions Form1::titleBarActions() {
                 if (settings_.renwulan)
                     form_->setWindowState(platform::WindowState::Minimized);
                 else
-                    tray.HideToTray();
+                    tray.hideToTray();
             },
-        .showMenu = [this] { windows_.ShowMainMenu(platform_.ui.cursorPosition()); },
-        .showFeedback = [this] { windows_.ShowFeedback(); },
+        .showMenu = [this] { windows_.showMainMenu(platform_.ui.cursorPosition()); },
+        .showFeedback = [this] { windows_.showFeedback(); },
         .showTab = [this](int Index) { showTab(Index); },
         .libraryView = [this] { return Picture1->visible(); },
         .resetPointer = [this] { resetPointer(); },
@@ -40,8 +40,8 @@ TitleBar::Actions Form1::titleBarActions() {
 // belong to is the library view.
 void Form1::showTab(int Index) {
     switch (Index) {
-        case 0: SwitchView(View::Player); break;
-        case 1: SwitchView(View::Library); break;
+        case 0: switchView(View::Player); break;
+        case 1: switchView(View::Library); break;
         default:
             Picture1->setVisible(true);
             W2->setVisible(true);
@@ -53,7 +53,7 @@ void Form1::showTab(int Index) {
 
 // The library pane lies over the player pane: hiding it shows the player.
 // Back in the library with nothing playing, the external players go too.
-void Form1::SwitchView(View view) {
+void Form1::switchView(View view) {
     if (view == View::Player) {
         Picture1->setVisible(false);
     } else {

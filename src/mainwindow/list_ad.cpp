@@ -32,7 +32,7 @@ void listad::w_DownloadBegin() { w.setSilent(true); }
 
 // Frames of other sites inside the page cannot close the advertisement.
 void listad::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!IsTrustedCommandSource(source, portalUrl_) || !IsCommandUrl(url, scheme::close)) return;
+    if (!isTrustedCommandSource(source, portalUrl_) || !isCommandUrl(url, scheme::close)) return;
     cancel = true;
     if (close) close();
 }

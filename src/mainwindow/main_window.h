@@ -34,7 +34,7 @@ public:
     // Quitting, from the close button and the menus' "退出程序": the playlist
     // saved, the tray icon removed, then the exit advertisement takes over or
     // the players and the client end.
-    virtual void ExitSequence() = 0;
+    virtual void exitSequence() = 0;
 
     // The library pane: a page, and its history. Without history, or while no
     // page is ready, going back or forward does nothing.
@@ -65,6 +65,6 @@ public:
 };
 
 // The main window, created and loaded.
-std::unique_ptr<MainWindow> LoadMainWindow(platform::Platform& platform, SecondaryWindows& windows);
+std::unique_ptr<MainWindow> loadMainWindow(platform::Platform& platform, SecondaryWindows& windows);
 
 }  // namespace fluvane::mainwindow

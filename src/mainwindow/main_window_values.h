@@ -32,9 +32,9 @@ struct StartupSettings {
 };
 
 // A server switch's text as the window reads it.
-bool IsSwitchOn(std::string_view text);
+bool isSwitchOn(std::string_view text);
 
-ServerValues ReadServerValues(platform::Platform& platform);
-StartupSettings ReadStartupSettings(platform::Platform& platform);
+ServerValues readServerValues(platform::Platform& platform);
+StartupSettings readStartupSettings(platform::Platform& platform);
 
 }  // namespace fluvane::mainwindow

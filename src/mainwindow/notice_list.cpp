@@ -17,7 +17,7 @@ constexpr int kTickMs = 1000;
 constexpr int kSecondsToNextNotice = 5;
 }  // namespace
 
-std::vector<std::string> ReadNoticeLines(const std::filesystem::path& file,
+std::vector<std::string> readNoticeLines(const std::filesystem::path& file,
                                          const platform::CodePage& codePage) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
@@ -40,7 +40,7 @@ std::vector<std::string> ReadNoticeLines(const std::filesystem::path& file,
     return lines;
 }
 
-Notice SplitNotice(std::string_view line) {
+Notice splitNotice(std::string_view line) {
     const std::size_t first = line.find(kSeparator);
     if (first == std::string_view::npos) return {std::string(line), std::nullopt};
     const std::string_view rest = line.substr(first + kSeparator.size());
@@ -73,11 +73,11 @@ void NoticeLine::gun_Timer() {
     gun2->setEnabled(true);
     noticeCountdown_ = kSecondsToNextNotice;
 
-    const std::vector<std::string> lines = ReadNoticeLines(file_, platform_.codePage);
+    const std::vector<std::string> lines = readNoticeLines(file_, platform_.codePage);
     if (lines.empty()) return;
     std::mt19937 random(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<std::size_t> pick(0, lines.size() - 1);
-    const Notice notice = SplitNotice(lines[pick(random)]);
+    const Notice notice = splitNotice(lines[pick(random)]);
     Label2.setCaption(notice.text);
     if (notice.link) noticeLink = *notice.link;
 }

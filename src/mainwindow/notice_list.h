@@ -15,7 +15,7 @@ namespace fluvane::mainwindow {
 
 // The non-empty lines of link.txt (code page 936 on disk) as UTF-8. Only the
 // first few megabytes are read, so a runaway file cannot stall the rotation.
-std::vector<std::string> ReadNoticeLines(const std::filesystem::path& file,
+std::vector<std::string> readNoticeLines(const std::filesystem::path& file,
                                          const platform::CodePage& codePage);
 
 struct Notice {
@@ -24,7 +24,7 @@ struct Notice {
 };
 
 // notice text + "###" + link URL; further "###" parts are ignored.
-Notice SplitNotice(std::string_view line);
+Notice splitNotice(std::string_view line);
 
 // The notice line of the bottom bar: a notice picked at random from link.txt
 // about every six seconds while the file is there; a click opens its link.

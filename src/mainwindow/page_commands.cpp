@@ -68,7 +68,7 @@ std::string MapPlayUrl(std::string_view url, std::string_view dizhi) {
     return mapped;
 }
 
-std::optional<startup::ShortcutArgument> ParseShortcutUrl(std::string_view url, std::string_view dizhi) {
+std::optional<startup::ShortcutArgument> parseShortcutUrl(std::string_view url, std::string_view dizhi) {
     const std::string rest = withoutWord(url, scheme::dddisk);
     const std::size_t separator = rest.find(kShortcutSeparator);
     if (separator == std::string::npos) return std::nullopt;
@@ -87,7 +87,7 @@ std::string PlayerArguments(std::string_view url, PlayerArgumentFields& kept) {
     return arguments.append(url).append(kFieldSeparator);
 }
 
-std::optional<EpisodeGroup> CollectEpisodes(const platform::Document& page, std::string_view url,
+std::optional<EpisodeGroup> collectEpisodes(const platform::Document& page, std::string_view url,
                                             std::string_view dizhi) {
     const std::string scheme = PlaySchemeOf(url);
     if (scheme.empty()) return std::nullopt;

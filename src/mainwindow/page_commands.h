@@ -25,7 +25,7 @@ std::string MapPlayUrl(std::string_view url, std::string_view dizhi);
 // Reads a "dddisk://" command, title + "@@@" + path (+ "@@@" + anything): the
 // desktop shortcut it asks for reopens `dizhi` + path under the title.
 // Nothing when there is no "@@@", since then there is no page to reopen.
-std::optional<startup::ShortcutArgument> ParseShortcutUrl(std::string_view url, std::string_view dizhi);
+std::optional<startup::ShortcutArgument> parseShortcutUrl(std::string_view url, std::string_view dizhi);
 
 // The three fields of the player program's argument that a new-window request
 // of `W2` fills; a request that lacks a field keeps the previous request's.
@@ -53,7 +53,7 @@ struct EpisodeGroup {
 
 // The page's links whose target holds the navigation URL's play scheme (in
 // lower case, as the portal writes it); nothing unless the URL is a play URL.
-std::optional<EpisodeGroup> CollectEpisodes(const platform::Document& page, std::string_view url,
+std::optional<EpisodeGroup> collectEpisodes(const platform::Document& page, std::string_view url,
                                             std::string_view dizhi);
 
 }  // namespace fluvane::mainwindow

@@ -14,9 +14,9 @@ int entriesOf(const controls::SFPlayList& list) {
 
 }  // namespace
 
-std::string KeptName(std::string_view name) { return std::string(platform::shared::utf8::prefix(name, kLongestName)); }
+std::string keptName(std::string_view name) { return std::string(platform::shared::utf8::prefix(name, kLongestName)); }
 
-void AddCappedGroup(controls::SFPlayList& list, std::string_view name, const std::vector<Episode>& entries) {
+void addCappedGroup(controls::SFPlayList& list, std::string_view name, const std::vector<Episode>& entries) {
     std::vector<const Episode*> kept;
     for (const Episode& entry : entries) {
         if (kept.size() == static_cast<std::size_t>(kMostEntriesPerGroup)) break;
@@ -28,9 +28,9 @@ void AddCappedGroup(controls::SFPlayList& list, std::string_view name, const std
         total -= list.ItemsCount(0);
         list.RemoveNode(0);
     }
-    list.AddNode(KeptName(name));
+    list.AddNode(keptName(name));
     const int group = list.NodesCount() - 1;
-    for (const Episode* entry : kept) list.AddItem(group, KeptName(entry->name), entry->url);
+    for (const Episode* entry : kept) list.AddItem(group, keptName(entry->name), entry->url);
 }
 
 }  // namespace fluvane::mainwindow

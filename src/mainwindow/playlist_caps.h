@@ -21,11 +21,11 @@ inline constexpr std::size_t kLongestUrl = 1024;  // bytes; a longer URL is left
 
 // The name as the playlist keeps it: the same name always gives the same
 // group name, so that a page's group is found again by its title.
-std::string KeptName(std::string_view name);
+std::string keptName(std::string_view name);
 
 // Adds the group at the end within the caps: the first kMostEntriesPerGroup
 // entries whose URL is kept, every name cut to kLongestName, the oldest
 // groups dropped until the new one fits.
-void AddCappedGroup(controls::SFPlayList& list, std::string_view name, const std::vector<Episode>& entries);
+void addCappedGroup(controls::SFPlayList& list, std::string_view name, const std::vector<Episode>& entries);
 
 }  // namespace fluvane::mainwindow

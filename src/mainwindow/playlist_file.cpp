@@ -112,7 +112,7 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
             if (name && url) entries.push_back({text(name), text(url)});
         }
         // A file of an earlier version, or edited by hand, may hold more.
-        AddCappedGroup(list, text(groupName), entries);
+        addCappedGroup(list, text(groupName), entries);
     }
 }
 

@@ -26,12 +26,12 @@ void PopupSchedule::T6_Timer() {
     ++popupCounter_;
     if (!popupShown_) {
         if (values_.L1 && popupCounter_ % *values_.L1 == 0) {
-            windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=2");
+            windows_.showPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=2");
             popupShown_ = true;
             popupCounter_ = 0;
         }
     } else if (values_.l2 && popupCounter_ % *values_.l2 == 0) {
-        windows_.ShowPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=1");
+        windows_.showPopupAd(values_.dizhi + "/tcab/zelad/tan/?id=1");
         popupCounter_ = 0;
     }
 }

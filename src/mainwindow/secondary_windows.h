@@ -13,26 +13,26 @@ public:
     virtual ~SecondaryWindows() = default;
 
     // `tan`: navigates its pane to `url`, then shows it owned by the main window.
-    virtual void ShowPopupAd(const std::string& url) = 0;
+    virtual void showPopupAd(const std::string& url) = 0;
     // `hit`: the recommendation window, owned by the main window.
-    virtual void ShowRecommendation() = 0;
+    virtual void showRecommendation() = 0;
     // `tui`: the exit advertisement takes over, with no owner, while the main window closes.
-    virtual void ShowExitAd() = 0;
+    virtual void showExitAd() = 0;
     // Unloads `tan` if it is loaded.
-    virtual void ClosePopupAd() = 0;
+    virtual void closePopupAd() = 0;
     // `yijian`: the feedback window, owned by the main window.
-    virtual void ShowFeedback() = 0;
+    virtual void showFeedback() = 0;
     // `FrmAppTip`: shows `text`, then hides itself.
     virtual void ShowTip(const std::string& text) = 0;
     // `Form2`'s main menu `caidan` at `screen`, owned by the main window; asked
     // for by the menu button of the title bar.
-    virtual void ShowMainMenu(platform::Point screen) = 0;
+    virtual void showMainMenu(platform::Point screen) = 0;
     // `Form2`'s tray menu `menu` at `screen`, owned by the main window; asked
     // for by a right click on the tray icon or a click on its balloon.
     virtual void ShowTrayMenu(platform::Point screen) = 0;
     // `Form2`'s page menu `MyMenu` at `screen`, owned by the main window;
     // asked for by a right click on the library page, instead of its own menu.
-    virtual void ShowPageMenu(platform::Point screen) = 0;
+    virtual void showPageMenu(platform::Point screen) = 0;
 };
 
 }  // namespace fluvane::mainwindow

@@ -91,7 +91,7 @@ std::string DecodeArguments(const platform::CodePage& codePage, std::string_view
     return out;
 }
 
-std::string ComposeShortcutArgument(std::string_view title, std::string_view pageUrl) {
+std::string composeShortcutArgument(std::string_view title, std::string_view pageUrl) {
     std::string text;
     for (std::size_t at = 0; at < title.size();) {
         if (title.substr(at).starts_with(kSeparator)) {
@@ -104,7 +104,7 @@ std::string ComposeShortcutArgument(std::string_view title, std::string_view pag
     return text + std::string(kSeparator) + std::string(pageUrl);
 }
 
-std::optional<ShortcutArgument> ParseShortcutArgument(std::string_view decoded) {
+std::optional<ShortcutArgument> parseShortcutArgument(std::string_view decoded) {
     const std::size_t first = decoded.find(kSeparator);
     if (first == std::string_view::npos) return std::nullopt;
     const std::string_view rest = decoded.substr(first + kSeparator.size());

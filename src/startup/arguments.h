@@ -32,12 +32,12 @@ struct ShortcutArgument {
 // The argument text before scrambling: title + "#@@" + page URL. A title
 // cannot carry "#@@" into the argument: each one in it becomes "# @@", so the
 // first "#@@" always ends the title.
-std::string ComposeShortcutArgument(std::string_view title, std::string_view pageUrl);
+std::string composeShortcutArgument(std::string_view title, std::string_view pageUrl);
 
 // A decoded argument split at every "#@@": the first part is the title, the
 // second the page URL. Nothing unless there are two parts at least and the
 // second is an http(s) URL with a host; the command line is outside the
 // client's control, so nothing else is ever navigated to.
-std::optional<ShortcutArgument> ParseShortcutArgument(std::string_view decoded);
+std::optional<ShortcutArgument> parseShortcutArgument(std::string_view decoded);
 
 }  // namespace fluvane::startup

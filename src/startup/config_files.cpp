@@ -26,23 +26,23 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::filesystem::path LocalSettingsPath(const std::filesystem::path& dataDirectory) {
+std::filesystem::path localSettingsPath(const std::filesystem::path& dataDirectory) {
     return dataDirectory / "zelskin" / "Config.ini";
 }
 
-std::filesystem::path ServerConfigPath(const std::filesystem::path& dataDirectory) {
+std::filesystem::path serverConfigPath(const std::filesystem::path& dataDirectory) {
     return dataDirectory / "zelhe.db";
 }
 
 std::string ReadConfig(platform::Platform& platform, std::string_view section, std::string_view key,
                        std::string_view fallback) {
     return platform.profile.read(section, key, fallback, kLocalBufferSize,
-                                 LocalSettingsPath(platform.application.dataDirectory()));
+                                 localSettingsPath(platform.application.dataDirectory()));
 }
 
 void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key,
                  std::string_view value) {
-    const std::filesystem::path file = LocalSettingsPath(platform.application.dataDirectory());
+    const std::filesystem::path file = localSettingsPath(platform.application.dataDirectory());
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     platform.profile.write(section, key, value, file);
@@ -51,14 +51,14 @@ void WriteConfig(platform::Platform& platform, std::string_view section, std::st
 std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
                              std::string_view key) {
     return platform.profile.read(section, key, "", kServerBufferSize,
-                                 ServerConfigPath(platform.application.dataDirectory()));
+                                 serverConfigPath(platform.application.dataDirectory()));
 }
 
-bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file) {
+bool isUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file) {
     return platform::shared::isWebUrl(platform.profile.read("澜映软件配置", "域名", "", kServerBufferSize, file));
 }
 
-std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice notice) {
+std::string readPortalBase(platform::Platform& platform, BuiltInPortalNotice notice) {
     std::string base = ReadServerConfig(platform, "澜映软件配置", "域名");
     if (platform::shared::isWebUrl(base)) return base;
     if (notice == BuiltInPortalNotice::Silent) return platform.portalUrl;
@@ -68,7 +68,7 @@ std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice not
     return platform.portalUrl;
 }
 
-std::optional<bool> ParseBoolean(std::string_view text) {
+std::optional<bool> parseBoolean(std::string_view text) {
     const std::string_view word = trimmed(text);
     if (platform::shared::equalsIgnoringAsciiCase(word, "true")) return true;
     if (platform::shared::equalsIgnoringAsciiCase(word, "false")) return false;
@@ -77,8 +77,8 @@ std::optional<bool> ParseBoolean(std::string_view text) {
     return *number != 0;
 }
 
-bool ReadConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key) {
-    return ParseBoolean(ReadConfig(platform, section, key, "")).value_or(false);
+bool readConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key) {
+    return parseBoolean(ReadConfig(platform, section, key, "")).value_or(false);
 }
 
 }  // namespace fluvane::startup

@@ -9,8 +9,8 @@
 
 namespace fluvane::startup {
 
-std::filesystem::path LocalSettingsPath(const std::filesystem::path& dataDirectory);
-std::filesystem::path ServerConfigPath(const std::filesystem::path& dataDirectory);
+std::filesystem::path localSettingsPath(const std::filesystem::path& dataDirectory);
+std::filesystem::path serverConfigPath(const std::filesystem::path& dataDirectory);
 
 // The local settings file zelskin/Config.ini; every call opens the file afresh.
 std::string ReadConfig(platform::Platform& platform, std::string_view section, std::string_view key,
@@ -26,7 +26,7 @@ std::string ReadServerConfig(platform::Platform& platform, std::string_view sect
 
 // Whether file holds a server configuration worth keeping: its section
 // "澜映软件配置" has a "域名" that is an http(s) URL with a host.
-bool IsUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file);
+bool isUsableServerConfig(platform::Platform& platform, const std::filesystem::path& file);
 
 // Whether a reader of the portal base reports on std::clog that the portal
 // fixed in the program stands in: the main window does at its load, the
@@ -36,12 +36,12 @@ enum class BuiltInPortalNotice { Log, Silent };
 // `dizhi`, the base of every portal page: the server configuration's
 // "澜映软件配置"/"域名" when it is an http(s) URL with a host, else the
 // portal base fixed in the program.
-std::string ReadPortalBase(platform::Platform& platform, BuiltInPortalNotice notice);
+std::string readPortalBase(platform::Platform& platform, BuiltInPortalNotice notice);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true);
 // nothing for any other text.
-std::optional<bool> ParseBoolean(std::string_view text);
+std::optional<bool> parseBoolean(std::string_view text);
 // Absent or unreadable Booleans read as false, so every caller gets a definite value.
-bool ReadConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key);
+bool readConfigBoolean(platform::Platform& platform, std::string_view section, std::string_view key);
 
 }  // namespace fluvane::startup

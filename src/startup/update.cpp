@@ -20,7 +20,7 @@ bool updaterTakes(const std::string& text) { return !text.starts_with('-'); }
 
 bool startUpdater(platform::Platform& platform, const std::string& argument) {
     if (!updaterTakes(argument)) return false;
-    const std::filesystem::path updater = UpdaterPath(platform.application.directory());
+    const std::filesystem::path updater = updaterPath(platform.application.directory());
     std::error_code error;
     if (!std::filesystem::is_regular_file(updater, error)) return false;
     return platform.processes.start(updater, {argument}, platform::WindowStyle::NormalFocus);
@@ -42,12 +42,12 @@ bool copyInto(const std::filesystem::path& file, const platform::Files::Sink& pu
 // The checked download takes the configuration's place through the files
 // service, so the new configuration survives a power cut as well as a crash.
 void FetchServerConfig(platform::Platform& platform) {
-    const std::filesystem::path file = ServerConfigPath(platform.application.dataDirectory());
+    const std::filesystem::path file = serverConfigPath(platform.application.dataDirectory());
     std::filesystem::path download = file;
     download += ".download";
     std::error_code error;
     if (platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt", download) &&
-        IsUsableServerConfig(platform, download) &&
+        isUsableServerConfig(platform, download) &&
         !platform.files.replace(file, [&download](const platform::Files::Sink& put) {
             return copyInto(download, put);
         })) {
@@ -58,15 +58,15 @@ void FetchServerConfig(platform::Platform& platform) {
     std::filesystem::remove(download, error);
 }
 
-bool IsNewerVersion(const std::string& local, const std::string& server) { return local < server; }
+bool isNewerVersion(const std::string& local, const std::string& server) { return local < server; }
 
-std::filesystem::path UpdaterPath(const std::filesystem::path& applicationDirectory) {
+std::filesystem::path updaterPath(const std::filesystem::path& applicationDirectory) {
     return applicationDirectory / "update";
 }
 
 UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
                               const std::string& server) {
-    if (!IsNewerVersion(local, server) || !updaterTakes(server)) return UpdateDecision::Continue;
+    if (!isNewerVersion(local, server) || !updaterTakes(server)) return UpdateDecision::Continue;
     const platform::MessageBoxResult answer = platform.ui.messageBox(
         "检测到更新", "是否立即升级新版本新版版本号：" + server, platform::MessageBoxIcon::Information,
         platform::MessageBoxButtons::YesNo);
@@ -81,7 +81,7 @@ VersionPair shengji(platform::Platform& platform) {
     VersionPair versions{ReadServerConfig(platform, "软件更新配置", "版本"),
                          ReadConfig(platform, "Version", "Version", "")};
     startUpdater(platform,
-                 updaterArgument(versions.server, IsNewerVersion(versions.local, versions.server)
+                 updaterArgument(versions.server, isNewerVersion(versions.local, versions.server)
                                                        ? "shengji"
                                                        : "wu"));
     return versions;

@@ -8,15 +8,15 @@
 namespace fluvane::startup {
 
 // Refreshes zelhe.db from the portal. The answer is kept only when it is a
-// server configuration (IsUsableServerConfig): a failed download, an empty
+// server configuration (isUsableServerConfig): a failed download, an empty
 // answer or a page of some login portal in between leaves the local file as
 // it was. The result is not reported to the user.
 void FetchServerConfig(platform::Platform& platform);
 
 // Versions are free text compared code unit by code unit: "1.9" is not older than "1.10".
-bool IsNewerVersion(const std::string& local, const std::string& server);
+bool isNewerVersion(const std::string& local, const std::string& server);
 
-std::filesystem::path UpdaterPath(const std::filesystem::path& applicationDirectory);
+std::filesystem::path updaterPath(const std::filesystem::path& applicationDirectory);
 
 enum class UpdateDecision { Continue, ProcessEnded };
 

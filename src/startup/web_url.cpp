@@ -4,12 +4,12 @@
 
 namespace fluvane::startup {
 
-std::optional<std::string> PortalPage(std::string_view base, std::string_view path) {
+std::optional<std::string> portalPage(std::string_view base, std::string_view path) {
     if (!platform::shared::isWebUrl(base)) return std::nullopt;
     return std::string(base) + std::string(path);
 }
 
-std::string LocalPageUrl(const std::filesystem::path& file) {
+std::string localPageUrl(const std::filesystem::path& file) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url = "file://";
     for (const unsigned char c : file.generic_string()) {

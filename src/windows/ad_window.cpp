@@ -15,21 +15,21 @@ constexpr int kStripPixels = 1;
 
 }  // namespace
 
-std::optional<double> AdvertisementExtent(std::string_view text, int screenPixels) {
+std::optional<double> advertisementExtent(std::string_view text, int screenPixels) {
     const auto value = platform::shared::decimalNumber(text);
     if (!value || *value <= 0) return std::nullopt;
     return std::min(*value, static_cast<double>(screenPixels));
 }
 
-void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel) {
+void sizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel) {
     const platform::Size screen = ui.screenSize();
     platform::Rect frame = window.form().geometry();
     platform::Rect page = window.w->geometry();
-    if (const auto width = AdvertisementExtent(window.L1->caption(), screen.width)) {
+    if (const auto width = advertisementExtent(window.L1->caption(), screen.width)) {
         frame.right = frame.left + platform::shared::twipsToPixels(*width * widthTwipsPerPixel);
         page.right = page.left + platform::shared::twipsToPixels(*width * platform::shared::kTwipsPerPixel);
     }
-    if (const auto height = AdvertisementExtent(window.l2->caption(), screen.height)) {
+    if (const auto height = advertisementExtent(window.l2->caption(), screen.height)) {
         frame.bottom = frame.top + platform::shared::twipsToPixels(*height * kAdHeightTwipsPerPixel);
         page.bottom = page.top + platform::shared::twipsToPixels(*height * platform::shared::kTwipsPerPixel);
     }
@@ -37,7 +37,7 @@ void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPer
     window.w->setGeometry(page);
 }
 
-void LayOutFrameStrips(AdWindowDesign& window) {
+void layOutFrameStrips(AdWindowDesign& window) {
     const platform::Rect frame = window.form().geometry();
     const int width = frame.width();
     const int height = frame.height();
@@ -47,6 +47,6 @@ void LayOutFrameStrips(AdWindowDesign& window) {
     window.P4->setGeometry(platform::Rect::fromSize(0, height - kStripPixels, width, kStripPixels));
 }
 
-bool IsCloseCommand(std::string_view url) { return mainwindow::IsCommandUrl(url, mainwindow::scheme::close); }
+bool isCloseCommand(std::string_view url) { return mainwindow::isCommandUrl(url, mainwindow::scheme::close); }
 
 }  // namespace fluvane::windows

@@ -16,17 +16,17 @@ inline constexpr double kAdHeightTwipsPerPixel = 14.1;
 
 // An advertisement width or height from the server, in pixels, capped at the
 // screen; nothing when it is missing, not a number or not positive.
-std::optional<double> AdvertisementExtent(std::string_view text, int screenPixels);
+std::optional<double> advertisementExtent(std::string_view text, int screenPixels);
 
 // Sizes the window and its page from the texts in L1 and l2; a dimension
 // without a usable text keeps its design size.
-void SizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel);
+void sizeAdWindow(AdWindowDesign& window, platform::Ui& ui, double widthTwipsPerPixel);
 
 // The four frame strips along the client edges.
-void LayOutFrameStrips(AdWindowDesign& window);
+void layOutFrameStrips(AdWindowDesign& window);
 
 // The page asks to close its window: "close://" anywhere in the URL, in any
 // letter case ("appclose://" too).
-bool IsCloseCommand(std::string_view url);
+bool isCloseCommand(std::string_view url);
 
 }  // namespace fluvane::windows

@@ -32,18 +32,18 @@ public:
     // first shows, and left where the user put it when shown again.
     void Show(platform::Form* owner) {
         this->form_->setOwner(owner);
-        if (!placed_) CentreOnScreen(*this->form_, platform_.ui);
+        if (!placed_) centreOnScreen(*this->form_, platform_.ui);
         placed_ = true;
         this->form_->show();
     }
 
     void Form_Resize() {
         const platform::Rect window = this->form_->geometry();
-        LayOutFrameLines({this->Line1, this->Line2, this->Line3, this->Line4},
+        layOutFrameLines({this->Line1, this->Line2, this->Line3, this->Line4},
                          {window.width(), window.height()}, 0);
     }
-    void Image1_MouseDown(const platform::MouseEvent&) { StartWindowDrag(*this->form_); }
-    void Label1_MouseDown(const platform::MouseEvent&) { StartWindowDrag(*this->form_); }
+    void Image1_MouseDown(const platform::MouseEvent&) { startWindowDrag(*this->form_); }
+    void Label1_MouseDown(const platform::MouseEvent&) { startWindowDrag(*this->form_); }
     // Over the background both buttons show their normal pictures.
     virtual void Image1_MouseMove(const platform::MouseEvent&) {
         this->Image2->setPicture(this->Image3->picture(), false);

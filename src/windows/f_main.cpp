@@ -32,13 +32,13 @@ void fMain::Form_Load(platform::Form& mainForm, winsvc::cMagneticWnd& magnetic) 
     const platform::Rect main = mainForm.geometry();
     moveTo({main.right, main.top});
     magnetic.AddWindow(*form_, &mainForm);
-    w->navigate(startup::LocalPageUrl(platform_.application.directory() / "app" / "loading.html"));
+    w->navigate(startup::localPageUrl(platform_.application.directory() / "app" / "loading.html"));
     T1->setEnabled(true);
 }
 
 void fMain::T1_Timer() {
     T1->setEnabled(false);
-    if (const auto page = startup::PortalPage(platform_.portalUrl, "/tcab/zelad/l/")) w->navigate(*page);
+    if (const auto page = startup::portalPage(platform_.portalUrl, "/tcab/zelad/l/")) w->navigate(*page);
 }
 
 bool fMain::minimised() const { return form_->windowState() == platform::WindowState::Minimized; }
@@ -48,7 +48,7 @@ void fMain::Form_Resize() {
     const platform::Rect window = form_->geometry();
     const int width = window.width();
     const int height = window.height();
-    LayOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, 0);
+    layOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, 0);
     P1->setGeometry(platform::Rect::fromSize(1, kTitleHeight, width - 2, height - kTitleHeight - 1));
     P->setGeometry(platform::Rect::fromSize(1, 1, width - 2, kTitleHeight));
 }
@@ -60,7 +60,7 @@ void fMain::P1_Resize() {
                                             box.height() + 2 * kPaneOverhang));
 }
 
-void fMain::P_MouseDown(const platform::MouseEvent&) { StartWindowDrag(*form_); }
+void fMain::P_MouseDown(const platform::MouseEvent&) { startWindowDrag(*form_); }
 
 void fMain::P_MouseMove(const platform::MouseEvent&) { I1->setPicture(i2->picture(), false); }
 

@@ -9,12 +9,12 @@
 
 namespace fluvane::windows {
 
-Form2::Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::function<void()> ShowAbout,
-             std::function<void()> ShowSettings)
+Form2::Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::function<void()> showAbout,
+             std::function<void()> showSettings)
     : platform_(platform),
       mainWindow_(std::move(mainWindow)),
-      showAbout_(std::move(ShowAbout)),
-      showSettings_(std::move(ShowSettings)),
+      showAbout_(std::move(showAbout)),
+      showSettings_(std::move(showSettings)),
       clicks_{{close.id, [this] { close_Click(); }},     {dddd.id, [this] { dddd_Click(); }},
               {shouye.id, [this] { shouye_Click(); }},   {dddde.id, [this] { dddde_Click(); }},
               {shnhhy.id, [this] { shnhhy_Click(); }},   {display.id, [this] { display_Click(); }},
@@ -23,7 +23,7 @@ Form2::Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::fun
               {gyyy.id, [this] { gyyy_Click(); }},       {djeu.id, [this] { djeu_Click(); }},
               {dheyw.id, [this] { dheyw_Click(); }},     {sssssw.id, [this] { sssssw_Click(); }}} {}
 
-void Form2::PopupMenu(const MenuDesign& which, platform::Point screen) {
+void Form2::popupMenu(const MenuDesign& which, platform::Point screen) {
     mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
     std::vector<platform::MenuItem> items;
@@ -40,7 +40,7 @@ void Form2::shengji() {
 
 // The menus' exit does not ask the "form" setting; only the close button does.
 void Form2::close_Click() {
-    if (mainwindow::MainWindow* main = mainWindow_()) main->ExitSequence();
+    if (mainwindow::MainWindow* main = mainWindow_()) main->exitSequence();
 }
 
 void Form2::dddd_Click() { shengji(); }
@@ -81,7 +81,7 @@ void Form2::O_Click() {
     O.checked = true;
     mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
-    if (const auto page = startup::PortalPage(main->portalAddress(), "/index.asp")) main->showLibraryPage(*page);
+    if (const auto page = startup::portalPage(main->portalAddress(), "/index.asp")) main->showLibraryPage(*page);
 }
 
 void Form2::gyyy_Click() { dddde_Click(); }

@@ -17,11 +17,11 @@ class Form2 : public Form2Design {
 public:
     // `ShowAbout` and `ShowSettings` open `shezhigy` and `shezhitip`, owned by
     // the main window, each closing the other.
-    Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::function<void()> ShowAbout,
-          std::function<void()> ShowSettings);
+    Form2(platform::Platform& platform, LoadedMainWindow mainWindow, std::function<void()> showAbout,
+          std::function<void()> showSettings);
 
     // Pops `which` up at `screen` and runs the command of the item chosen, if any.
-    void PopupMenu(const MenuDesign& which, platform::Point screen);
+    void popupMenu(const MenuDesign& which, platform::Point screen);
 
     // The update check on request; the versions it read stay in Text1 and Text2.
     void shengji();

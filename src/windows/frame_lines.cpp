@@ -2,7 +2,7 @@
 
 namespace fluvane::windows {
 
-void LayOutFrameLines(const std::array<platform::Line*, 4>& lines, platform::Size client, int top) {
+void layOutFrameLines(const std::array<platform::Line*, 4>& lines, platform::Size client, int top) {
     const int right = client.width - 1;
     const int bottom = client.height - 1;
     lines[0]->setEnds({0, top}, {client.width, top});

@@ -13,7 +13,7 @@ FrmAppTip::FrmAppTip(platform::Platform& platform)
 
 void FrmAppTip::ShowTip(const std::string& text) {
     Label1->setCaption(text);
-    CentreOnScreen(*form_, ui_);
+    centreOnScreen(*form_, ui_);
     form_->show();
     Timer1->setEnabled(false);
     Timer1->setEnabled(true);

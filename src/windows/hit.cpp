@@ -20,7 +20,7 @@ constexpr int kFadeLast = 15;
 constexpr int kFadeStep = 10;
 
 // Every occurrence of `from`, in this letter case only.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
     return text;
@@ -52,7 +52,7 @@ hit::hit(platform::Platform& platform, LoadedMainWindow mainWindow)
 // The first placement, screen width less the window less 140 twips, is
 // replaced by this one before the window shows, so only this one is made.
 void hit::Form_Load() {
-    w->navigate(startup::LocalPageUrl(platform_.application.directory() / "app" / "loading.html"));
+    w->navigate(startup::localPageUrl(platform_.application.directory() / "app" / "loading.html"));
     T1->setEnabled(true);
     RevealStep = 10;
     FadeDelay = 10;
@@ -91,7 +91,7 @@ void hit::T1_Timer() {
     T1->setEnabled(false);
     mainwindow::MainWindow* main = mainWindow_();
     if (!main) return;
-    if (const auto page = startup::PortalPage(main->portalAddress(), "/tcab/hit.asp?id=999")) w->navigate(*page);
+    if (const auto page = startup::portalPage(main->portalAddress(), "/tcab/hit.asp?id=999")) w->navigate(*page);
 }
 
 // Each tick uncovers RevealStep more rows; the one that reaches the top
@@ -110,7 +110,7 @@ void hit::Timer1_Timer() {
 
 void hit::Timer2_Timer() {
     StayCount = static_cast<std::int16_t>(StayCount + 1);
-    if (StayCount >= StaySeconds) Unload();
+    if (StayCount >= StaySeconds) unload();
 }
 
 void hit::applyRegion() {
@@ -119,7 +119,7 @@ void hit::applyRegion() {
         {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, {0, 0}});
 }
 
-void hit::Unload() {
+void hit::unload() {
     if (!closed_) form_->close();
 }
 
@@ -127,7 +127,7 @@ void hit::Unload() {
 // window, and its panes go only to web pages. A closed window's page
 // commands nothing and goes nowhere.
 void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    using mainwindow::IsCommandUrl;
+    using mainwindow::isCommandUrl;
     if (closed_) {
         cancel = true;
         return;
@@ -136,30 +136,30 @@ void hit::w_BeforeNavigate2(const std::string& url, const platform::NavigationSo
         mainwindow::MainWindow* main = mainWindow_();
         return main ? main->portalAddress() : std::string();
     };
-    if (!mainwindow::IsTrustedCommandSource(source, portal())) return;
+    if (!mainwindow::isTrustedCommandSource(source, portal())) return;
 
     std::string target = url;
-    if (IsCommandUrl(target, mainwindow::scheme::appclose)) {
+    if (isCommandUrl(target, mainwindow::scheme::appclose)) {
         cancel = true;
         const std::weak_ptr<int> alive = lifetime_;
         const bool faded = FadeOutWindow();
         if (alive.expired()) return;
-        if (faded) Unload();
+        if (faded) unload();
     }
-    if (IsCommandUrl(target, mainwindow::scheme::appopen)) {
+    if (isCommandUrl(target, mainwindow::scheme::appopen)) {
         cancel = true;
-        target = ReplaceAll(target, mainwindow::scheme::appopen, portal());
+        target = replaceAll(target, mainwindow::scheme::appopen, portal());
         if (mainwindow::MainWindow* main = mainWindow_()) {
             if (platform::shared::isWebUrl(target)) main->showLibraryPage(target);
             main->appopen();
         }
-        Unload();
+        unload();
     }
-    if (IsCommandUrl(target, mainwindow::scheme::appplay)) {
+    if (isCommandUrl(target, mainwindow::scheme::appplay)) {
         cancel = true;
-        target = ReplaceAll(target, mainwindow::scheme::appplay, portal());
+        target = replaceAll(target, mainwindow::scheme::appplay, portal());
         if (mainwindow::MainWindow* main = mainWindow_()) main->playRecommendation(target);
-        Unload();
+        unload();
     }
 }
 

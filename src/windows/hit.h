@@ -56,7 +56,7 @@ private:
     };
 
     void applyRegion();
-    void Unload();
+    void unload();
 
     platform::Platform& platform_;
     LoadedMainWindow mainWindow_;

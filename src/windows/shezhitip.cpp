@@ -20,7 +20,7 @@ shezhitip::shezhitip(platform::Platform& platform, ShowTip showTip)
 
 void shezhitip::Form_Load() {
     for (const Switch& row : switches_)
-        row.button->setValve(startup::ReadConfigBoolean(platform_, "form", row.key));
+        row.button->setValve(startup::readConfigBoolean(platform_, "form", row.key));
     for (const Switch& row : switches_) showChoice(row);
 }
 
@@ -33,7 +33,7 @@ void shezhitip::an_Click(int n) {
     const bool on = row.button->Valve();
     showChoice(row);
     if (row.button == an2.get()) {
-        StartWithSession(on);
+        startWithSession(on);
     } else {
         keep(row.key, on);
     }
@@ -41,7 +41,7 @@ void shezhitip::an_Click(int n) {
 
 // The switch shows what the desktop session will really do: when the autostart
 // entry cannot be written or removed, it flips back and the setting stays.
-void shezhitip::StartWithSession(bool enabled) {
+void shezhitip::startWithSession(bool enabled) {
     if (!platform_.shell.setAutostart("fluvane", platform_.application.executable(), enabled)) {
         an2->setValve(!enabled);
         showChoice(switches_[1]);

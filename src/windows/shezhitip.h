@@ -35,7 +35,7 @@ private:
     void showChoice(const Switch& row);
     void keep(const char* key, bool on);
     // The one place the start-with-the-session choice is kept and reaches the desktop.
-    void StartWithSession(bool enabled);
+    void startWithSession(bool enabled);
 
     std::array<Switch, 5> switches_;
     ShowTip showTip_;

@@ -32,7 +32,7 @@ tan::tan(platform::Platform& platform) : tanDesign(platform.ui), platform_(platf
 void tan::Form_Load() {
     L1->setCaption(startup::ReadServerConfig(platform_, "弹窗广告设置项", "广告宽"));
     l2->setCaption(startup::ReadServerConfig(platform_, "弹窗广告设置项", "广告高"));
-    SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
+    sizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
 
     const platform::Size screen = platform_.ui.screenSize();
     const platform::Rect window = form_->geometry();
@@ -42,7 +42,7 @@ void tan::Form_Load() {
         std::max(0, platform::shared::twipsToPixels(left)), std::max(0, platform::shared::twipsToPixels(top)), window.width(), window.height()));
 }
 
-void tan::Form_Resize() { LayOutFrameStrips(*this); }
+void tan::Form_Resize() { layOutFrameStrips(*this); }
 
 void tan::Show(const std::string& url, platform::Form* owner) {
     if (!platform::shared::isWebUrl(url)) return;
@@ -56,7 +56,7 @@ void tan::w_DownloadBegin() { w->setSilent(true); }
 
 // Frames of other sites inside the page cannot close the window.
 void tan::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!mainwindow::IsTrustedCommandSource(source, page_) || !IsCloseCommand(url)) return;
+    if (!mainwindow::isTrustedCommandSource(source, page_) || !isCloseCommand(url)) return;
     cancel = true;
     form_->close();
 }

@@ -39,16 +39,16 @@ tui::tui(platform::Platform& platform)
 
 void tui::Form_Load() {
     // The main window reported the portal at its load, before any exit.
-    dizhi->setCaption(startup::ReadPortalBase(platform_, startup::BuiltInPortalNotice::Silent));
+    dizhi->setCaption(startup::readPortalBase(platform_, startup::BuiltInPortalNotice::Silent));
     L1->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告宽"));
     l2->setCaption(startup::ReadServerConfig(platform_, "退窗广告设置项", "广告高"));
-    SizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
-    CentreOnScreen(*form_, platform_.ui);
-    if (const auto page = startup::PortalPage(dizhi->caption(), "/tcab/zelad/tui/?id=1")) w->navigate(*page);
+    sizeAdWindow(*this, platform_.ui, kWidthTwipsPerPixel);
+    centreOnScreen(*form_, platform_.ui);
+    if (const auto page = startup::portalPage(dizhi->caption(), "/tcab/zelad/tui/?id=1")) w->navigate(*page);
     T1->setEnabled(true);
 }
 
-void tui::Form_Resize() { LayOutFrameStrips(*this); }
+void tui::Form_Resize() { layOutFrameStrips(*this); }
 
 void tui::Form_Unload() {
     if (!closed_) startClosingWait();
@@ -73,7 +73,7 @@ void tui::w_DownloadBegin() { w->setSilent(true); }
 
 // Frames of other sites inside the page cannot close the window.
 void tui::w_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
-    if (!mainwindow::IsTrustedCommandSource(source, dizhi->caption()) || !IsCloseCommand(url)) return;
+    if (!mainwindow::isTrustedCommandSource(source, dizhi->caption()) || !isCloseCommand(url)) return;
     cancel = true;
     closeToBackground();
 }
@@ -83,7 +83,7 @@ void tui::w_NewWindow2(bool&) { closeToBackground(); }
 void tui::T1_Timer() {
     T1->setEnabled(false);
     KillVodSoft(kSiblingPlayer);
-    if (closed_) EndClient();
+    if (closed_) endClient();
 }
 
 void tui::KillVodSoft(const std::string& imageName) {
@@ -92,7 +92,7 @@ void tui::KillVodSoft(const std::string& imageName) {
 
 // The terminations of the exit without an advertisement, then the client's
 // own end, in order.
-void tui::EndClient() {
+void tui::endClient() {
     startup::KillAllPlayers(platform_.processes);
     platform_.application.endProcess(0);
 }

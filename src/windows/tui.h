@@ -45,7 +45,7 @@ private:
     // Hides the window and starts the wait for the second end, once.
     void closeToBackground();
     void startClosingWait();
-    void EndClient();
+    void endClient();
 
     winsvc::ProcedureHook closeHook_;  // the window manager's close hides the window
 

@@ -6,12 +6,12 @@
 namespace fluvane::windows {
 
 // Centres the window on `area` (screen pixels), keeping its size.
-void CentreOn(platform::Form& form, platform::Rect area);
-void CentreOnScreen(platform::Form& form, platform::Ui& ui);
+void centreOn(platform::Form& form, platform::Rect area);
+void centreOnScreen(platform::Form& form, platform::Ui& ui);
 
 // Hands the window to the platform's own move loop, as a press on a caption
 // would: the window takes its own pointer, the mouse capture is released and
 // the window asks to be dragged.
-void StartWindowDrag(platform::Form& form);
+void startWindowDrag(platform::Form& form);
 
 }  // namespace fluvane::windows

@@ -44,13 +44,13 @@ yijian::yijian(platform::Platform& platform, std::string dizhi)
 
 void yijian::Form_Load() {
     WebBrowser1->navigate(
-        startup::LocalPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
+        startup::localPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
     T1->setEnabled(true);
 }
 
 void yijian::T1_Timer() {
     T1->setEnabled(false);
-    if (const auto page = startup::PortalPage(dizhi_, "/tcab/gbook.asp")) WebBrowser1->navigate(*page);
+    if (const auto page = startup::portalPage(dizhi_, "/tcab/gbook.asp")) WebBrowser1->navigate(*page);
 }
 
 bool yijian::minimised() const { return form_->windowState() == platform::WindowState::Minimized; }
@@ -61,7 +61,7 @@ void yijian::Form_Resize() {
     const int width = window.width();
     const int height = window.height();
     form_->setRegion(platform::RoundedRect{{0, 0, width + 1, height + kRegionOverhang}, kRegionCorner});
-    LayOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, kContentTop - 1);
+    layOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, kContentTop - 1);
     Button1[0]->setGeometry(
         platform::Rect::fromSize(width - kCloseWidth, kCloseTop, kCloseWidth, kTitleHeight));
     const platform::Rect box = P1->geometry();
@@ -100,7 +100,7 @@ void yijian::paintCloseButton(CloseLook look) {
 
 void yijian::Form_MouseMove(const platform::MouseEvent&) { paintCloseButton(CloseLook::Normal); }
 
-void yijian::Form_MouseDown(const platform::MouseEvent&) { StartWindowDrag(*form_); }
+void yijian::Form_MouseDown(const platform::MouseEvent&) { startWindowDrag(*form_); }
 
 void yijian::Button1_MouseMove(int, const platform::MouseEvent&) { paintCloseButton(CloseLook::Hover); }
 
@@ -114,7 +114,7 @@ void yijian::WebBrowser1_DownloadBegin() { WebBrowser1->setSilent(true); }
 // where the user put it.
 void yijian::Show(platform::Form& owner) {
     form_->setOwner(&owner);
-    if (!placed_) CentreOn(*form_, owner.geometry());
+    if (!placed_) centreOn(*form_, owner.geometry());
     placed_ = true;
     form_->show();
 }

@@ -20,7 +20,7 @@ constexpr unsigned kDeleteFlags = 7;
 
 托盘气泡::~托盘气泡() { RemoveTrayIcon(); }
 
-void 托盘气泡::SetWindowIcon(std::shared_ptr<platform::Picture> icon) {
+void 托盘气泡::setWindowIcon(std::shared_ptr<platform::Picture> icon) {
     icon_ = std::move(icon);
     window_.setIcon(icon_);
 }
@@ -72,10 +72,10 @@ void 托盘气泡::RemoveTrayIcon() {
     callback_.remove();
 }
 
-bool 托盘气泡::CanHideToTray() const { return iconShown_ && ui_.trayAvailable(); }
+bool 托盘气泡::canHideToTray() const { return iconShown_ && ui_.trayAvailable(); }
 
-void 托盘气泡::HideToTray() {
-    if (CanHideToTray())
+void 托盘气泡::hideToTray() {
+    if (canHideToTray())
         window_.hide();
     else
         window_.setWindowState(platform::WindowState::Minimized);
@@ -87,7 +87,7 @@ std::intptr_t 托盘气泡::TrayCallback(std::uint32_t message, std::uintptr_t w
         switch (lParam) {
         case platform::traymsg::LeftButtonUp:
             if (window_.visible())
-                HideToTray();
+                hideToTray();
             else
                 window_.show();
             break;

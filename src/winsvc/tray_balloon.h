@@ -17,7 +17,7 @@ namespace fluvane::winsvc {
 // The icon counts as installed from the first ShowTrayIcon or ShowBalloon
 // until RemoveTrayIcon; while it is, `TrayCallback` sits on the window's
 // procedure chain. Where the desktop has no notification area the icon cannot
-// bring a hidden window back: callers hide through HideToTray, which then
+// bring a hidden window back: callers hide through hideToTray, which then
 // minimises, and ask CanHideToTray before a close that would only hide.
 // The window must outlive this object or be closed first.
 class 托盘气泡 {
@@ -33,7 +33,7 @@ public:
     托盘气泡& operator=(const 托盘气泡&) = delete;
 
     // Sets the window's icon, which every later record of the tray icon carries.
-    void SetWindowIcon(std::shared_ptr<platform::Picture> icon);
+    void setWindowIcon(std::shared_ptr<platform::Picture> icon);
 
     // `ShowTrayIcon`: adds the icon, or modifies it when installed, with `tip`; no balloon.
     void ShowTrayIcon(const std::string& tip);
@@ -46,12 +46,12 @@ public:
 
     // From now on the icon only shows: clicks on it and on its balloon do
     // nothing, for an icon that says something before the program ends.
-    void IgnoreClicks() { ignoresClicks_ = true; }
+    void ignoreClicks() { ignoresClicks_ = true; }
 
     // The icon is in a notification area, so a hidden window can come back through it.
-    bool CanHideToTray() const;
+    bool canHideToTray() const;
     // Hides the window when the icon can bring it back, otherwise minimises it.
-    void HideToTray();
+    void hideToTray();
 
 private:
     // `TrayCallback`: the replacement window procedure. A left click hides a

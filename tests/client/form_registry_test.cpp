@@ -13,7 +13,7 @@ using platform::sim::SimForm;
 using Calls = std::vector<std::string>;
 
 TEST_F(FormRegistryTest, APopUpLoadsBeforeItNavigatesAndComesBackAfterItsPageClosedIt) {
-    forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=2");
+    forms.showPopupAd("http://portal.test/tcab/zelad/tan/?id=2");
     windows::tan* first = forms.tan().loaded();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(simForm(first->form()).owner(), mainForm());
@@ -24,17 +24,17 @@ TEST_F(FormRegistryTest, APopUpLoadsBeforeItNavigatesAndComesBackAfterItsPageClo
     as<SimBrowser>(*first->w).raiseBeforeNavigate("close://");
     EXPECT_EQ(forms.tan().loaded(), nullptr);
 
-    forms.ShowPopupAd("http://portal.test/tcab/zelad/tan/?id=1");
+    forms.showPopupAd("http://portal.test/tcab/zelad/tan/?id=1");
     ASSERT_NE(forms.tan().loaded(), nullptr);
     EXPECT_NE(forms.tan().loaded()->form().handle(), firstHandle);
     EXPECT_TRUE(simForm(forms.tan().loaded()->form()).shown());
 
-    forms.ClosePopupAd();
+    forms.closePopupAd();
     EXPECT_EQ(forms.tan().loaded(), nullptr);
 }
 
 TEST_F(FormRegistryTest, TheExitAdvertisementShowsWithoutOwnerAndNavigatesItself) {
-    forms.ShowExitAd();
+    forms.showExitAd();
     windows::tui* exit = forms.tui().loaded();
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(simForm(exit->form()).owner(), nullptr);
@@ -43,7 +43,7 @@ TEST_F(FormRegistryTest, TheExitAdvertisementShowsWithoutOwnerAndNavigatesItself
 }
 
 TEST_F(FormRegistryTest, FeedbackIsOwnedByTheMainWindowCentredOnItWithItsPortalAddress) {
-    forms.ShowFeedback();
+    forms.showFeedback();
     windows::yijian* feedback = forms.yijian().loaded();
     ASSERT_NE(feedback, nullptr);
     EXPECT_EQ(simForm(feedback->form()).owner(), mainForm());
@@ -63,9 +63,9 @@ TEST_F(FormRegistryTest, AnOpenWindowShownAgainStaysWhereTheUserPutIt) {
     };
     const auto formOf = [](auto* window) { return window ? &window->form() : nullptr; };
     const Case cases[] = {
-        {"about", [&] { forms.ShowAbout(); }, [&] { return formOf(forms.shezhigy().loaded()); }},
-        {"settings", [&] { forms.ShowSettings(); }, [&] { return formOf(forms.shezhitip().loaded()); }},
-        {"feedback", [&] { forms.ShowFeedback(); }, [&] { return formOf(forms.yijian().loaded()); }},
+        {"about", [&] { forms.showAbout(); }, [&] { return formOf(forms.shezhigy().loaded()); }},
+        {"settings", [&] { forms.showSettings(); }, [&] { return formOf(forms.shezhitip().loaded()); }},
+        {"feedback", [&] { forms.showFeedback(); }, [&] { return formOf(forms.yijian().loaded()); }},
     };
     for (const Case& c : cases) {
         c.show();
@@ -82,7 +82,7 @@ TEST_F(FormRegistryTest, AnOpenWindowShownAgainStaysWhereTheUserPutIt) {
 
 TEST_F(FormRegistryTest, TheSideWindowFollowsTheMainWindowUntilItsCloseButtonUnloadsIt) {
     const platform::Rect main = mainForm()->geometry();
-    forms.ShowSideWindow({main.right, main.top});
+    forms.showSideWindow({main.right, main.top});
     windows::fMain* side = forms.fMain().loaded();
     ASSERT_NE(side, nullptr);
     simForm(*mainForm()).simulateDrag(-30, -20);
@@ -100,11 +100,11 @@ TEST_F(FormRegistryTest, TheMainWindowClosedOutsideTheExitTakesTheOtherWindowsWi
         FormRegistry own{platform};
         own.Form1().show();
         const platform::Rect main = own.Form1().form().geometry();
-        own.ShowSideWindow({main.right, main.top});
+        own.showSideWindow({main.right, main.top});
         own.ShowTip("设置成功 下次启动生效");
         sim.advance(3000);
         ASSERT_NE(own.FrmAppTip().loaded(), nullptr) << "hidden, still loaded";
-        if (exitAdvertisement) own.ShowExitAd();
+        if (exitAdvertisement) own.showExitAd();
 
         own.Form1().form().sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
         EXPECT_EQ(own.loadedForm1(), nullptr);
@@ -122,7 +122,7 @@ TEST_F(FormRegistryTest, QuittingWithTheExitAdvertisementNoOtherWindowOpensForAM
              "广告初始时间=5\r\n广告循环时间=5\r\n[退窗广告设置项]\r\n开关=1\r\n[电影推荐窗口]\r\n开关=1\r\n");
     FormRegistry own{platform};
     own.Form1().show();
-    own.Form1().ExitSequence();
+    own.Form1().exitSequence();
     ASSERT_NE(own.tui().loaded(), nullptr);
     for (int second = 0; second < 60; ++second) {
         sim.advance(1000);
@@ -134,19 +134,19 @@ TEST_F(FormRegistryTest, QuittingWithTheExitAdvertisementNoOtherWindowOpensForAM
 }
 
 TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
-    forms.ShowAbout();
+    forms.showAbout();
     ASSERT_NE(forms.shezhigy().loaded(), nullptr);
     EXPECT_EQ(simForm(forms.shezhigy().loaded()->form()).owner(), mainForm());
 
-    forms.ShowSettings();
+    forms.showSettings();
     EXPECT_EQ(forms.shezhigy().loaded(), nullptr);
     windows::shezhitip* settings = forms.shezhitip().loaded();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(simForm(settings->form()).owner(), mainForm());
 
-    forms.ShowAbout();
+    forms.showAbout();
     EXPECT_EQ(forms.shezhitip().loaded(), nullptr);
-    forms.ShowSettings();
+    forms.showSettings();
 
     sim.ui().click(*forms.shezhitip().loaded()->Image2, {50, 40});
     EXPECT_EQ(forms.shezhitip().loaded(), nullptr);
@@ -161,7 +161,7 @@ TEST_F(FormRegistryTest, SettingsAndAboutCloseEachOtherAndSavingShowsTheTip) {
 // opened again while the first one fades destroys the first, whose fade
 // then stops without touching it.
 TEST_F(FormRegistryTest, TheRecommendationIsOwnedByTheMainWindowAndAReplacedOneIsNotTouchedAgain) {
-    forms.ShowRecommendation();
+    forms.showRecommendation();
     windows::hit* first = forms.hit().loaded();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(simForm(first->form()).owner(), mainForm());
@@ -172,7 +172,7 @@ TEST_F(FormRegistryTest, TheRecommendationIsOwnedByTheMainWindowAndAReplacedOneI
     reopen->tick = [&] {
         reopen->setEnabled(false);
         forms.hit().unload();
-        forms.ShowRecommendation();
+        forms.showRecommendation();
     };
     reopen->setEnabled(true);
     EXPECT_TRUE(as<SimBrowser>(*first->w).raiseBeforeNavigate("appclose://"));

@@ -170,7 +170,7 @@ TEST_F(LoadmeTest, AnInstalledCopyWritesOnlyIntoItsDataDirectory) {
     start->Form_Load();
     sim.advance(400);
     ASSERT_TRUE(mainWindowShown());
-    main().ExitSequence();
+    main().exitSequence();
 
     EXPECT_EQ(controlsOf(main()).Label1->caption(), "当前版本:3.1版");
     for (const char* kept : {"zelhe.db", "link.txt", "zelskin/zelplaylist.xml"}) {

@@ -37,7 +37,7 @@ protected:
                 sim.ui().setCursorPosition(at);
                 ASSERT_TRUE(sim.ui().raiseTrayCallback(0, platform::traymsg::RightButtonUp));
                 break;
-            case Menu::Main: forms.ShowMainMenu(at); break;
+            case Menu::Main: forms.showMainMenu(at); break;
             case Menu::Page: ASSERT_TRUE(library().raiseContextMenu(at)) << "the page's own menu shows"; break;
         }
     }

@@ -100,13 +100,13 @@ TEST_F(SwitchTest, PressShowsTheThirdColumnAndForwardsTheEvent) {
 
 TEST_F(SwitchTest, ValvePersistsOnlyWhenOn) {
     PropertyBag bag;
-    toggle.WriteProperties(bag);
+    toggle.writeProperties(bag);
     EXPECT_EQ(bag.read("Valve", ""), "-1");
     toggle.setValve(false);
-    toggle.WriteProperties(bag);
+    toggle.writeProperties(bag);
     EXPECT_FALSE(bag.contains("Valve"));
     toggle.setValve(true);
-    toggle.ReadProperties(bag);
+    toggle.readProperties(bag);
     EXPECT_FALSE(toggle.Valve());
 }
 

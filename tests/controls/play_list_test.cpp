@@ -366,15 +366,15 @@ TEST_F(PlayListTest, PropertiesPersistWithDefaultsLeftOut) {
     std::vector<std::string> marked;
     list.PropertyChanged = [&](const std::string& name) { marked.push_back(name); };
     PropertyBag bag;
-    list.WriteProperties(bag);
+    list.writeProperties(bag);
     EXPECT_TRUE(bag.values().empty());
     list.setSelColor(0x123456);
     list.setFontItalic(true);
     EXPECT_EQ(marked, (std::vector<std::string>{"SelColor", "FontItalic"}));
-    list.WriteProperties(bag);
+    list.writeProperties(bag);
     testing::SimWindow other{{0, 0, 100, 100}};
     SFPlayList restored{other.surface, other.ui, platform::Font{}};
-    restored.ReadProperties(bag);
+    restored.readProperties(bag);
     EXPECT_EQ(restored.SelColor(), 0x123456u);
     EXPECT_EQ(restored.BackColor(), SFPlayList::kDefaultBackColor);
     EXPECT_TRUE(restored.FontItalic());

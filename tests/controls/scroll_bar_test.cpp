@@ -295,12 +295,12 @@ TEST_F(ScrollBarTest, HoverLookAppearsAndLeaves) {
 
 TEST_F(ScrollBarTest, StoredPropertiesAreTakenUnclamped) {
     PropertyBag bag;
-    bar.WriteProperties(bag);
+    bar.writeProperties(bag);
     EXPECT_TRUE(bag.values().empty());
     bag.writeInt("Max", 10, 100);
     bag.writeInt("Value", 50, 0);
     bag.writeInt("LargeChange", 0, 1);
-    bar.ReadProperties(bag);
+    bar.readProperties(bag);
     EXPECT_EQ(bar.Value(), 50);
     EXPECT_EQ(bar.LargeChange(), 0);
     EXPECT_EQ(bar.thumbRect().height(), 8);

@@ -5,31 +5,31 @@
 namespace fluvane::mainwindow {
 namespace {
 
-TEST(IsCommandUrl, FindsTheSchemeAnywhereWhateverTheCase) {
-    EXPECT_TRUE(IsCommandUrl("flvplay://tcab/play/1.html", "flvplay://"));
-    EXPECT_TRUE(IsCommandUrl("FLVPLAY://TCAB/PLAY/1.HTML", "flvplay://"));
-    EXPECT_TRUE(IsCommandUrl("http://portal/tcab/x.html#flvplay://a", "FlvPlay://"));
-    EXPECT_TRUE(IsCommandUrl("about:blankclose://", "close://"));
+TEST(isCommandUrl, FindsTheSchemeAnywhereWhateverTheCase) {
+    EXPECT_TRUE(isCommandUrl("flvplay://tcab/play/1.html", "flvplay://"));
+    EXPECT_TRUE(isCommandUrl("FLVPLAY://TCAB/PLAY/1.HTML", "flvplay://"));
+    EXPECT_TRUE(isCommandUrl("http://portal/tcab/x.html#flvplay://a", "FlvPlay://"));
+    EXPECT_TRUE(isCommandUrl("about:blankclose://", "close://"));
 }
 
-TEST(IsCommandUrl, RejectsOtherUrlsAndNearMisses) {
-    EXPECT_FALSE(IsCommandUrl("http://portal/tcab/", "flvplay://"));
-    EXPECT_FALSE(IsCommandUrl("flvplay:/one-slash", "flvplay://"));
-    EXPECT_FALSE(IsCommandUrl("", "gbook://"));
+TEST(isCommandUrl, RejectsOtherUrlsAndNearMisses) {
+    EXPECT_FALSE(isCommandUrl("http://portal/tcab/", "flvplay://"));
+    EXPECT_FALSE(isCommandUrl("flvplay:/one-slash", "flvplay://"));
+    EXPECT_FALSE(isCommandUrl("", "gbook://"));
 }
 
-TEST(IsCommandUrl, MisspelledCloseSchemeIsDistinctFromClose) {
+TEST(isCommandUrl, MisspelledCloseSchemeIsDistinctFromClose) {
     // The player page says "colse://"; the advertisement windows say "close://".
-    EXPECT_FALSE(IsCommandUrl("colse://", "close://"));
-    EXPECT_FALSE(IsCommandUrl("close://", "colse://"));
+    EXPECT_FALSE(isCommandUrl("colse://", "close://"));
+    EXPECT_FALSE(isCommandUrl("close://", "colse://"));
 }
 
-TEST(IsCommandUrl, NonAsciiBytesDoNotBreakTheTest) {
-    EXPECT_TRUE(IsCommandUrl("\xE6\x92\xAD\xE6\x94\xBE dddisk://\xFF", "dddisk://"));
-    EXPECT_FALSE(IsCommandUrl("\xE6\x92\xAD\xE6\x94\xBE\xFF", "dddisk://"));
+TEST(isCommandUrl, NonAsciiBytesDoNotBreakTheTest) {
+    EXPECT_TRUE(isCommandUrl("\xE6\x92\xAD\xE6\x94\xBE dddisk://\xFF", "dddisk://"));
+    EXPECT_FALSE(isCommandUrl("\xE6\x92\xAD\xE6\x94\xBE\xFF", "dddisk://"));
 }
 
-TEST(IsTrustedCommandSource, TheClientAndThePortalsOriginCommandNoOtherDocument) {
+TEST(isTrustedCommandSource, TheClientAndThePortalsOriginCommandNoOtherDocument) {
     struct Case {
         std::string origin;
         std::string_view portal;
@@ -52,7 +52,7 @@ TEST(IsTrustedCommandSource, TheClientAndThePortalsOriginCommandNoOtherDocument)
         {"null", "portal.test", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsTrustedCommandSource({c.origin}, c.portal), c.trusted) << c.origin << " " << c.portal;
+        EXPECT_EQ(isTrustedCommandSource({c.origin}, c.portal), c.trusted) << c.origin << " " << c.portal;
     }
 }
 

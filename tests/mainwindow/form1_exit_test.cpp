@@ -36,7 +36,7 @@ TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
         };
         const std::size_t terminationsBefore = sim.processes().terminations().size();
 
-        form->ExitSequence();
+        form->exitSequence();
 
         EXPECT_EQ(windows.calls, c.windowCalls) << c.tuichu;
         EXPECT_EQ(window().closed(), c.mainClosed) << c.tuichu;

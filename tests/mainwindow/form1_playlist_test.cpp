@@ -99,7 +99,7 @@ TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
     playRounds("", kMostEntries / kMostEntriesPerGroup + 2, kMostEntriesPerGroup + 100);
     sim.advance(1000);
     ASSERT_EQ(list.NodesCount(), kMostEntries / kMostEntriesPerGroup);
-    EXPECT_EQ(list.NodeText(0), KeptName("2" + longText));
+    EXPECT_EQ(list.NodeText(0), keptName("2" + longText));
     EXPECT_EQ(list.NodeText(0).size(), kLongestName);
     EXPECT_EQ(list.ItemsCount(0), kMostEntriesPerGroup);
     EXPECT_EQ(list.ItemURL(0, 0), "http://portal.test" + path + std::to_string(kMostEntriesPerGroup + 99));
@@ -108,7 +108,7 @@ TEST_F(Form1PlaylistTest, APagePlayingInALoopKeepsThePlaylistWithinItsCaps) {
 
     playRounds("small ", kMostGroups + 5, 1);
     ASSERT_EQ(list.NodesCount(), kMostGroups);
-    EXPECT_EQ(list.NodeText(0), KeptName("small 5" + longText));
+    EXPECT_EQ(list.NodeText(0), keptName("small 5" + longText));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(MainWindowValuesTest, SwitchesAreOnlyOneAndTimesOnlyPositiveWholeSeconds)
                                  "\r\n广告初始时间=" + c.text + "\r\n广告循环时间=" + c.text + "\r\n[退窗广告设置项]\r\n开关=" +
                                  c.text + "\r\n[缓冲广告设置项]\r\n开关=" + c.text + "\r\n缓冲时间=" + c.text +
                                  "\r\n[电影推荐窗口]\r\n开关=" + c.text + "\r\n");
-        const ServerValues values = ReadServerValues(platform);
+        const ServerValues values = readServerValues(platform);
         EXPECT_EQ(values.dizhi, "http://portal.test") << c.text;
         for (const bool on : {values.ad, values.tuichu, values.huangchong, values.hit1}) EXPECT_EQ(on, c.on) << c.text;
         for (const auto& seconds : {values.L1, values.l2, values.da}) EXPECT_EQ(seconds, c.seconds) << c.text;
@@ -35,7 +35,7 @@ TEST_F(MainWindowValuesTest, SwitchesAreOnlyOneAndTimesOnlyPositiveWholeSeconds)
 // A setting that is no Boolean is off.
 TEST_F(MainWindowValuesTest, SettingsAreBooleansOffWhenUnreadable) {
     writeGbk("zelskin/Config.ini", "[form]\r\nform=True\r\nrun=1\r\nrenwulan=yes\r\n");
-    const StartupSettings settings = ReadStartupSettings(platform);
+    const StartupSettings settings = readStartupSettings(platform);
     EXPECT_TRUE(settings.form);
     EXPECT_TRUE(settings.run);
     EXPECT_FALSE(settings.renwulan);

@@ -53,7 +53,7 @@ TEST_F(NoticeLineTest, OnlyNonEmptyLinesAreChosen) {
 
 TEST_F(NoticeLineTest, ACarriageReturnAloneEndsALineToo) {
     writeNotices("一###http://x/1\r\r\n二###http://x/2\r三###http://x/3\n");
-    EXPECT_EQ(mainwindow::ReadNoticeLines(appDir() / "link.txt", codePage),
+    EXPECT_EQ(mainwindow::readNoticeLines(appDir() / "link.txt", codePage),
               (std::vector<std::string>{"一###http://x/1", "二###http://x/2", "三###http://x/3"}));
 }
 

@@ -56,7 +56,7 @@ TEST(ShortcutUrl, TitleBeforeTheFirstSeparatorAndThePathUpToTheNext) {
         {"dddisk://no separator", nullptr, nullptr},
     };
     for (const auto& c : cases) {
-        const auto request = ParseShortcutUrl(c.url, kDizhi);
+        const auto request = parseShortcutUrl(c.url, kDizhi);
         ASSERT_EQ(request.has_value(), c.title != nullptr) << c.url;
         if (!request) continue;
         EXPECT_EQ(request->title, c.title) << c.url;
@@ -80,7 +80,7 @@ TEST(PlayerArguments, FieldsAfterTheHashUpdateOnlyThoseTheRequestCarries) {
     for (const auto& r : requests) EXPECT_EQ(PlayerArguments(r.url, kept), r.arguments) << r.url;
 }
 
-TEST(CollectEpisodes, LinksOfTheSamePlaySchemeInReverseDocumentOrder) {
+TEST(collectEpisodes, LinksOfTheSamePlaySchemeInReverseDocumentOrder) {
     const platform::Document page{"铁轨尽头",
                                   {{"flvplay:///tcab/play/?s=tiegui&ep=1", "第1集"},
                                    {"youkuplay:///tcab/play/?s=tiegui&ep=1", "外站"},
@@ -92,10 +92,10 @@ TEST(CollectEpisodes, LinksOfTheSamePlaySchemeInReverseDocumentOrder) {
                             {"第1集", "http://portal.test/tcab/play/?s=tiegui&ep=1"}}};
     const EpisodeGroup youku{"铁轨尽头", {{"外站", "http://portal.test/tcab/play/?s=tiegui&ep=1"}}};
 
-    EXPECT_EQ(CollectEpisodes(page, "FLVPLAY:///TCAB/PLAY/?S=TIEGUI&EP=1", kDizhi), flv);
-    EXPECT_EQ(CollectEpisodes(page, "youkuplay:///tcab/play/?s=tiegui&ep=1", kDizhi), youku);
-    EXPECT_EQ(CollectEpisodes(page, "http://portal.test/tcab/", kDizhi), std::nullopt);
-    EXPECT_EQ(CollectEpisodes({"空页", {}}, "flvplay:///x", kDizhi), (EpisodeGroup{"空页", {}}));
+    EXPECT_EQ(collectEpisodes(page, "FLVPLAY:///TCAB/PLAY/?S=TIEGUI&EP=1", kDizhi), flv);
+    EXPECT_EQ(collectEpisodes(page, "youkuplay:///tcab/play/?s=tiegui&ep=1", kDizhi), youku);
+    EXPECT_EQ(collectEpisodes(page, "http://portal.test/tcab/", kDizhi), std::nullopt);
+    EXPECT_EQ(collectEpisodes({"空页", {}}, "flvplay:///x", kDizhi), (EpisodeGroup{"空页", {}}));
 }
 
 }  // namespace

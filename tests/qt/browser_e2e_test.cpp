@@ -138,7 +138,7 @@ protected:
         writeApplicationDirectory(folders->filePath("app"), folders->filePath("outside"),
                                   fixture->base() + "/marker/");
         shell = new testing::RecordingShell;
-        ui = new QtUi(mainwindow::CommandSchemeNames(),
+        ui = new QtUi(mainwindow::commandSchemeNames(),
                       folders->filePath("app").toStdString(), *shell);
         form = ui->createForm().release();
         form->setGeometry(Rect::fromSize(0, 0, 900, 700));
@@ -323,7 +323,7 @@ TEST_F(BrowserPaneTest, FramesAndPagesReportTheirOriginSoOnlyThePortalsCommand) 
             {"dddisk://top@@@/tcab/", {top}}};
         EXPECT_EQ(commands, expected) << top;
         for (const auto& [url, source] : commands) {
-            EXPECT_EQ(mainwindow::IsTrustedCommandSource(source, portalOrigin), source.origin == portalOrigin)
+            EXPECT_EQ(mainwindow::isTrustedCommandSource(source, portalOrigin), source.origin == portalOrigin)
                 << url;
         }
         EXPECT_EQ(pane->locationUrl(), top + "/frames.html");

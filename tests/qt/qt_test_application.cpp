@@ -42,7 +42,7 @@ QApplication& testApplication(const char* platformPlugin) {
     // The engine as the client runs it: its switches, and frames drawn in memory.
     prepareBrowserEngine(!platform::posix::runsAsSuperuser());
 
-    const std::vector<std::string> schemes = mainwindow::CommandSchemeNames();
+    const std::vector<std::string> schemes = mainwindow::commandSchemeNames();
     QtWebContext::registerSchemes(schemes);
     static int argc = 1;
     static char name[] = "fluvane-qt-test";

@@ -69,23 +69,23 @@ TEST_F(ArgumentsTest, AComposedArgumentGivesItsTitleAndPageBack) {
     const std::string page = "http://portal.test/tcab/play/?id=12#@@x";
     for (const std::string title : {"神探 第2集", "", "a#@@file:///etc/passwd", "#@@@#@@", "x#", "#@"}) {
         SCOPED_TRACE(title);
-        const std::string text = ComposeShortcutArgument(title, page);
-        const auto parsed = ParseShortcutArgument(DecodeArguments(codePage, EncodeArguments(codePage, text)));
+        const std::string text = composeShortcutArgument(title, page);
+        const auto parsed = parseShortcutArgument(DecodeArguments(codePage, EncodeArguments(codePage, text)));
         ASSERT_TRUE(parsed.has_value());
         EXPECT_EQ(parsed->pageUrl, "http://portal.test/tcab/play/?id=12");
         EXPECT_EQ(parsed->title.find("#@@"), std::string::npos);
     }
-    EXPECT_EQ(ComposeShortcutArgument("a#@@b#@@@c", "http://p/"), "a# @@b# @@@c#@@http://p/");
-    EXPECT_EQ(ParseShortcutArgument(ComposeShortcutArgument("神探", "https://p.test/x"))->title, "神探");
+    EXPECT_EQ(composeShortcutArgument("a#@@b#@@@c", "http://p/"), "a# @@b# @@@c#@@http://p/");
+    EXPECT_EQ(parseShortcutArgument(composeShortcutArgument("神探", "https://p.test/x"))->title, "神探");
 }
 
 TEST_F(ArgumentsTest, OnlyAWebPageIsTakenFromAnArgument) {
     for (const std::string decoded :
          {"", "title only", "t#@@", "t#@@file:///etc/passwd", "t#@@javascript:alert(1)", "t#@@http://",
           "t#@@http:///path", "t#@@ http://p/", "t#@@-http://p/", "t#@@zelskin/html/gbook.html"}) {
-        EXPECT_EQ(ParseShortcutArgument(decoded), std::nullopt) << decoded;
+        EXPECT_EQ(parseShortcutArgument(decoded), std::nullopt) << decoded;
     }
-    const auto parsed = ParseShortcutArgument("#@@HTTPS://p.test:8090/a b#@@rest");
+    const auto parsed = parseShortcutArgument("#@@HTTPS://p.test:8090/a b#@@rest");
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(parsed->title, "");
     EXPECT_EQ(parsed->pageUrl, "HTTPS://p.test:8090/a b");

@@ -44,8 +44,8 @@ TEST_F(ConfigFilesTest, ThePortalBaseIsTheServersWebAddressOrTheBuiltInOne) {
         writeGbk("zelhe.db", "[澜映软件配置]\r\n域名=" + c.configured + "\r\n");
         std::ostringstream log;
         std::streambuf* const previous = std::clog.rdbuf(log.rdbuf());
-        const std::string base = ReadPortalBase(platform, BuiltInPortalNotice::Log);
-        const std::string quietBase = ReadPortalBase(platform, BuiltInPortalNotice::Silent);
+        const std::string base = readPortalBase(platform, BuiltInPortalNotice::Log);
+        const std::string quietBase = readPortalBase(platform, BuiltInPortalNotice::Silent);
         std::clog.rdbuf(previous);
         EXPECT_EQ(base, c.base);
         EXPECT_EQ(quietBase, c.base);
@@ -63,34 +63,34 @@ TEST_F(ConfigFilesTest, TheCutNeverSplitsATwoByteCharacter) {
 TEST_F(ConfigFilesTest, MissingOrGarbageFilesReadAsEmpty) {
     EXPECT_EQ(ReadServerConfig(platform, "软件更新配置", "版本"), "");
     EXPECT_EQ(ReadConfig(platform, "Version", "Version", ""), "");
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "update"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "update"));
 
     std::string garbage;
     for (unsigned i = 0; i < 2'000'000; ++i) garbage += static_cast<char>((i * 7919u) % 256u);
     writeBytes(appDir() / "zelhe.db", garbage);
     writeBytes(appDir() / "zelskin" / "Config.ini", garbage);
     EXPECT_LE(ReadServerConfig(platform, "软件更新配置", "版本").size(), 255u);
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "update"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "update"));
 }
 
 TEST_F(ConfigFilesTest, BooleanSettingsFollowTheTextAndNumberRules) {
     writeGbk("zelskin/Config.ini",
              "[form]\r\nform=True\r\nrun=fALSE\r\nrenwulan=0\r\nshipinku=-1\r\nupdate=yes\r\n"
              "a=2.5\r\nb=\r\nc= TRUE \r\nd=1e\r\n");
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "form"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "run"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "renwulan"));
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "shipinku"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "update"));
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "a"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "b"));
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "c"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "d"));
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "absent"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "form"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "run"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "renwulan"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "shipinku"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "update"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "a"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "b"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "c"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "d"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "absent"));
 
-    EXPECT_EQ(ParseBoolean("yes"), std::nullopt);
-    EXPECT_EQ(ParseBoolean("+-1"), std::nullopt);
-    EXPECT_EQ(ParseBoolean("+0"), false);
+    EXPECT_EQ(parseBoolean("yes"), std::nullopt);
+    EXPECT_EQ(parseBoolean("+-1"), std::nullopt);
+    EXPECT_EQ(parseBoolean("+0"), false);
 }
 
 TEST_F(ConfigFilesTest, WrittenSettingsStayGbkAndKeepTheRestOfTheFile) {
@@ -109,14 +109,14 @@ TEST_F(ConfigFilesTest, WrittenSettingsStayGbkAndKeepTheRestOfTheFile) {
 TEST_F(ConfigFilesTest, AMissingSettingsFolderIsCreatedOnWrite) {
     std::filesystem::remove_all(appDir() / "zelskin");
     WriteConfig(platform, "form", "update", "True");
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "update"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "update"));
 }
 
 TEST_F(ConfigFilesTest, AnUnwritableSettingsPathIsNotKeptAndNothingElseFails) {
     std::filesystem::remove_all(appDir() / "zelskin");
     writeBytes(appDir() / "zelskin", "a file where the folder belongs");
     WriteConfig(platform, "form", "update", "True");
-    EXPECT_FALSE(ReadConfigBoolean(platform, "form", "update"));
+    EXPECT_FALSE(readConfigBoolean(platform, "form", "update"));
     EXPECT_EQ(readBytes(appDir() / "zelskin"), "a file where the folder belongs");
 }
 
@@ -128,7 +128,7 @@ TEST_F(ConfigFilesTest, AReadOnlyApplicationDirectoryKeepsTheOldSetting) {
     std::filesystem::permissions(appDir() / "zelskin" / "Config.ini", std::filesystem::perms::owner_read);
     WriteConfig(platform, "form", "update", "False");
     std::filesystem::permissions(appDir() / "zelskin", std::filesystem::perms::owner_all);
-    EXPECT_TRUE(ReadConfigBoolean(platform, "form", "update"));
+    EXPECT_TRUE(readConfigBoolean(platform, "form", "update"));
 }
 
 }  // namespace

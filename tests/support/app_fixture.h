@@ -19,7 +19,7 @@ inline constexpr const char* kPortal = "http://portal.test";
 inline constexpr const char* kCheckUrl = "http://check.test/";
 
 inline std::vector<std::string> commandSchemes() {
-    return mainwindow::CommandSchemeNames();
+    return mainwindow::commandSchemeNames();
 }
 
 // A complete installation in a temporary directory, on the simulated platform.

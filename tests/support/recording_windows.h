@@ -12,15 +12,15 @@ namespace fluvane::testsupport {
 // each call, for tests that look at the state the call found.
 class RecordingWindows : public mainwindow::SecondaryWindows {
 public:
-    void ShowPopupAd(const std::string& url) override { record("popup " + url); }
-    void ShowRecommendation() override { record("recommendation"); }
-    void ShowExitAd() override { record("exit ad"); }
-    void ClosePopupAd() override { record("close popup"); }
-    void ShowFeedback() override { record("feedback"); }
+    void showPopupAd(const std::string& url) override { record("popup " + url); }
+    void showRecommendation() override { record("recommendation"); }
+    void showExitAd() override { record("exit ad"); }
+    void closePopupAd() override { record("close popup"); }
+    void showFeedback() override { record("feedback"); }
     void ShowTip(const std::string& text) override { record("tip " + text); }
-    void ShowMainMenu(platform::Point screen) override { record("main menu " + at(screen)); }
+    void showMainMenu(platform::Point screen) override { record("main menu " + at(screen)); }
     void ShowTrayMenu(platform::Point screen) override { record("tray menu " + at(screen)); }
-    void ShowPageMenu(platform::Point screen) override { record("page menu " + at(screen)); }
+    void showPageMenu(platform::Point screen) override { record("page menu " + at(screen)); }
 
     std::vector<std::string> calls;
     std::function<void()> onCall;

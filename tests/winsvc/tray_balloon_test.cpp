@@ -43,7 +43,7 @@ protected:
 
 TEST_F(TrayBalloonTest, FirstCallAddsLaterCallsModifyAndTheCallbackIsInstalledOnce) {
     const auto icon = ui.resourcePicture(203);
-    tray.SetWindowIcon(icon);
+    tray.setWindowIcon(icon);
     tray.ShowTrayIcon("澜映");
     tray.ShowTrayIcon("澜映影院");
     tray.ShowBalloon("网络没有连接", "请连接网络重试", 1, 10000);
@@ -165,9 +165,9 @@ TEST_F(TrayBalloonTest, WithoutANotificationAreaHidingMinimisesAndCloseQuits) {
         icon.ShowTrayIcon("澜映");
         ui.setTrayAvailable(c.trayLater);
         icon.ShowBalloon("澜映", "", 0, 0);
-        EXPECT_EQ(icon.CanHideToTray(), c.canHide);
+        EXPECT_EQ(icon.canHideToTray(), c.canHide);
 
-        icon.HideToTray();
+        icon.hideToTray();
         EXPECT_EQ(form->visible(), !c.canHide);
         EXPECT_EQ(form->windowState(), c.canHide ? WindowState::Normal : WindowState::Minimized);
 
