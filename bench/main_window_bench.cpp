@@ -48,8 +48,7 @@ public:
     testsupport::TempApplicationDirectory dir;
     platform::posix::PosixCodePage codePage;
     platform::posix::PosixProfile profile{codePage};
-    platform::sim::SimPlatform sim{profile, codePage, dir.app(),
-                                   mainwindow::commandSchemeNames()};
+    platform::sim::SimPlatform sim{profile, codePage, dir.app(), mainwindow::commandSchemeNames()};
     platform::Platform platform = sim.platform();
     testsupport::RecordingWindows windows;
     std::unique_ptr<mainwindow::Form1> form;

@@ -99,9 +99,10 @@ void BM_CollectEpisodes(benchmark::State& state) {
     platform::Document page{"铁轨尽头 全集", {}};
     for (int i = 0; i < 2000; ++i) {
         const std::string n = std::to_string(i);
-        page.links.push_back(i % 2 == 0 ? platform::DocumentLink{"flvplay:///tcab/play/?s=tiegui&ep=" + n, "第" + n + "集"}
-                             : i % 4 == 1 ? platform::DocumentLink{"http://127.0.0.1:8090/tcab/series/" + n + "/", "剧集 " + n}
-                                          : platform::DocumentLink{"youkuplay:///tcab/play/?s=other&ep=" + n, "外站 " + n});
+        page.links.push_back(
+            i % 2 == 0   ? platform::DocumentLink{"flvplay:///tcab/play/?s=tiegui&ep=" + n, "第" + n + "集"}
+            : i % 4 == 1 ? platform::DocumentLink{"http://127.0.0.1:8090/tcab/series/" + n + "/", "剧集 " + n}
+                         : platform::DocumentLink{"youkuplay:///tcab/play/?s=other&ep=" + n, "外站 " + n});
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(

@@ -2,8 +2,8 @@
 // decode to valid UTF-8, text GBK holds survives the scrambling, only a web
 // address is ever taken as the page, and no title ends the title early.
 #include "fuzz_check.h"
-#include "platform/shared/url.h"
 #include "platform/posix/posix_code_page.h"
+#include "platform/shared/url.h"
 #include "startup/arguments.h"
 #include "startup/web_url.h"
 
@@ -14,16 +14,14 @@ namespace {
 
 using fluvane::fuzz::check;
 
-std::string withoutNul(std::string text)
-{
+std::string withoutNul(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
     return text;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     namespace startup = fluvane::startup;
     static const fluvane::platform::posix::PosixCodePage codePage;
     const std::string bytes(reinterpret_cast<const char*>(data), size);

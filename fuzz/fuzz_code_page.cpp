@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fluvane::fuzz::check;
     static const fluvane::platform::posix::PosixCodePage codePage;
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -15,13 +15,11 @@ namespace ini = fluvane::platform::posix::ini;
 using fluvane::fuzz::check;
 
 // The blanks the profile functions strip around names and values.
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
-std::string_view trim(std::string_view text)
-{
+std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
@@ -31,8 +29,7 @@ bool hasBreak(std::string_view text) { return text.find_first_of("\r\n") != std:
 
 // Whether the closing ']' after the section name would be read as the trail
 // byte of the name's last character.
-bool swallowsBracket(std::string_view section, ini::Encoding encoding)
-{
+bool swallowsBracket(std::string_view section, ini::Encoding encoding) {
     if (encoding == ini::Encoding::Utf8) return false;
     const std::string header = std::string(trim(section)) + "]";
     std::size_t at = 0;
@@ -41,16 +38,14 @@ bool swallowsBracket(std::string_view section, ini::Encoding encoding)
 }
 
 // What copyOut cuts from: the text up to a NUL without one pair of matching quotes.
-std::string_view unquoted(std::string_view value)
-{
+std::string_view unquoted(std::string_view value) {
     value = value.substr(0, value.find('\0'));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
 }
 
-void checkFound(std::string_view text, std::string_view section, std::string_view key, ini::Encoding encoding)
-{
+void checkFound(std::string_view text, std::string_view section, std::string_view key, ini::Encoding encoding) {
     const auto found = ini::findValue(text, section, key, encoding);
     if (!found) return;
     check(found->data() >= text.data() && found->data() + found->size() <= text.data() + text.size(),
@@ -58,8 +53,7 @@ void checkFound(std::string_view text, std::string_view section, std::string_vie
     check(trim(*found) == *found, "findValue trims the value");
 }
 
-void checkCopyOut(std::string_view value, std::size_t bufferSize)
-{
+void checkCopyOut(std::string_view value, std::size_t bufferSize) {
     const std::string out = ini::copyOut(value, bufferSize);
     const std::size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
     check(out.size() <= limit, "copyOut leaves room for the terminator");
@@ -75,8 +69,7 @@ void checkCopyOut(std::string_view value, std::size_t bufferSize)
 }
 
 void checkEdit(std::string_view text, std::string_view section, std::string_view key, std::string_view value,
-               ini::Encoding encoding)
-{
+               ini::Encoding encoding) {
     const auto edited = ini::withValue(text, section, key, value, encoding);
     if (!edited) {
         const std::string_view name = trim(key);
@@ -103,8 +96,7 @@ void checkEdit(std::string_view text, std::string_view section, std::string_view
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const auto bufferSize = input.ConsumeIntegralInRange<std::size_t>(0, 300);
     const auto encoding = input.ConsumeBool() ? ini::Encoding::Utf8 : ini::Encoding::Gbk;

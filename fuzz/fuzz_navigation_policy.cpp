@@ -24,30 +24,28 @@ constexpr char kShipped[] = "shipped";
 
 class Tree {
 public:
-    Tree()
-    {
+    Tree() {
         std::string pattern = (fs::temp_directory_path() / "fluvfuzzpolicy.XXXXXX").string();
         check(::mkdtemp(pattern.data()) != nullptr, "a temporary folder can be made");
         base_ = fs::canonical(pattern);
-        for (const char* file : {"app/zelskin/html/page.html", "app/zelskin/html/sub/page.html", "app/app/loading.html"})
+        for (const char* file :
+             {"app/zelskin/html/page.html", "app/zelskin/html/sub/page.html", "app/app/loading.html"})
             write(file, kShipped);
-        for (const char* file : {"app/zelhe.db", "app/link.txt", "app/zelskin/Config.ini", "outside/secret.html",
-                                 "app-other/page.html"})
+        for (const char* file :
+             {"app/zelhe.db", "app/link.txt", "app/zelskin/Config.ini", "outside/secret.html", "app-other/page.html"})
             write(file, "not shipped");
         fs::create_symlink(base_ / "outside", base_ / "app/zelskin/html/sub/escape");
         fs::create_symlink(base_ / "outside/secret.html", base_ / "app/zelskin/html/escape.html");
         fs::create_symlink(base_ / "app/zelhe.db", base_ / "app/zelskin/html/db.html");
     }
-    ~Tree()
-    {
+    ~Tree() {
         std::error_code ignored;
         fs::remove_all(base_, ignored);
     }
     fs::path app() const { return base_ / "app"; }
 
 private:
-    void write(const char* file, const char* content)
-    {
+    void write(const char* file, const char* content) {
         fs::create_directories((base_ / file).parent_path());
         std::ofstream(base_ / file) << content;
     }
@@ -55,8 +53,7 @@ private:
     fs::path base_;
 };
 
-std::string lowerAscii(std::string text)
-{
+std::string lowerAscii(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
@@ -64,8 +61,7 @@ std::string lowerAscii(std::string text)
 
 // What a browser reads of a URL: no spaces and controls at the ends, no tabs
 // and line breaks anywhere.
-std::string engineText(const std::string& url)
-{
+std::string engineText(const std::string& url) {
     std::size_t begin = 0, end = url.size();
     while (begin < end && static_cast<unsigned char>(url[begin]) <= 0x20) ++begin;
     while (end > begin && static_cast<unsigned char>(url[end - 1]) <= 0x20) --end;
@@ -75,16 +71,14 @@ std::string engineText(const std::string& url)
     return text;
 }
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = lowerAscii(std::string(1, c))[0];
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
 // The file a file URL or path names, as an engine would open it.
-std::string namedPath(const std::string& text)
-{
+std::string namedPath(const std::string& text) {
     if (!lowerAscii(text).starts_with("file:")) return text;
     std::string rest = text.substr(5);
     rest = rest.substr(0, rest.find_first_of("?#"));
@@ -104,8 +98,7 @@ std::string namedPath(const std::string& text)
 }
 
 // Empty for anything but a readable regular file.
-std::string contentOf(const fs::path& file)
-{
+std::string contentOf(const fs::path& file) {
     std::error_code error;
     if (!fs::is_regular_file(file, error)) return {};
     std::ifstream in(file, std::ios::binary);
@@ -114,8 +107,7 @@ std::string contentOf(const fs::path& file)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Tree tree;
     static const std::vector<std::string> commands{"flvplay", "dddisk"};
     std::string url(reinterpret_cast<const char*>(data), size);
@@ -125,23 +117,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = engineText(url);
     const std::string lower = lowerAscii(text);
     switch (verdict) {
-    case NavigationVerdict::Web:
-        check(lower.starts_with("http:") || lower.starts_with("https:"), "only http and https are web pages");
-        break;
-    case NavigationVerdict::Command:
-        check(lower.starts_with("flvplay:") || lower.starts_with("dddisk:"), "only the command schemes are commands");
-        break;
-    case NavigationVerdict::LocalPage: {
-        check(lower.starts_with("file:") || text.starts_with('/'), "a local page is a file URL or path");
-        const std::string path = namedPath(text);
-        check(path.find('\0') == std::string::npos, "a local page's path holds no NUL");
-        // Opened as written and with "." and ".." resolved first, links followed either way.
-        for (const fs::path& file : {fs::path(path), fs::path(path).lexically_normal()})
-            check(contentOf(file).empty() || contentOf(file) == kShipped, "a local page is one the client ships");
-        break;
-    }
-    case NavigationVerdict::Refused:
-        break;
+        case NavigationVerdict::Web:
+            check(lower.starts_with("http:") || lower.starts_with("https:"), "only http and https are web pages");
+            break;
+        case NavigationVerdict::Command:
+            check(lower.starts_with("flvplay:") || lower.starts_with("dddisk:"),
+                  "only the command schemes are commands");
+            break;
+        case NavigationVerdict::LocalPage: {
+            check(lower.starts_with("file:") || text.starts_with('/'), "a local page is a file URL or path");
+            const std::string path = namedPath(text);
+            check(path.find('\0') == std::string::npos, "a local page's path holds no NUL");
+            // Opened as written and with "." and ".." resolved first, links followed either way.
+            for (const fs::path& file : {fs::path(path), fs::path(path).lexically_normal()})
+                check(contentOf(file).empty() || contentOf(file) == kShipped, "a local page is one the client ships");
+            break;
+        }
+        case NavigationVerdict::Refused:
+            break;
     }
     return 0;
 }

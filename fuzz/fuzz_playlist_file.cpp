@@ -76,7 +76,8 @@ std::vector<Group> groupsOf(const SFPlayList& list) {
     std::vector<Group> groups;
     for (int g = 0; g < list.NodesCount(); ++g) {
         groups.push_back({list.NodeText(g), {}});
-        for (int i = 0; i < list.ItemsCount(g); ++i) groups.back().entries.push_back({list.ItemName(g, i), list.ItemURL(g, i)});
+        for (int i = 0; i < list.ItemsCount(g); ++i)
+            groups.back().entries.push_back({list.ItemName(g, i), list.ItemURL(g, i)});
     }
     return groups;
 }
@@ -84,7 +85,8 @@ std::vector<Group> groupsOf(const SFPlayList& list) {
 // Text that the loader has no reason to change.
 bool clean(const std::string& text) {
     return fluvane::fuzz::validUtf8(text) &&
-           std::ranges::none_of(text, [](unsigned char c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }) &&
+           std::ranges::none_of(text,
+                                [](unsigned char c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }) &&
            text.find("\xEF\xBF\xBE") == std::string::npos && text.find("\xEF\xBF\xBF") == std::string::npos;
 }
 
@@ -100,8 +102,10 @@ std::size_t fitSize(const std::string& text) {
     for (std::size_t at = 0; at < text.size();) {
         char32_t code = 0;
         const std::size_t length = fluvane::platform::shared::utf8::sequenceAt(text, at, code);
-        if (length == 0 || code == 0xFFFE || code == 0xFFFF) size += 3;
-        else if (code >= 0x20 || code == '\t' || code == '\n' || code == '\r') size += length;
+        if (length == 0 || code == 0xFFFE || code == 0xFFFF)
+            size += 3;
+        else if (code >= 0x20 || code == '\t' || code == '\n' || code == '\r')
+            size += length;
         at += std::max<std::size_t>(length, 1);
     }
     return size;
@@ -169,7 +173,8 @@ bool same(const std::vector<Group>& a, const std::vector<Group>& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Scratch scratch;
     const fs::path file = scratch.folder / "zelplaylist.xml";
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     ListHost host;
     static fluvane::platform::sim::SimFiles files;

@@ -19,29 +19,25 @@ using fluvane::fuzz::check;
 
 class Site {
 public:
-    Site()
-    {
+    Site() {
         std::string pattern = (fs::temp_directory_path() / "fluvfuzzportal.XXXXXX").string();
         check(::mkdtemp(pattern.data()) != nullptr, "a temporary folder can be made");
         base_ = fs::canonical(pattern);
         root_ = base_ / "site";
-        for (const char* file : {"site/index.html", "site/tcab/index.html", "site/tcab/index2.html",
-                                 "site/zel/zel.txt", "site/a/b/page.htm", "outside.txt", "site2/index.html",
-                                 "site2/zel/zel.txt"}) {
+        for (const char* file : {"site/index.html", "site/tcab/index.html", "site/tcab/index2.html", "site/zel/zel.txt",
+                                 "site/a/b/page.htm", "outside.txt", "site2/index.html", "site2/zel/zel.txt"}) {
             fs::create_directories((base_ / file).parent_path());
             std::ofstream(base_ / file) << file;
         }
     }
-    ~Site()
-    {
+    ~Site() {
         std::error_code ignored;
         fs::remove_all(base_, ignored);
     }
     const fs::path& root() const { return root_; }
 
     // Inside the root after resolving "." and ".." and links.
-    bool holds(const fs::path& file) const
-    {
+    bool holds(const fs::path& file) const {
         std::error_code error;
         const fs::path real = fs::weakly_canonical(file, error);
         if (error) return false;
@@ -55,8 +51,7 @@ private:
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Site site;
     FuzzedDataProvider input(data, size);
     const std::string id = input.ConsumeRandomLengthString(16);

@@ -6,8 +6,7 @@
 
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fluvane::platform::posix;
     using fluvane::fuzz::check;
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -22,8 +22,7 @@ std::string random_bytes(std::size_t count) {
     std::mt19937 generator(seed());
     std::uniform_int_distribution<int> byte(0, 255);
     std::string bytes(count, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(byte(generator));
+    for (char& c : bytes) c = static_cast<char>(byte(generator));
     return bytes;
 }
 
@@ -40,20 +39,17 @@ void install_fault_routes(httplib::Server& server, const std::atomic<bool>& stop
     });
 
     server.Get("/fault/endless", [&stopping](const httplib::Request&, httplib::Response& res) {
-        res.set_chunked_content_provider(
-            "text/html; charset=utf-8", [&stopping](std::size_t, httplib::DataSink& sink) {
-                std::this_thread::sleep_for(kTick);
-                if (stopping || !sink.is_writable())
-                    return false;
-                static constexpr char kChunk[] = "<p>...</p>\n";
-                return sink.write(kChunk, sizeof kChunk - 1);
-            });
+        res.set_chunked_content_provider("text/html; charset=utf-8", [&stopping](std::size_t, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(kTick);
+            if (stopping || !sink.is_writable()) return false;
+            static constexpr char kChunk[] = "<p>...</p>\n";
+            return sink.write(kChunk, sizeof kChunk - 1);
+        });
     });
 
     server.Get("/fault/hang", [&stopping](const httplib::Request&, httplib::Response& res) {
         const auto deadline = std::chrono::steady_clock::now() + kHangLimit;
-        while (!stopping && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(kTick);
+        while (!stopping && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kTick);
         res.status = 503;
     });
 }

@@ -2,8 +2,7 @@
 
 namespace portal {
 
-std::string replace_in_gbk(std::string_view text, std::string_view placeholder,
-                           std::string_view replacement) {
+std::string replace_in_gbk(std::string_view text, std::string_view placeholder, std::string_view replacement) {
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;

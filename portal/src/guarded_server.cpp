@@ -44,8 +44,7 @@ std::string busy_answer() {
 }
 
 bool announces_oversized_body(const httplib::Request& req) {
-    if (!req.has_header("Content-Length"))
-        return false;
+    if (!req.has_header("Content-Length")) return false;
     const std::string value = req.get_header_value("Content-Length");
     std::uint64_t length = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), length);
@@ -70,17 +69,12 @@ void hide_range_fields(std::span<char> head) {
     constexpr std::string_view kName = "range";
     static_assert(kRangeField.size() == kName.size());
     for (std::size_t line = 0; line < head.size(); ++line) {
-        if (line > 0 && head[line - 1] != '\n')
-            continue;
+        if (line > 0 && head[line - 1] != '\n') continue;
         std::size_t i = 0;
-        while (i < kName.size() && line + i < head.size() &&
-               (head[line + i] | 0x20) == kName[i])
-            ++i;
-        if (i < kName.size())
-            continue;
+        while (i < kName.size() && line + i < head.size() && (head[line + i] | 0x20) == kName[i]) ++i;
+        if (i < kName.size()) continue;
         std::size_t colon = line + i;
-        while (colon < head.size() && (head[colon] == ' ' || head[colon] == '\t'))
-            ++colon;
+        while (colon < head.size() && (head[colon] == ' ' || head[colon] == '\t')) ++colon;
         if (colon < head.size() && head[colon] == ':')
             std::copy(kRangeField.begin(), kRangeField.end(), head.begin() + static_cast<std::ptrdiff_t>(line));
     }
@@ -88,9 +82,7 @@ void hide_range_fields(std::span<char> head) {
 
 // Content goes out as stored, uncompressed: the library would compress pages
 // under the ETag of their stored bytes, and partial content too.
-void send_identity(httplib::Request& req) {
-    req.headers.erase("Accept-Encoding");
-}
+void send_identity(httplib::Request& req) { req.headers.erase("Accept-Encoding"); }
 
 }  // namespace
 
@@ -103,8 +95,7 @@ GuardedServer::GuardedServer() {
     set_keep_alive_max_count(kKeepAliveRequests);
     set_payload_max_length(kMaxBodyBytes);
     set_expect_100_continue_handler([](const httplib::Request& req, httplib::Response& res) {
-        if (!announces_oversized_body(req))
-            return 100;
+        if (!announces_oversized_body(req)) return 100;
         res.status = 413;
         res.set_header("Connection", "close");
         return 413;
@@ -113,8 +104,7 @@ GuardedServer::GuardedServer() {
 
 int GuardedServer::bind_listener(const std::string& host, int port) {
     const int bound = port == 0 ? bind_to_any_port(host) : (bind_to_port(host, port) ? port : -1);
-    if (bound <= 0)
-        return -1;
+    if (bound <= 0) return -1;
     // The library listens with a backlog of five; a burst of connections
     // would overflow it and leave a newcomer waiting for a SYN retry.
     ::listen(svr_sock_, kListenBacklog);
@@ -139,14 +129,11 @@ bool GuardedServer::process_and_close_socket(socket_t sock) {
 }
 
 void GuardedServer::serve(ConnectionStream& stream) {
-    const auto arrival =
-        std::chrono::seconds(read_timeout_sec_) + std::chrono::microseconds(read_timeout_usec_);
+    const auto arrival = std::chrono::seconds(read_timeout_sec_) + std::chrono::microseconds(read_timeout_usec_);
     for (std::size_t served = 0; served < keep_alive_max_count_; ++served) {
-        if (!stream.wait_for_request(std::chrono::seconds(keep_alive_timeout_sec_)))
-            return;
+        if (!stream.wait_for_request(std::chrono::seconds(keep_alive_timeout_sec_))) return;
         stream.begin_request(kMaxHeadBytes, ConnectionStream::Clock::now() + arrival);
-        if (stream.buffer_head(kMaxHeadBytes))
-            hide_range_fields(stream.head());
+        if (stream.buffer_head(kMaxHeadBytes)) hide_range_fields(stream.head());
         bool closed = false;
         const bool last = served + 1 == keep_alive_max_count_;
         const bool answered = process_request(stream, last, closed, [&](httplib::Request& req) {
@@ -157,8 +144,7 @@ void GuardedServer::serve(ConnectionStream& stream) {
             stream.begin_body(oversized ? 0 : kMaxBodyBytes);
             closed = closed || oversized;
         });
-        if (!answered || closed || stream.spent())
-            return;
+        if (!answered || closed || stream.spent()) return;
     }
 }
 

@@ -14,20 +14,15 @@ const std::vector<std::string>& Guestbook::kinds() {
 PostOutcome Guestbook::add(GuestbookEntry entry) {
     std::erase(entry.text, '\r');
     const auto& names = kinds();
-    if (std::find(names.begin(), names.end(), entry.kind) == names.end())
-        return PostOutcome::Malformed;
+    if (std::find(names.begin(), names.end(), entry.kind) == names.end()) return PostOutcome::Malformed;
     const auto title = utf8_length(entry.title, false);
     const auto text = utf8_length(entry.text, true);
-    if (!title || !text)
-        return PostOutcome::Malformed;
-    if (entry.title.find_first_not_of(' ') == std::string::npos)
-        return PostOutcome::MissingTitle;
-    if (*title > kMaxTitleChars || *text > kMaxTextChars)
-        return PostOutcome::TooLong;
+    if (!title || !text) return PostOutcome::Malformed;
+    if (entry.title.find_first_not_of(' ') == std::string::npos) return PostOutcome::MissingTitle;
+    if (*title > kMaxTitleChars || *text > kMaxTextChars) return PostOutcome::TooLong;
     const std::lock_guard lock(mutex_);
     entries_.push_back(std::move(entry));
-    if (entries_.size() > kMaxEntries)
-        entries_.pop_front();
+    if (entries_.size() > kMaxEntries) entries_.pop_front();
     return PostOutcome::Added;
 }
 

@@ -17,20 +17,16 @@ constexpr char kPagePath[] = "/tcab/gbook.asp";
 // Where the site's page wants the messages.
 constexpr std::string_view kMarker = "<!--MESSAGES-->";
 
-std::string render_messages(const Guestbook& guestbook, std::string_view notice_class,
-                            std::string_view notice) {
+std::string render_messages(const Guestbook& guestbook, std::string_view notice_class, std::string_view notice) {
     std::string html;
     if (!notice.empty())
         html.append("<p class=\"notice ").append(notice_class).append("\">").append(notice).append("</p>\n");
     const auto entries = guestbook.newest_first();
-    if (entries.empty())
-        return html + "<p class=\"empty\">还没有留言，来写第一条吧。</p>\n";
+    if (entries.empty()) return html + "<p class=\"empty\">还没有留言，来写第一条吧。</p>\n";
     html += "<ul class=\"messages\">\n";
     for (const auto& entry : entries) {
-        html += "<li><span class=\"tag\">" + html_escape(entry.kind) + "</span><b>" +
-                html_escape(entry.title) + "</b>";
-        if (!entry.text.empty())
-            html += "<p>" + html_escape(entry.text) + "</p>";
+        html += "<li><span class=\"tag\">" + html_escape(entry.kind) + "</span><b>" + html_escape(entry.title) + "</b>";
+        if (!entry.text.empty()) html += "<p>" + html_escape(entry.text) + "</p>";
         html += "</li>\n";
     }
     return html + "</ul>\n";
@@ -71,25 +67,25 @@ void install_guestbook_routes(httplib::Server& server, const SiteContext& site, 
     });
 
     server.Post(kPagePath, [&site, &guestbook](const httplib::Request& req, httplib::Response& res) {
-        const PostOutcome outcome = guestbook.add({req.get_param_value("kind"), req.get_param_value("title"),
-                                                   req.get_param_value("text")});
+        const PostOutcome outcome =
+            guestbook.add({req.get_param_value("kind"), req.get_param_value("title"), req.get_param_value("text")});
         switch (outcome) {
-        case PostOutcome::Added:
-            // Answered with a redirect, so reloading the page does not post again.
-            res.set_redirect(std::string(kPagePath) + "?sent=1", 303);
-            return;
-        case PostOutcome::MissingTitle:
-            send_page(site, guestbook, 400, "error", "留言未提交：请填写片名或标题。", req, res);
-            return;
-        case PostOutcome::TooLong:
-            send_page(site, guestbook, 413, "error",
-                      "留言未提交：片名最多 " + std::to_string(Guestbook::kMaxTitleChars) + " 个字，内容最多 " +
-                          std::to_string(Guestbook::kMaxTextChars) + " 个字。",
-                      req, res);
-            return;
-        case PostOutcome::Malformed:
-            send_page(site, guestbook, 400, "error", "留言未提交：内容无法识别，请重新填写。", req, res);
-            return;
+            case PostOutcome::Added:
+                // Answered with a redirect, so reloading the page does not post again.
+                res.set_redirect(std::string(kPagePath) + "?sent=1", 303);
+                return;
+            case PostOutcome::MissingTitle:
+                send_page(site, guestbook, 400, "error", "留言未提交：请填写片名或标题。", req, res);
+                return;
+            case PostOutcome::TooLong:
+                send_page(site, guestbook, 413, "error",
+                          "留言未提交：片名最多 " + std::to_string(Guestbook::kMaxTitleChars) + " 个字，内容最多 " +
+                              std::to_string(Guestbook::kMaxTextChars) + " 个字。",
+                          req, res);
+                return;
+            case PostOutcome::Malformed:
+                send_page(site, guestbook, 400, "error", "留言未提交：内容无法识别，请重新填写。", req, res);
+                return;
         }
     });
 }

@@ -12,28 +12,23 @@ constexpr std::string_view kSpaces = " \t";
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(kSpaces);
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
 }
 
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
+        if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
 }
 
 bool all_digits(std::string_view text) {
-    if (text.empty())
-        return false;
+    if (text.empty()) return false;
     for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
+        if (c < '0' || c > '9') return false;
     return true;
 }
 
@@ -48,22 +43,17 @@ std::uint64_t digits_value(std::string_view digits) {
 
 // The opaque tag (quotes included) of an entity tag at the start of `text`,
 // and the rest of the text; nothing when the text does not start with one.
-std::optional<std::pair<std::string_view, std::string_view>> next_entity_tag(std::string_view text,
-                                                                            bool& weak) {
+std::optional<std::pair<std::string_view, std::string_view>> next_entity_tag(std::string_view text, bool& weak) {
     weak = text.starts_with("W/");
-    if (weak)
-        text.remove_prefix(2);
-    if (text.empty() || text.front() != '"')
-        return std::nullopt;
+    if (weak) text.remove_prefix(2);
+    if (text.empty() || text.front() != '"') return std::nullopt;
     std::size_t end = 1;
     while (end < text.size() && text[end] != '"') {
         const auto c = static_cast<unsigned char>(text[end]);
-        if (c < 0x21 || c == 0x7F)
-            return std::nullopt;
+        if (c < 0x21 || c == 0x7F) return std::nullopt;
         ++end;
     }
-    if (end == text.size())
-        return std::nullopt;
+    if (end == text.size()) return std::nullopt;
     return std::pair{text.substr(0, end + 1), text.substr(end + 1)};
 }
 
@@ -79,8 +69,7 @@ std::string format_http_date(std::time_t when) {
 
 std::optional<std::time_t> parse_http_date(std::string_view text) {
     // strptime needs a terminated string; no HTTP-date is longer than this.
-    if (text.size() > 40)
-        return std::nullopt;
+    if (text.size() > 40) return std::nullopt;
     const std::string value(trimmed(text));
     // IMF-fixdate, then the obsolete RFC 850 and asctime forms. The process
     // never sets a locale, so the day and month names are the English ones.
@@ -89,8 +78,7 @@ std::optional<std::time_t> parse_http_date(std::string_view text) {
         const char* end = strptime(value.c_str(), format, &parts);
         if (end != nullptr && *end == '\0') {
             const std::time_t when = timegm(&parts);
-            if (when != static_cast<std::time_t>(-1))
-                return when;
+            if (when != static_cast<std::time_t>(-1)) return when;
         }
     }
     return std::nullopt;
@@ -98,26 +86,20 @@ std::optional<std::time_t> parse_http_date(std::string_view text) {
 
 bool entity_tag_list_matches(std::string_view list, std::string_view etag) {
     list = trimmed(list);
-    if (list == "*")
-        return true;
+    if (list == "*") return true;
     bool etag_weak = false;
     const auto ours = next_entity_tag(etag, etag_weak);
-    if (!ours)
-        return false;
+    if (!ours) return false;
     while (true) {
         while (!list.empty() && (list.front() == ',' || kSpaces.find(list.front()) != std::string_view::npos))
             list.remove_prefix(1);
-        if (list.empty())
-            return false;
+        if (list.empty()) return false;
         bool weak = false;
         const auto tag = next_entity_tag(list, weak);
-        if (!tag)
-            return false;
-        if (tag->first == ours->first)
-            return true;
+        if (!tag) return false;
+        if (tag->first == ours->first) return true;
         list = tag->second;
-        if (!list.empty() && list.front() != ',' && kSpaces.find(list.front()) == std::string_view::npos)
-            return false;
+        if (!list.empty() && list.front() != ',' && kSpaces.find(list.front()) == std::string_view::npos) return false;
     }
 }
 
@@ -137,29 +119,22 @@ RangeRequest parse_range(std::string_view value, std::uint64_t size) {
     // Several ranges are answered with the whole content: simpler than a
     // multipart answer, and never larger than the file however the ranges
     // overlap.
-    if (wanted.find(',') != std::string_view::npos)
-        return WholeContent{};
+    if (wanted.find(',') != std::string_view::npos) return WholeContent{};
     const auto dash = wanted.find('-');
-    if (dash == std::string_view::npos)
-        return WholeContent{};
+    if (dash == std::string_view::npos) return WholeContent{};
     const std::string_view from = wanted.substr(0, dash);
     const std::string_view to = wanted.substr(dash + 1);
     if (from.empty()) {
-        if (!all_digits(to))
-            return WholeContent{};
+        if (!all_digits(to)) return WholeContent{};
         const std::uint64_t suffix = digits_value(to);
-        if (suffix == 0 || size == 0)
-            return Unsatisfiable{};
+        if (suffix == 0 || size == 0) return Unsatisfiable{};
         return ByteSpan{size - std::min(suffix, size), size - 1};
     }
-    if (!all_digits(from) || (!to.empty() && !all_digits(to)))
-        return WholeContent{};
+    if (!all_digits(from) || (!to.empty() && !all_digits(to))) return WholeContent{};
     const std::uint64_t first = digits_value(from);
     const std::uint64_t last = to.empty() ? std::numeric_limits<std::uint64_t>::max() : digits_value(to);
-    if (last < first)
-        return WholeContent{};
-    if (first >= size)
-        return Unsatisfiable{};
+    if (last < first) return WholeContent{};
+    if (first >= size) return Unsatisfiable{};
     return ByteSpan{first, std::min(last, size - 1)};
 }
 

@@ -21,30 +21,26 @@
 namespace {
 
 std::string url_host(const std::string& bind) {
-    if (bind == "0.0.0.0")
-        return "127.0.0.1";
-    if (bind == "::")
-        return "[::1]";
+    if (bind == "0.0.0.0") return "127.0.0.1";
+    if (bind == "::") return "[::1]";
     return bind.find(':') != std::string::npos ? "[" + bind + "]" : bind;
 }
 
 void log_request(const httplib::Request& req, const httplib::Response& res) {
     static std::mutex log_mutex;
     const std::lock_guard lock(log_mutex);
-    std::cout << portal::escape_for_log(req.method) << ' ' << portal::escape_for_log(req.target) << ' '
-              << res.status << std::endl;
+    std::cout << portal::escape_for_log(req.method) << ' ' << portal::escape_for_log(req.target) << ' ' << res.status
+              << std::endl;
 }
 
 // Caches reckon ages and validators against the answer's date.
 void set_date(httplib::Response& res) {
-    if (!res.has_header("Date"))
-        res.set_header("Date", portal::format_http_date(std::time(nullptr)));
+    if (!res.has_header("Date")) res.set_header("Date", portal::format_http_date(std::time(nullptr)));
 }
 
 void fill_error_body(const httplib::Request&, httplib::Response& res) {
     set_date(res);
-    if (!res.body.empty())
-        return;
+    if (!res.body.empty()) return;
     const char* reason = res.status == 404 ? " Not Found\n" : " Error\n";
     res.set_content(std::to_string(res.status) + reason, "text/plain; charset=utf-8");
 }
@@ -61,8 +57,7 @@ int run(const portal::Options& options) {
     server.set_logger(log_request);
     server.set_post_routing_handler([](const httplib::Request&, httplib::Response& res) { set_date(res); });
     server.set_error_handler(fill_error_body);
-    if (options.test_routes)
-        portal::install_fault_routes(server, stop_on_signal.stopping());
+    if (options.test_routes) portal::install_fault_routes(server, stop_on_signal.stopping());
     portal::install_guestbook_routes(server, site, guestbook);
     portal::install_membership_routes(server, site, membership);
     portal::install_player_routes(server);

@@ -28,12 +28,10 @@ std::optional<std::string_view> cookie_value(std::string_view header, std::strin
         const std::size_t end = std::min(header.find(';'), header.size());
         std::string_view pair = header.substr(0, end);
         header.remove_prefix(std::min(end + 1, header.size()));
-        while (!pair.empty() && (pair.front() == ' ' || pair.front() == '\t'))
-            pair.remove_prefix(1);
+        while (!pair.empty() && (pair.front() == ' ' || pair.front() == '\t')) pair.remove_prefix(1);
         if (pair.size() > name.size() && pair.starts_with(name) && pair[name.size()] == '=') {
             std::string_view value = pair.substr(name.size() + 1);
-            while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
-                value.remove_suffix(1);
+            while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
             return value;
         }
     }
@@ -48,13 +46,10 @@ Membership::Membership() {
 }
 
 std::optional<std::string> Membership::valid_name(std::string_view name) {
-    while (!name.empty() && name.front() == ' ')
-        name.remove_prefix(1);
-    while (!name.empty() && name.back() == ' ')
-        name.remove_suffix(1);
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
     const auto length = utf8_length(name, false);
-    if (!length || *length == 0 || *length > kMaxNameChars)
-        return std::nullopt;
+    if (!length || *length == 0 || *length > kMaxNameChars) return std::nullopt;
     return std::string(name);
 }
 
@@ -74,25 +69,18 @@ std::string Membership::sign_in_cookie(std::string_view name) const {
     return std::string(kCookieName) + '=' + base64url_encode(name) + '.' + mac(name) + attributes(kCookieSeconds);
 }
 
-std::string Membership::sign_out_cookie() {
-    return std::string(kCookieName) + '=' + attributes(0);
-}
+std::string Membership::sign_out_cookie() { return std::string(kCookieName) + '=' + attributes(0); }
 
 std::optional<std::string> Membership::name_from_cookies(std::span<const std::string> headers) const {
     std::optional<std::string_view> value;
-    for (std::size_t i = 0; i < headers.size() && !value; ++i)
-        value = cookie_value(headers[i], kCookieName);
-    if (!value || value->size() > kMaxCookieValue)
-        return std::nullopt;
+    for (std::size_t i = 0; i < headers.size() && !value; ++i) value = cookie_value(headers[i], kCookieName);
+    if (!value || value->size() > kMaxCookieValue) return std::nullopt;
     const std::size_t dot = value->rfind('.');
-    if (dot == std::string_view::npos || value->size() - dot - 1 != kMacBytes * 2)
-        return std::nullopt;
+    if (dot == std::string_view::npos || value->size() - dot - 1 != kMacBytes * 2) return std::nullopt;
     const auto name = base64url_decode(value->substr(0, dot));
-    if (!name || name != valid_name(*name))
-        return std::nullopt;
+    if (!name || name != valid_name(*name)) return std::nullopt;
     const std::string expected = mac(*name);
-    if (CRYPTO_memcmp(expected.data(), value->data() + dot + 1, expected.size()) != 0)
-        return std::nullopt;
+    if (CRYPTO_memcmp(expected.data(), value->data() + dot + 1, expected.size()) != 0) return std::nullopt;
     return name;
 }
 

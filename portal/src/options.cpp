@@ -13,8 +13,7 @@ namespace fs = std::filesystem;
 bool parse_port(std::string_view text, int& port) {
     int value = -1;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > 65535)
-        return false;
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > 65535) return false;
     port = value;
     return true;
 }
@@ -26,8 +25,7 @@ bool takes_value(std::string_view arg) {
 fs::path folder_beside_executable(const char* argv0, const char* name) {
     std::error_code ec;
     fs::path executable = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        executable = fs::absolute(argv0, ec);
+    if (ec) executable = fs::absolute(argv0, ec);
     return executable.parent_path() / name;
 }
 
@@ -51,16 +49,13 @@ ParseResult parse_options(int argc, char** argv) {
     bool have_media = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h")
-            return HelpRequested{};
+        if (arg == "--help" || arg == "-h") return HelpRequested{};
         if (arg == "--test-routes") {
             options.test_routes = true;
             continue;
         }
-        if (!takes_value(arg))
-            return OptionsError{"unknown argument '" + std::string(arg) + "'"};
-        if (i + 1 >= argc)
-            return OptionsError{std::string(arg) + " needs a value"};
+        if (!takes_value(arg)) return OptionsError{"unknown argument '" + std::string(arg) + "'"};
+        if (i + 1 >= argc) return OptionsError{std::string(arg) + " needs a value"};
         const std::string_view value = argv[++i];
         if (arg == "--port") {
             if (!parse_port(value, options.port))
@@ -74,19 +69,16 @@ ParseResult parse_options(int argc, char** argv) {
             options.media = fs::path(value);
             have_media = true;
         } else {
-            if (value.empty())
-                return OptionsError{"--bind: empty address"};
+            if (value.empty()) return OptionsError{"--bind: empty address"};
             options.bind = std::string(value);
         }
     }
-    if (!have_root)
-        return OptionsError{"--root DIR is required"};
+    if (!have_root) return OptionsError{"--root DIR is required"};
     std::error_code ec;
     if (!fs::is_directory(options.root, ec))
         return OptionsError{"--root: '" + options.root.string() + "' is not a directory"};
     options.root = fs::canonical(options.root, ec);
-    if (ec)
-        return OptionsError{"--root: " + ec.message()};
+    if (ec) return OptionsError{"--root: " + ec.message()};
     if (!options.config.empty() && !fs::is_regular_file(options.config, ec))
         return OptionsError{"--config: '" + options.config.string() + "' is not a readable file"};
     if (!have_media) {
@@ -95,8 +87,7 @@ ParseResult parse_options(int argc, char** argv) {
         if (!fs::is_directory(options.media, ec))
             return OptionsError{"--media: '" + options.media.string() + "' is not a directory"};
         options.media = fs::canonical(options.media, ec);
-        if (ec)
-            return OptionsError{"--media: " + ec.message()};
+        if (ec) return OptionsError{"--media: " + ec.message()};
     }
     return options;
 }

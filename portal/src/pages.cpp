@@ -17,8 +17,7 @@ bool has_sign_in_slot(std::string_view page) {
 std::string personalised(std::string page, const std::optional<std::string>& member) {
     const auto begin = page.find(kSignInBegin);
     const auto end = begin == std::string::npos ? std::string::npos : page.find(kSignInEnd, begin);
-    if (!member || end == std::string::npos)
-        return page;
+    if (!member || end == std::string::npos) return page;
     const std::string name = html_escape(*member);
     const std::string slot = "<span class=\"member\" title=\"" + name + "\">已登录：" + name +
                              "</span><a class=\"member\" href=\"/tcab/logout\">退出</a>";
@@ -30,8 +29,7 @@ std::string personalised(std::string page, const std::optional<std::string>& mem
 std::optional<std::string> member_of(const httplib::Request& req, const Membership& membership) {
     std::vector<std::string> cookies;
     const std::size_t count = req.get_header_value_count("Cookie");
-    for (std::size_t i = 0; i < count; ++i)
-        cookies.push_back(req.get_header_value("Cookie", i));
+    for (std::size_t i = 0; i < count; ++i) cookies.push_back(req.get_header_value("Cookie", i));
     return membership.name_from_cookies(cookies);
 }
 

@@ -26,9 +26,7 @@ bool is_seconds(std::string_view text) {
     return dot != std::string_view::npos && is_digits(text.substr(0, dot), 7) && is_digits(text.substr(dot + 1), 1);
 }
 
-bool one(const httplib::Request& req, const char* key) {
-    return req.get_param_value_count(key) == 1;
-}
+bool one(const httplib::Request& req, const char* key) { return req.get_param_value_count(key) == 1; }
 
 }  // namespace
 
@@ -37,8 +35,8 @@ void install_player_routes(httplib::Server& server) {
     // the record, so an accepted report needs no answer.
     server.Get("/tcab/play/progress", [](const httplib::Request& req, httplib::Response& res) {
         const bool stated = !req.has_param("state") ||
-                            (one(req, "state") && (req.get_param_value("state") == "paused" ||
-                                                   req.get_param_value("state") == "ended"));
+                            (one(req, "state") &&
+                             (req.get_param_value("state") == "paused" || req.get_param_value("state") == "ended"));
         const bool valid = one(req, "t") && one(req, "s") && one(req, "ep") && stated &&
                            is_seconds(req.get_param_value("t")) && is_word(req.get_param_value("s"), 32) &&
                            is_digits(req.get_param_value("ep"), 4);

@@ -22,15 +22,12 @@ bool is_number(std::string_view text) {
 // bytes that a file system would read as separators or terminators, so no
 // request can leave the site directory.
 bool safe_relative_path(std::string_view relative) {
-    if (!relative.empty() && relative.front() == '/')
-        return false;
-    if (relative.find('\\') != std::string_view::npos || relative.find('\0') != std::string_view::npos)
-        return false;
+    if (!relative.empty() && relative.front() == '/') return false;
+    if (relative.find('\\') != std::string_view::npos || relative.find('\0') != std::string_view::npos) return false;
     std::size_t start = 0;
     while (start <= relative.size()) {
         const std::size_t end = std::min(relative.find('/', start), relative.size());
-        if (relative.substr(start, end - start) == "..")
-            return false;
+        if (relative.substr(start, end - start) == "..") return false;
         start = end + 1;
     }
     return true;
@@ -42,29 +39,24 @@ bool safe_relative_path(std::string_view relative) {
 std::optional<fs::path> inside_root(const fs::path& root, const fs::path& file) {
     std::error_code ec;
     fs::path real = fs::canonical(file, ec);
-    if (ec)
-        return std::nullopt;
-    if (std::mismatch(root.begin(), root.end(), real.begin(), real.end()).first != root.end())
-        return std::nullopt;
+    if (ec) return std::nullopt;
+    if (std::mismatch(root.begin(), root.end(), real.begin(), real.end()).first != root.end()) return std::nullopt;
     return real;
 }
 
 std::optional<fs::path> regular_inside(const fs::path& root, const fs::path& file) {
     auto real = inside_root(root, file);
     std::error_code ec;
-    if (!real || !fs::is_regular_file(*real, ec))
-        return std::nullopt;
+    if (!real || !fs::is_regular_file(*real, ec)) return std::nullopt;
     return real;
 }
 
 }  // namespace
 
 Resolution resolve_site_path(const fs::path& root, std::string_view path, std::string_view id) {
-    if (path.empty() || path.front() != '/')
-        return NotFound{};
+    if (path.empty() || path.front() != '/') return NotFound{};
     const std::string_view relative = path.substr(1);
-    if (!safe_relative_path(relative))
-        return NotFound{};
+    if (!safe_relative_path(relative)) return NotFound{};
     const fs::path target = root / fs::path(relative);
 
     if (path.back() == '/') {
@@ -72,18 +64,14 @@ Resolution resolve_site_path(const fs::path& root, std::string_view path, std::s
             if (auto numbered = regular_inside(root, target / ("index" + std::string(id) + ".html")))
                 return ServeFile{*numbered};
         }
-        if (auto index = regular_inside(root, target / "index.html"))
-            return ServeFile{*index};
+        if (auto index = regular_inside(root, target / "index.html")) return ServeFile{*index};
         return NotFound{};
     }
     const auto real = inside_root(root, target);
-    if (!real)
-        return NotFound{};
+    if (!real) return NotFound{};
     std::error_code ec;
-    if (fs::is_directory(*real, ec))
-        return RedirectTo{std::string(path) + "/"};
-    if (fs::is_regular_file(*real, ec))
-        return ServeFile{*real};
+    if (fs::is_directory(*real, ec)) return RedirectTo{std::string(path) + "/"};
+    if (fs::is_regular_file(*real, ec)) return ServeFile{*real};
     return NotFound{};
 }
 
@@ -127,8 +115,7 @@ constexpr std::array<FileKind, 22> kKinds{{
 const FileKind* kind_of(const fs::path& file) {
     const std::string extension = file.extension().string();
     for (const auto& kind : kKinds)
-        if (kind.extension == extension)
-            return &kind;
+        if (kind.extension == extension) return &kind;
     return nullptr;
 }
 
@@ -141,8 +128,7 @@ std::string content_type_for(const fs::path& file) {
 
 std::string cache_control_for(std::string_view path, const fs::path& file) {
     // The client downloads the configuration itself and must always get it fresh.
-    if (path.starts_with("/zel/"))
-        return "no-store";
+    if (path.starts_with("/zel/")) return "no-store";
     const FileKind* kind = kind_of(file);
     return std::string(kind && kind->lasting ? kLasting : "no-cache");
 }
@@ -152,17 +138,13 @@ bool is_html(const fs::path& file) {
     return type.starts_with("text/html");
 }
 
-bool is_gbk_text(const fs::path& file) {
-    return file.extension() == ".txt";
-}
+bool is_gbk_text(const fs::path& file) { return file.extension() == ".txt"; }
 
 std::optional<std::string> read_site_file(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    if (!in) return std::nullopt;
     std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return std::nullopt;
+    if (in.bad()) return std::nullopt;
     return content;
 }
 

@@ -32,30 +32,25 @@ struct Target {
 // What a request path names: a file to send, a directory to redirect to,
 // or nothing.
 std::variant<Target, RedirectTo, NotFound> target_of(const SiteContext& site, const httplib::Request& req) {
-    if (!site.config.empty() && req.path == kConfigPath)
-        return Target{site.config, kConfigPath};
+    if (!site.config.empty() && req.path == kConfigPath) return Target{site.config, kConfigPath};
     if (std::string_view(req.path).starts_with(kMediaPrefix)) {
         // The media folder may be built or removed while the server runs.
         std::error_code ec;
         const fs::path media = fs::canonical(site.media, ec);
-        if (ec)
-            return NotFound{};
+        if (ec) return NotFound{};
         const Resolution found =
             resolve_site_path(media, std::string_view(req.path).substr(kMediaPrefix.size() - 1), "");
-        if (const auto* file = std::get_if<ServeFile>(&found))
-            return Target{file->file, file->file};
+        if (const auto* file = std::get_if<ServeFile>(&found)) return Target{file->file, file->file};
         return NotFound{};
     }
     const Resolution resolution = resolve_site_path(site.root, req.path, req.get_param_value("id"));
-    if (const auto* redirect = std::get_if<RedirectTo>(&resolution))
-        return *redirect;
-    if (const auto* found = std::get_if<ServeFile>(&resolution))
-        return Target{found->file, found->file};
+    if (const auto* redirect = std::get_if<RedirectTo>(&resolution)) return *redirect;
+    if (const auto* found = std::get_if<ServeFile>(&resolution)) return Target{found->file, found->file};
     return NotFound{};
 }
 
-void send_file(const SiteContext& site, const Membership& membership, const Target& target,
-               const httplib::Request& req, httplib::Response& res) {
+void send_file(const SiteContext& site, const Membership& membership, const Target& target, const httplib::Request& req,
+               httplib::Response& res) {
     const auto file = OpenFile::open(target.file);
     if (!file) {
         res.status = 404;

@@ -24,9 +24,7 @@ StopOnSignal::StopOnSignal(std::function<void()> on_stop) : on_stop_(std::move(o
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
 }
 
-StopOnSignal::~StopOnSignal() {
-    release();
-}
+StopOnSignal::~StopOnSignal() { release(); }
 
 void StopOnSignal::start() {
     waiter_ = std::thread([this] {
@@ -39,10 +37,8 @@ void StopOnSignal::start() {
 }
 
 void StopOnSignal::release() {
-    if (!waiter_.joinable())
-        return;
-    if (!stopping_)
-        pthread_kill(waiter_.native_handle(), SIGTERM);
+    if (!waiter_.joinable()) return;
+    if (!stopping_) pthread_kill(waiter_.native_handle(), SIGTERM);
     waiter_.join();
 }
 

@@ -23,8 +23,7 @@ void groupBox(Image& image, int left, bool open) {
 
 // A row background: rounded ends in the side slices, even shading in the middle
 // so that the stretched middle slice joins them without seams.
-Image rowBackground(std::uint32_t top, std::uint32_t bottom, std::uint32_t edge,
-                    std::uint32_t accent, int scale) {
+Image rowBackground(std::uint32_t top, std::uint32_t bottom, std::uint32_t edge, std::uint32_t accent, int scale) {
     Image row(168, 28, rgb(46, 46, 46), scale);
     row.gradient(2, 1, 164, 26, top, bottom);
     row.fill(3, 0, 162, 1, edge);
@@ -79,8 +78,7 @@ Image playlistMarks(int scale) {
     groupBox(image, 0, false);
     groupBox(image, 12, true);
     // Marker: a right-pointing triangle filling x 24-27, y 5-11.
-    for (int column = 0; column < 4; ++column)
-        image.fill(24 + column, 5 + column, 1, 7 - 2 * column, kAccent);
+    for (int column = 0; column < 4; ++column) image.fill(24 + column, 5 + column, 1, 7 - 2 * column, kAccent);
     // Delete mark: a cross filling x 30-37, y 5-11.
     const std::uint32_t grey = rgb(160, 160, 160);
     image.line(30, 5, 36, 11, grey);

@@ -67,8 +67,7 @@ void Image::frame(int left, int top, int width, int height, std::uint32_t color)
     fill(left + width - 1, top, 1, height, color);
 }
 
-void Image::gradient(int left, int top, int width, int height, std::uint32_t topColor,
-                     std::uint32_t bottomColor) {
+void Image::gradient(int left, int top, int width, int height, std::uint32_t topColor, std::uint32_t bottomColor) {
     for (int row = 0; row < height; ++row) {
         const double weight = height > 1 ? static_cast<double>(row) / (height - 1) : 0.0;
         fill(left, top + row, width, 1, mix(topColor, bottomColor, weight));
@@ -109,8 +108,7 @@ void Image::line(int x0, int y0, int x1, int y1, std::uint32_t color) {
 void Image::paste(const Image& source, int left, int top) {
     if (source.scale() != scale_) throw std::logic_error("pasting an image of another scale");
     for (int y = 0; y < source.pixelHeight(); ++y)
-        for (int x = 0; x < source.pixelWidth(); ++x)
-            setPixel(left * scale_ + x, top * scale_ + y, source.pixel(x, y));
+        for (int x = 0; x < source.pixelWidth(); ++x) setPixel(left * scale_ + x, top * scale_ + y, source.pixel(x, y));
 }
 
 void Image::blendPixel(int x, int y, std::uint32_t color, double coverage) {
@@ -128,8 +126,7 @@ void Image::blendPixel(int x, int y, std::uint32_t color, double coverage) {
     pixel = result;
 }
 
-void Image::cover(double left, double top, double right, double bottom, const Inside& inside,
-                  std::uint32_t color) {
+void Image::cover(double left, double top, double right, double bottom, const Inside& inside, std::uint32_t color) {
     constexpr int kSamples = 4;
     const int s = scale_;
     const int x0 = std::max(static_cast<int>(std::floor(left * s)), 0);

@@ -46,8 +46,7 @@ public:
     void fill(int left, int top, int width, int height, std::uint32_t color);
     void frame(int left, int top, int width, int height, std::uint32_t color);
     // Rows shaded from `topColor` to `bottomColor`.
-    void gradient(int left, int top, int width, int height, std::uint32_t topColor,
-                  std::uint32_t bottomColor);
+    void gradient(int left, int top, int width, int height, std::uint32_t topColor, std::uint32_t bottomColor);
     void disc(double centreX, double centreY, double radius, std::uint32_t color);
     void line(int x0, int y0, int x1, int y1, std::uint32_t color);
     // Sets one stored pixel.
@@ -60,8 +59,7 @@ public:
     // Lays `color` over the stored pixels of the box whose area lies inside the
     // shape, each in proportion to the share of it inside (4 x 4 samples a pixel).
     using Inside = std::function<bool(double x, double y)>;
-    void cover(double left, double top, double right, double bottom, const Inside& inside,
-               std::uint32_t color);
+    void cover(double left, double top, double right, double bottom, const Inside& inside, std::uint32_t color);
 
 private:
     int width_;

@@ -1,8 +1,8 @@
 #include "image_files.h"
 
-#include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
+#include <cstdio>
 
 #include <cstdlib>
 #include <fstream>

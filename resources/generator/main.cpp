@@ -83,7 +83,8 @@ std::vector<Bitmap> drawBitmaps(const Typeface& typeface, int scale) {
     bitmaps.push_back({104, switchSprite(scale)});
     int iconId = 201;
     for (int size : {64, 48, 32, 24, 16}) bitmaps.push_back({iconId++, programIcon(size, rgb(255, 255, 255), scale)});
-    for (StoredPicture& picture : windowPictures(typeface, scale)) bitmaps.push_back({picture.id, std::move(picture.image)});
+    for (StoredPicture& picture : windowPictures(typeface, scale))
+        bitmaps.push_back({picture.id, std::move(picture.image)});
     return bitmaps;
 }
 

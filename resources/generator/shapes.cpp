@@ -7,8 +7,7 @@ namespace fluvane::resources::generator {
 
 namespace {
 
-bool insideRoundRect(double x, double y, double left, double top, double width, double height,
-                     double radius) {
+bool insideRoundRect(double x, double y, double left, double top, double width, double height, double radius) {
     const double cx = std::clamp(x, left + radius, left + width - radius);
     const double cy = std::clamp(y, top + radius, top + height - radius);
     const double dx = x - cx;
@@ -23,35 +22,35 @@ void smoothDisc(Image& image, double centreX, double centreY, double radius, std
 }
 
 void ring(Image& image, double centreX, double centreY, double outer, double inner, std::uint32_t color) {
-    image.cover(centreX - outer, centreY - outer, centreX + outer, centreY + outer,
-                [=](double x, double y) {
-                    const double d = (x - centreX) * (x - centreX) + (y - centreY) * (y - centreY);
-                    return d <= outer * outer && d >= inner * inner;
-                },
-                color);
+    image.cover(
+        centreX - outer, centreY - outer, centreX + outer, centreY + outer,
+        [=](double x, double y) {
+            const double d = (x - centreX) * (x - centreX) + (y - centreY) * (y - centreY);
+            return d <= outer * outer && d >= inner * inner;
+        },
+        color);
 }
 
 void rect(Image& image, double left, double top, double width, double height, std::uint32_t color) {
     roundRect(image, left, top, width, height, 0, color);
 }
 
-void roundRect(Image& image, double left, double top, double width, double height, double radius,
-               std::uint32_t color) {
-    image.cover(left, top, left + width, top + height,
-                [=](double x, double y) { return insideRoundRect(x, y, left, top, width, height, radius); },
-                color);
+void roundRect(Image& image, double left, double top, double width, double height, double radius, std::uint32_t color) {
+    image.cover(
+        left, top, left + width, top + height,
+        [=](double x, double y) { return insideRoundRect(x, y, left, top, width, height, radius); }, color);
 }
 
-void roundFrame(Image& image, double left, double top, double width, double height, double radius,
-                double thickness, std::uint32_t color) {
+void roundFrame(Image& image, double left, double top, double width, double height, double radius, double thickness,
+                std::uint32_t color) {
     const double t = thickness;
-    image.cover(left, top, left + width, top + height,
-                [=](double x, double y) {
-                    return insideRoundRect(x, y, left, top, width, height, radius) &&
-                           !insideRoundRect(x, y, left + t, top + t, width - 2 * t, height - 2 * t,
-                                            std::max(radius - t, 0.0));
-                },
-                color);
+    image.cover(
+        left, top, left + width, top + height,
+        [=](double x, double y) {
+            return insideRoundRect(x, y, left, top, width, height, radius) &&
+                   !insideRoundRect(x, y, left + t, top + t, width - 2 * t, height - 2 * t, std::max(radius - t, 0.0));
+        },
+        color);
 }
 
 void stroke(Image& image, Point from, Point to, double width, std::uint32_t color) {
@@ -59,16 +58,17 @@ void stroke(Image& image, Point from, Point to, double width, std::uint32_t colo
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     const double length2 = dx * dx + dy * dy;
-    image.cover(std::min(from.x, to.x) - half, std::min(from.y, to.y) - half, std::max(from.x, to.x) + half,
-                std::max(from.y, to.y) + half,
-                [=](double x, double y) {
-                    const double t =
-                        length2 > 0 ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / length2, 0.0, 1.0) : 0.0;
-                    const double px = from.x + t * dx - x;
-                    const double py = from.y + t * dy - y;
-                    return px * px + py * py <= half * half;
-                },
-                color);
+    image.cover(
+        std::min(from.x, to.x) - half, std::min(from.y, to.y) - half, std::max(from.x, to.x) + half,
+        std::max(from.y, to.y) + half,
+        [=](double x, double y) {
+            const double t =
+                length2 > 0 ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / length2, 0.0, 1.0) : 0.0;
+            const double px = from.x + t * dx - x;
+            const double py = from.y + t * dy - y;
+            return px * px + py * py <= half * half;
+        },
+        color);
 }
 
 void polygon(Image& image, const std::vector<Point>& corners, std::uint32_t color) {
@@ -79,18 +79,18 @@ void polygon(Image& image, const std::vector<Point>& corners, std::uint32_t colo
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
-    image.cover(left, top, right, bottom,
-                [&corners](double x, double y) {
-                    bool inside = false;
-                    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
-                        const Point& a = corners[i];
-                        const Point& b = corners[j];
-                        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
-                            inside = !inside;
-                    }
-                    return inside;
-                },
-                color);
+    image.cover(
+        left, top, right, bottom,
+        [&corners](double x, double y) {
+            bool inside = false;
+            for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+                const Point& a = corners[i];
+                const Point& b = corners[j];
+                if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+            }
+            return inside;
+        },
+        color);
 }
 
 }  // namespace fluvane::resources::generator

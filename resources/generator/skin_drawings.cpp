@@ -21,9 +21,12 @@ using Glyph = void (*)(Image&, double cx, double cy, std::uint32_t color);
 
 std::uint32_t glyphColor(Look look) {
     switch (look) {
-    case Look::Normal: return kGlyph;
-    case Look::Hover: return kGlyphBright;
-    case Look::Pressed: return rgb(214, 214, 218);
+        case Look::Normal:
+            return kGlyph;
+        case Look::Hover:
+            return kGlyphBright;
+        case Look::Pressed:
+            return rgb(214, 214, 218);
     }
     return kGlyph;
 }

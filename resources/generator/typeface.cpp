@@ -70,8 +70,7 @@ int Typeface::width(std::string_view text, const TextStyle& style) const {
     return static_cast<int>((pen + 32) >> 6);
 }
 
-void Typeface::draw(Image& image, std::string_view text, const TextStyle& style, double left,
-                    double centreY) const {
+void Typeface::draw(Image& image, std::string_view text, const TextStyle& style, double left, double centreY) const {
     // Glyphs are rendered at the image's own resolution, not enlarged.
     const int scale = image.scale();
     const TextStyle scaled{style.size * scale, style.color, style.bold};
@@ -97,8 +96,8 @@ void Typeface::draw(Image& image, std::string_view text, const TextStyle& style,
             for (unsigned column = 0; column < bitmap.width; ++column) {
                 const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
                 if (coverage)
-                    image.blendPixel(originX + static_cast<int>(column), originY + static_cast<int>(row),
-                                     style.color, coverage / 255.0);
+                    image.blendPixel(originX + static_cast<int>(column), originY + static_cast<int>(row), style.color,
+                                     coverage / 255.0);
             }
         pen += advance;
     }

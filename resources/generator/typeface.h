@@ -30,8 +30,7 @@ public:
     // `centreY`, so strings of one size share a baseline whatever their letters.
     void draw(Image& image, std::string_view text, const TextStyle& style, double left, double centreY) const;
     // The same, centred horizontally on `centreX`.
-    void drawCentred(Image& image, std::string_view text, const TextStyle& style, double centreX,
-                     double centreY) const;
+    void drawCentred(Image& image, std::string_view text, const TextStyle& style, double centreX, double centreY) const;
 
 private:
     struct Face;

@@ -47,7 +47,8 @@ Image handle(bool panelShown, int scale) {
         Image cell = splitterColumns(128, scale);
         const bool hover = look == Look::Hover;
         roundRect(cell, 1, 0.5, 8, 127, 3, hover ? rgb(82, 82, 88) : rgb(62, 62, 68));
-        for (double y : {50.0, 78.0}) stroke(cell, {3.5, y}, {6.5, y}, 1.0, hover ? rgb(130, 130, 136) : rgb(96, 96, 102));
+        for (double y : {50.0, 78.0})
+            stroke(cell, {3.5, y}, {6.5, y}, 1.0, hover ? rgb(130, 130, 136) : rgb(96, 96, 102));
         arrowGlyph(cell, 5, 64, panelShown, hover ? kAccent : rgb(206, 206, 210));
         return cell;
     });
@@ -118,8 +119,7 @@ Image aboutBackground(const Typeface& typeface, int scale) {
 }
 
 // A button picture: an accent button with its label, on the colour it lies on.
-Image dialogButton(const Typeface& typeface, const char* label, std::uint32_t background, bool hover,
-                   int scale) {
+Image dialogButton(const Typeface& typeface, const char* label, std::uint32_t background, bool hover, int scale) {
     Image image(118, 64, background, scale);
     roundRect(image, 11, kButtonMiddle - 13.5, 96, 30, 5, withOpacity(kBlack, 0.35));
     roundRect(image, 11, kButtonMiddle - 15, 96, 30, 5, hover ? kAccentLight : kAccentDeep);

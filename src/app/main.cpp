@@ -1,5 +1,6 @@
 // The composition root of the desktop client: the Qt window system, the POSIX
 // services and the portable logic, joined here and nowhere else.
+#include "client/client.h"
 #include "mainwindow/command_schemes.h"
 #include "platform/platform.h"
 #include "platform/posix/curl_network.h"
@@ -18,7 +19,6 @@
 #include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_web_context.h"
-#include "client/client.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
     std::string checkUrl = setting("FLUVANE_CHECK_URL", FLUVANE_CHECK_URL);
     if (checkUrl.empty()) checkUrl = portalUrl;
 
-    platform::Platform platform{ui,    profile,     codePage,        network,   processes,
-                                shell, files, application, instanceChannel, portalUrl, checkUrl};
+    platform::Platform platform{ui,    profile,     codePage,        network,   processes, shell,
+                                files, application, instanceChannel, portalUrl, checkUrl};
     client::Client client(platform);
     client.start();
     // The browser engine takes a few hundred milliseconds to start, on this

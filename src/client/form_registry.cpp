@@ -16,8 +16,7 @@ namespace {
 bool isPortalPage(std::string_view url, std::string_view portal) {
     if (portal.empty() || !platform::shared::isWebUrl(url) || !url.starts_with(portal)) return false;
     const std::string_view rest = url.substr(portal.size());
-    return portal.ends_with('/') || rest.empty() || rest.front() == '/' || rest.front() == '?' ||
-           rest.front() == '#';
+    return portal.ends_with('/') || rest.empty() || rest.front() == '/' || rest.front() == '?' || rest.front() == '#';
 }
 
 // A new window after its load step.
@@ -44,8 +43,8 @@ FormRegistry::FormRegistry(platform::Platform& platform)
       yijian_([this] { return loaded(std::make_unique<windows::yijian>(platform_, Form1().portalAddress())); }),
       frmAppTip_([this] { return std::make_unique<windows::FrmAppTip>(platform_); }),
       shezhitip_([this] {
-          return loaded(std::make_unique<windows::shezhitip>(
-              platform_, [this](const std::string& text) { ShowTip(text); }));
+          return loaded(
+              std::make_unique<windows::shezhitip>(platform_, [this](const std::string& text) { ShowTip(text); }));
       }),
       shezhigy_([this] { return std::make_unique<windows::shezhigy>(platform_); }),
       fMain_([this] {
@@ -54,9 +53,7 @@ FormRegistry::FormRegistry(platform::Platform& platform)
           window->Form_Load(main.form(), main.magneticWindows());
           return window;
       }),
-      hit_([this] {
-          return loaded(std::make_unique<windows::hit>(platform_, [this] { return loadedForm1(); }));
-      }) {
+      hit_([this] { return loaded(std::make_unique<windows::hit>(platform_, [this] { return loadedForm1(); })); }) {
     platform_.instanceChannel.pageReceived = [this](const std::string& pageUrl) { showHandedPage(pageUrl); };
 }
 

@@ -50,8 +50,7 @@ private:
     void onMouseMove(const platform::MouseEvent& e);
     void onMouseDown(const platform::MouseEvent& e);
     void onClick();
-    static void raise(const std::function<void(int&, int&, float&, float&)>& event,
-                      const platform::MouseEvent& e);
+    static void raise(const std::function<void(int&, int&, float&, float&)>& event, const platform::MouseEvent& e);
 
     platform::Surface& window_;
     platform::Surface& buttonMain_;

@@ -41,8 +41,7 @@ platform::Font PropertyBag::readFont(const std::string& name, const platform::Fo
     font.name = read(name + ".Name", fallback.name);
     double size = 0;
     // The size is used as a whole number of points: it must fit one.
-    const bool usable = parse(read(name + ".Size", ""), size) && size > 0 &&
-                        size <= std::numeric_limits<int>::max();
+    const bool usable = parse(read(name + ".Size", ""), size) && size > 0 && size <= std::numeric_limits<int>::max();
     font.size = usable ? size : fallback.size;
     font.bold = readBool(name + ".Bold", fallback.bold);
     font.italic = readBool(name + ".Italic", fallback.italic);
@@ -68,10 +67,9 @@ void PropertyBag::writeBool(const std::string& name, bool value, bool fallback) 
     writeInt(name, value ? kTrue : 0, fallback ? kTrue : 0);
 }
 
-void PropertyBag::writeFont(const std::string& name, const platform::Font& value,
-                            const platform::Font& fallback) {
-    const std::string keys[] = {".Name", ".Size", ".Bold", ".Italic", ".Underline",
-                                ".Strikethrough", ".Weight", ".Charset"};
+void PropertyBag::writeFont(const std::string& name, const platform::Font& value, const platform::Font& fallback) {
+    const std::string keys[] = {".Name",      ".Size",          ".Bold",   ".Italic",
+                                ".Underline", ".Strikethrough", ".Weight", ".Charset"};
     for (const auto& key : keys) values_.erase(name + key);
     if (value == fallback) return;
     char size[32];

@@ -14,8 +14,8 @@ using platform::Rect;
 constexpr int kMarksBitmap = 101;
 constexpr int kBackgroundsBitmap = 102;
 constexpr platform::Color kMagenta = platform::Color::rgb(255, 0, 255);
-constexpr int kDeleteBand = 25;      // the right end of a group row
-constexpr int kSideSlice = 60;       // unstretched ends of a row background
+constexpr int kDeleteBand = 25;  // the right end of a group row
+constexpr int kSideSlice = 60;   // unstretched ends of a row background
 constexpr int kMiddleSlice = 48;
 
 // Regions of the marks bitmap.
@@ -27,9 +27,7 @@ constexpr Rect kDeleteMark = Rect::fromSize(30, 5, 8, 7);
 constexpr int kHoverRows = 0;
 constexpr int kSelectedRows = 28;
 
-bool validIndex(int index, std::size_t count) {
-    return index >= 0 && static_cast<std::size_t>(index) < count;
-}
+bool validIndex(int index, std::size_t count) { return index >= 0 && static_cast<std::size_t>(index) < count; }
 
 }  // namespace
 
@@ -462,7 +460,8 @@ void SFPlayList::onPaint() {
         top += kRowHeight;
         if (!group->expanded) continue;
         const auto count = static_cast<std::int64_t>(group->items.size());
-        const std::int64_t first = std::clamp<std::int64_t>((-kRowHeight - top + kRowHeight - 1) / kRowHeight, 0, count);
+        const std::int64_t first =
+            std::clamp<std::int64_t>((-kRowHeight - top + kRowHeight - 1) / kRowHeight, 0, count);
         const std::int64_t last = std::clamp<std::int64_t>((drawHeight_ - top + kRowHeight - 1) / kRowHeight, 0, count);
         for (std::int64_t i = first; i < last; ++i) {
             const Item* entry = group->items[i].get();

@@ -11,8 +11,8 @@ namespace {
 using platform::Point;
 using platform::Rect;
 
-constexpr int kArrow = 16;     // arrow cells are square
-constexpr int kMinThumb = 8;   // two caps
+constexpr int kArrow = 16;    // arrow cells are square
+constexpr int kMinThumb = 8;  // two caps
 constexpr int kCap = 4;
 constexpr int kFirstRepeatMs = 500;
 constexpr int kRepeatMs = 50;
@@ -136,8 +136,7 @@ void SFVScrollBar::readProperties(const PropertyBag& bag) {
     value_ = static_cast<std::int16_t>(bag.readInt("Value", 0));
     largeChange_ = static_cast<std::int16_t>(bag.readInt("LargeChange", 1));
     smallChange_ = static_cast<std::int16_t>(bag.readInt("SmallChange", 1));
-    mouseIcon_ = static_cast<platform::Cursor>(
-        bag.readInt("MouseIcon", static_cast<int>(platform::Cursor::Default)));
+    mouseIcon_ = static_cast<platform::Cursor>(bag.readInt("MouseIcon", static_cast<int>(platform::Cursor::Default)));
     window_.setCursor(mouseIcon_);
     RecalcThumb(true, true);
     repaint();
@@ -171,7 +170,8 @@ void SFVScrollBar::RecalcThumb(bool size, bool position) {
         if (max_ == min_)
             thumbTop_ = kArrow;
         else
-            thumbTop_ = platform::shared::nearestInteger((track - thumbHeight_) / (max_ - min_) * (value_ - min_)) + kArrow;
+            thumbTop_ =
+                platform::shared::nearestInteger((track - thumbHeight_) / (max_ - min_) * (value_ - min_)) + kArrow;
     }
     parts_[kThumb].rect = {0, thumbTop_, kSkinWidth, thumbTop_ + thumbHeight_};
     parts_[kTrackAbove].rect = {0, kArrow, kSkinWidth, thumbTop_};
@@ -238,8 +238,7 @@ void SFVScrollBar::onPaint() {
                            Rect::fromSize(0, thumbTop_ + kCap, kSkinWidth, thumbHeight_ - 2 * kCap));
         canvas.copy(*skin_, skinRows(thumb.look + 6, kCap), {0, thumbTop_ + thumbHeight_ - kCap});
     } else {
-        canvas.stretch(*skin_, skinRows(look::TrackNormal, 2),
-                       Rect::fromSize(0, kArrow, kSkinWidth, h - 2 * kArrow));
+        canvas.stretch(*skin_, skinRows(look::TrackNormal, 2), Rect::fromSize(0, kArrow, kSkinWidth, h - 2 * kArrow));
     }
     canvas.copy(*skin_, skinRows(parts_[kDown].look, kArrow), {0, h - kArrow});
     window_.canvas().copy(*backBuffer_, Rect::fromSize(0, 0, kWidth, h), {0, 0});
@@ -310,22 +309,22 @@ void SFVScrollBar::pageTrack(PartId id) {
 void SFVScrollBar::onRepeatTick() {
     startRepeat(kRepeatMs);
     switch (repeating_) {
-    case kUp:
-        StepBack(smallChange_);
-        RecalcThumb(false, true);
-        repaint();
-        break;
-    case kDown:
-        StepForward(smallChange_);
-        RecalcThumb(false, true);
-        repaint();
-        break;
-    case kTrackAbove:
-    case kTrackBelow:
-        pageTrack(repeating_);
-        break;
-    default:
-        break;
+        case kUp:
+            StepBack(smallChange_);
+            RecalcThumb(false, true);
+            repaint();
+            break;
+        case kDown:
+            StepForward(smallChange_);
+            RecalcThumb(false, true);
+            repaint();
+            break;
+        case kTrackAbove:
+        case kTrackBelow:
+            pageTrack(repeating_);
+            break;
+        default:
+            break;
     }
 }
 
@@ -389,7 +388,8 @@ void SFVScrollBar::dragThumb(Point p) {
     const int freeTrack = h - thumbHeight_ - 2 * kArrow;
     if (freeTrack <= 0 || max_ == min_) return;
     const int before = value_;
-    value_ = min_ + platform::shared::nearestInteger(static_cast<double>(max_ - min_) / freeTrack * (thumbTop_ - kArrow));
+    value_ =
+        min_ + platform::shared::nearestInteger(static_cast<double>(max_ - min_) / freeTrack * (thumbTop_ - kArrow));
     if (value_ == before) return;
     if (dragTolerance_.contains(p)) parts_[kThumb].look = look::ThumbPressed;
     repaint();
@@ -411,21 +411,21 @@ void SFVScrollBar::onMouseMove(Point p) {
 void SFVScrollBar::onMouseUp(Point p) {
     window_.releaseCapture();
     switch (pressedPart_) {
-    case kUp:
-        parts_[kUp].look = parts_[kUp].rect.contains(p) ? look::UpHover : look::UpNormal;
-        break;
-    case kDown:
-        parts_[kDown].look = parts_[kDown].rect.contains(p) ? look::DownHover : look::DownNormal;
-        break;
-    case kThumb:
-        parts_[kThumb].look = parts_[kThumb].rect.contains(p) ? look::ThumbHover : look::ThumbNormal;
-        break;
-    case kTrackAbove:
-    case kTrackBelow:
-        parts_[pressedPart_].look = look::TrackNormal;
-        break;
-    default:
-        break;
+        case kUp:
+            parts_[kUp].look = parts_[kUp].rect.contains(p) ? look::UpHover : look::UpNormal;
+            break;
+        case kDown:
+            parts_[kDown].look = parts_[kDown].rect.contains(p) ? look::DownHover : look::DownNormal;
+            break;
+        case kThumb:
+            parts_[kThumb].look = parts_[kThumb].rect.contains(p) ? look::ThumbHover : look::ThumbNormal;
+            break;
+        case kTrackAbove:
+        case kTrackBelow:
+            parts_[pressedPart_].look = look::TrackNormal;
+            break;
+        default:
+            break;
     }
     for (Part& part : parts_) part.pressed = false;
     repaint();

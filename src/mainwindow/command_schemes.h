@@ -27,11 +27,11 @@ inline constexpr std::string_view appclose = "appclose://";    // the recommenda
 
 // The play schemes by table index; where a URL holds several, the highest
 // index names the episodes to collect.
-inline constexpr std::array<std::string_view, 4> kPlaySchemes = {scheme::flvplay, scheme::tudouplay,
-                                                                 scheme::qiyiplay, scheme::youkuplay};
+inline constexpr std::array<std::string_view, 4> kPlaySchemes = {scheme::flvplay, scheme::tudouplay, scheme::qiyiplay,
+                                                                 scheme::youkuplay};
 
 inline constexpr std::array<std::string_view, 11> kCommandSchemes = {
-    scheme::flvplay, scheme::tudouplay, scheme::qiyiplay, scheme::youkuplay, scheme::dddisk, scheme::gbook,
+    scheme::flvplay, scheme::tudouplay, scheme::qiyiplay, scheme::youkuplay, scheme::dddisk,  scheme::gbook,
     scheme::colse,   scheme::close,     scheme::appplay,  scheme::appopen,   scheme::appclose};
 
 // The schemes' names without "://", as the browser engine registers them.

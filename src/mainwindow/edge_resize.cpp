@@ -6,9 +6,9 @@ namespace fluvane::mainwindow {
 
 namespace {
 
-constexpr float kBand = 75;          // 5 pixels
-constexpr float kMinWidth = 14700;   // 980 pixels
-constexpr float kMinHeight = 6000;   // 400 pixels
+constexpr float kBand = 75;         // 5 pixels
+constexpr float kMinWidth = 14700;  // 980 pixels
+constexpr float kMinHeight = 6000;  // 400 pixels
 
 // The window's place on the screen, in twips, as the system reasons about it.
 struct TwipsPlace {
@@ -17,7 +17,8 @@ struct TwipsPlace {
 
 TwipsPlace placeOf(const platform::Form& window) {
     const platform::Rect r = window.geometry();
-    return {platform::shared::pixelsToTwips(r.left), platform::shared::pixelsToTwips(r.top), platform::shared::pixelsToTwips(r.width()), platform::shared::pixelsToTwips(r.height())};
+    return {platform::shared::pixelsToTwips(r.left), platform::shared::pixelsToTwips(r.top),
+            platform::shared::pixelsToTwips(r.width()), platform::shared::pixelsToTwips(r.height())};
 }
 
 void moveTo(platform::Form& window, TwipsPlace place) {

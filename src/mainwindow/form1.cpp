@@ -53,9 +53,8 @@ Form1::Form1(platform::Platform& platform, SecondaryWindows& windows)
 
     // Sizing the window lays out the whole tree.
     const platform::Size screen = ui.screenSize();
-    form_->setGeometry(platform::Rect::fromSize((screen.width - kDesignWidth) / 2,
-                                                (screen.height - kDesignHeight) / 2, kDesignWidth,
-                                                kDesignHeight));
+    form_->setGeometry(platform::Rect::fromSize((screen.width - kDesignWidth) / 2, (screen.height - kDesignHeight) / 2,
+                                                kDesignWidth, kDesignHeight));
 }
 
 // The steps keep their order: later ones read what earlier ones set up.
@@ -77,9 +76,10 @@ void Form1::Form_Load() {
     W2->navigate(loadingPage);
 
     const platform::Size screen = platform_.ui.screenSize();
-    maximiseHook.MaximiseBounds(
-        *form_, {0, 0},
-        {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)), platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) - maximiseHook.TaskbarHeight())});
+    maximiseHook.MaximiseBounds(*form_, {0, 0},
+                                {platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.width)),
+                                 platform::shared::twipsToPixels(platform::shared::pixelsToTwips(screen.height) -
+                                                                 maximiseHook.TaskbarHeight())});
 
     values_ = readServerValues(platform_);
     form_->setCaption(startup::ReadServerConfig(platform_, "澜映软件配置", "名称"));
@@ -98,7 +98,8 @@ void Form1::Form_Load() {
 
     Label1->setCaption("当前版本:" + startup::ReadConfig(platform_, "Version", "Version", "") + "版");
 
-    platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt", platform_.application.dataDirectory() / "link.txt");
+    platform_.network.downloadToFile(platform_.portalUrl + "/zel/link.txt",
+                                     platform_.application.dataDirectory() / "link.txt");
 
     notices_.start();
 }

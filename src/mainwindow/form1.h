@@ -119,10 +119,10 @@ private:
     std::unique_ptr<platform::Timer> hit2;  // opens the recommendation window, once
 
     // The window services on this window; each one's procedure sits on its chain.
-    winsvc::托盘气泡 tray;                 // the notification-area icon and its balloons
-    winsvc::状态栏 taskbarButton;          // a close from the taskbar button only hides
+    winsvc::托盘气泡 tray;                  // the notification-area icon and its balloons
+    winsvc::状态栏 taskbarButton;           // a close from the taskbar button only hides
     winsvc::无边框窗体最大化 maximiseHook;  // a maximised window leaves the taskbar visible
-    winsvc::cMagneticWnd oMagneticWnd;     // snaps this window and those registered with it
+    winsvc::cMagneticWnd oMagneticWnd;      // snaps this window and those registered with it
 
     // The two views, numbered as their tabs in Button2.
     enum class View { Player = 0, Library = 1 };
@@ -148,7 +148,7 @@ private:
     platform::Platform& platform_;
     SecondaryWindows& windows_;
     EdgeDragState edgeDrag_;
-    PlayerArgumentFields playerFields_;    // kept from one W2 new-window request to the next
+    PlayerArgumentFields playerFields_;  // kept from one W2 new-window request to the next
     // The features, each with its controls, timers and state.
     PlaylistPanel playlist_;        // SFPlayList1 and its file
     PopupSchedule popups_;          // T6

@@ -38,8 +38,7 @@ void Form1::connectCommands() {
 // Only the portal's own pages command the client, never a frame of another
 // site inside them (an advertisement). The checks follow one another rather
 // than exclude each other: a URL holding several commands runs each of them.
-void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source,
-                                    bool& cancel) {
+void Form1::ListWeb_BeforeNavigate2(const std::string& url, const platform::NavigationSource& source, bool& cancel) {
     if (!isTrustedCommandSource(source, values_.dizhi)) return;
     if (isCommandUrl(url, scheme::dddisk)) {
         cancel = true;
@@ -108,12 +107,13 @@ void Form1::makeDesktopShortcut(const std::string& url) {
     }
     const std::filesystem::path appDir = platform_.application.directory();
     const bool made =
-        request &&
-        platform_.shell.createShortcut(
-            {request->title, platform_.application.executable(),
-             {startup::EncodeArguments(platform_.codePage,
-                                       startup::composeShortcutArgument(request->title, request->pageUrl))},
-             form_->caption(), appDir / "zelskin" / "icon.png"});
+        request && platform_.shell.createShortcut(
+                       {request->title,
+                        platform_.application.executable(),
+                        {startup::EncodeArguments(platform_.codePage,
+                                                  startup::composeShortcutArgument(request->title, request->pageUrl))},
+                        form_->caption(),
+                        appDir / "zelskin" / "icon.png"});
     windows_.ShowTip(made ? kShortcutMade : kShortcutFailed);
 }
 

@@ -1,7 +1,7 @@
 #include "mainwindow/form1.h"
 
-#include "platform/shared/numbers.h"
 #include "mainwindow/title_bar.h"
+#include "platform/shared/numbers.h"
 #include "platform/shared/twips.h"
 
 namespace fluvane::mainwindow {
@@ -15,7 +15,7 @@ namespace {
 
 using platform::Rect;
 
-constexpr int kTitleTop = 42;        // the panes start here, over the title bar's last rows
+constexpr int kTitleTop = 42;  // the panes start here, over the title bar's last rows
 constexpr int kBottomBarHeight = 41;
 constexpr int kPanelWidth = 250;
 constexpr int kSplitterWidth = 10;
@@ -106,16 +106,15 @@ void Form1::Picture3_Resize() {
     if (minimised()) return;
     const auto [width, height] = sizeOf(*Picture3);
     Image11->setGeometry(Rect::fromSize(0, 0, width, height));
-    Picture4->setGeometry(
-        Rect::fromSize(0, nearestInteger(height / 2.0 - width - 40), width, kHandleHeight));
+    Picture4->setGeometry(Rect::fromSize(0, nearestInteger(height / 2.0 - width - 40), width, kHandleHeight));
 }
 
 void Form1::Picture5_Resize() {
     if (minimised()) return;
     const int width = Picture5->geometry().width();
     Picture8->setGeometry(Rect::fromSize(width - 19 - 5, 0, 19, kBottomBarHeight));
-    Picture9->setGeometry(Rect::fromSize(nearestInteger((width - kDragStripWidth) / 2.0), 0,
-                                         kDragStripWidth, kBottomBarHeight));
+    Picture9->setGeometry(
+        Rect::fromSize(nearestInteger((width - kDragStripWidth) / 2.0), 0, kDragStripWidth, kBottomBarHeight));
     place(*Image14, 0, 0);
     place(*Image2, 4, 16);
     place(*Label1, Image2->geometry().left + 20, 16);

@@ -63,18 +63,14 @@ void Form1::Picture8_MouseMove(const platform::MouseEvent& e) {
     resetPointer();
 }
 
-void Form1::Picture8_MouseDown() {
-    copyFrom(*Image17, spriteCell(2, kPlaylistButtonCell), *Picture8, {0, 0});
-}
+void Form1::Picture8_MouseDown() { copyFrom(*Image17, spriteCell(2, kPlaylistButtonCell), *Picture8, {0, 0}); }
 
 void Form1::Picture7_MouseMove(const platform::MouseEvent& e) {
     hover(*Picture7, *Image16, kClearCell, e);
     resetPointer();
 }
 
-void Form1::Picture7_MouseDown() {
-    copyFrom(*Image16, spriteCell(2, kClearCell), *Picture7, {0, 0});
-}
+void Form1::Picture7_MouseDown() { copyFrom(*Image16, spriteCell(2, kClearCell), *Picture7, {0, 0}); }
 
 void Form1::Picture7_Click() { SFPlayList1->ClearNodes(); }
 

@@ -16,10 +16,10 @@ namespace {
 void endIncompleteInstallation(platform::Platform& platform, const std::filesystem::path& file) {
     std::error_code error;
     const bool missing = !std::filesystem::exists(file, error);
-    platform.ui.messageBox("启动失败",
-                           std::string(missing ? "缺少皮肤文件 " : "无法读取皮肤文件 ") + file.string() +
-                               "，安装不完整，请重新安装。",
-                           platform::MessageBoxIcon::Error, platform::MessageBoxButtons::Ok);
+    platform.ui.messageBox(
+        "启动失败",
+        std::string(missing ? "缺少皮肤文件 " : "无法读取皮肤文件 ") + file.string() + "，安装不完整，请重新安装。",
+        platform::MessageBoxIcon::Error, platform::MessageBoxButtons::Ok);
     platform.application.endProcess(1);
 }
 

@@ -40,8 +40,12 @@ TitleBar::Actions Form1::titleBarActions() {
 // belong to is the library view.
 void Form1::showTab(int Index) {
     switch (Index) {
-        case 0: switchView(View::Player); break;
-        case 1: switchView(View::Library); break;
+        case 0:
+            switchView(View::Player);
+            break;
+        case 1:
+            switchView(View::Library);
+            break;
         default:
             Picture1->setVisible(true);
             W2->setVisible(true);

@@ -51,8 +51,7 @@ void ListAdvertisement::ShowListAd() {
     const Rect panel = Picture6.geometry();
     const int listHeight = panel.height() - kListTop - ad.geometry().height();
     SFPlayList1Window.setGeometry(Rect::fromSize(0, kListTop, panel.width(), listHeight));
-    ad.setGeometry(
-        Rect::fromSize(kListAdSize.left, kListTop + listHeight, kListAdSize.width(), kListAdSize.height()));
+    ad.setGeometry(Rect::fromSize(kListAdSize.left, kListTop + listHeight, kListAdSize.width(), kListAdSize.height()));
 }
 
 // The list takes the whole panel below its header meanwhile.

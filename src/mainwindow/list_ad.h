@@ -54,12 +54,12 @@ private:
 
     void zai_Timer();  // one second more since the advertisement was closed or came back
 
-    listad& listad1;                        // the advertisement control
-    platform::Surface& Picture6;            // the playlist panel
-    platform::Surface& SFPlayList1Window;   // the list, above the advertisement
-    std::unique_ptr<platform::Timer> zai;   // brings the closed list advertisement back
-    std::int32_t listAdCounter_ = 0;        // zai ticks since the advertisement last came back
-    bool listAdReturned_ = false;           // zai has brought it back once
+    listad& listad1;                       // the advertisement control
+    platform::Surface& Picture6;           // the playlist panel
+    platform::Surface& SFPlayList1Window;  // the list, above the advertisement
+    std::unique_ptr<platform::Timer> zai;  // brings the closed list advertisement back
+    std::int32_t listAdCounter_ = 0;       // zai ticks since the advertisement last came back
+    bool listAdReturned_ = false;          // zai has brought it back once
 };
 
 }  // namespace fluvane::mainwindow

@@ -24,10 +24,10 @@ public:
     // `dizhi`, the portal base every page of the windows it opens comes from.
     virtual const std::string& portalAddress() const = 0;
 
-    virtual void appplay() = 0;      // the player view, as tab 0
-    virtual void appopen() = 0;      // the library view, as tab 1
-    virtual void 广告倒计时() = 0;   // the buffering countdown and the list advertisement
-    virtual void listcose() = 0;     // closes the list advertisement until zai brings it back
+    virtual void appplay() = 0;     // the player view, as tab 0
+    virtual void appopen() = 0;     // the library view, as tab 1
+    virtual void 广告倒计时() = 0;  // the buffering countdown and the list advertisement
+    virtual void listcose() = 0;    // closes the list advertisement until zai brings it back
     // Writes the whole playlist to `path`; false when it could not, and the
     // file is then as it was.
     virtual bool SavePlayList(const std::filesystem::path& path) = 0;
@@ -60,8 +60,7 @@ public:
     virtual void hideToTray() = 0;
     // A balloon while the window stays half-loaded: clicks on the icon are
     // ignored from now on.
-    virtual void showStartupBalloon(const std::string& title, const std::string& text, int icon,
-                                    int timeoutMs) = 0;
+    virtual void showStartupBalloon(const std::string& title, const std::string& text, int icon, int timeoutMs) = 0;
 };
 
 // The main window, created and loaded.

@@ -13,14 +13,14 @@ namespace fluvane::mainwindow {
 // only when the server writes exactly "1"; a time that is no usable number
 // of seconds is nothing, which switches its timed behaviour off.
 struct ServerValues {
-    std::string dizhi;                // portal base URL for every page
-    bool ad = false;                  // pop-up advertisement switch
-    std::optional<std::int32_t> L1;   // seconds to the first pop-up
-    std::optional<std::int32_t> l2;   // seconds between later pop-ups
-    bool tuichu = false;              // exit advertisement switch
-    bool huangchong = false;          // buffering countdown switch
-    std::optional<std::int32_t> da;   // buffering countdown, seconds
-    bool hit1 = false;                // recommendation window switch
+    std::string dizhi;               // portal base URL for every page
+    bool ad = false;                 // pop-up advertisement switch
+    std::optional<std::int32_t> L1;  // seconds to the first pop-up
+    std::optional<std::int32_t> l2;  // seconds between later pop-ups
+    bool tuichu = false;             // exit advertisement switch
+    bool huangchong = false;         // buffering countdown switch
+    std::optional<std::int32_t> da;  // buffering countdown, seconds
+    bool hit1 = false;               // recommendation window switch
 };
 
 // The four "form" keys of the local settings file; one that is no Boolean is off.

@@ -17,8 +17,7 @@ constexpr int kTickMs = 1000;
 constexpr int kSecondsToNextNotice = 5;
 }  // namespace
 
-std::vector<std::string> readNoticeLines(const std::filesystem::path& file,
-                                         const platform::CodePage& codePage) {
+std::vector<std::string> readNoticeLines(const std::filesystem::path& file, const platform::CodePage& codePage) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error) return {};

@@ -15,8 +15,7 @@ namespace fluvane::mainwindow {
 
 // The non-empty lines of link.txt (code page 936 on disk) as UTF-8. Only the
 // first few megabytes are read, so a runaway file cannot stall the rotation.
-std::vector<std::string> readNoticeLines(const std::filesystem::path& file,
-                                         const platform::CodePage& codePage);
+std::vector<std::string> readNoticeLines(const std::filesystem::path& file, const platform::CodePage& codePage);
 
 struct Notice {
     std::string text;
@@ -47,7 +46,7 @@ private:
     void Label2_Click();  // opens the notice's link
 
     platform::Platform& platform_;
-    platform::Label& Label2;               // the notice text
+    platform::Label& Label2;  // the notice text
     std::filesystem::path file_;
     std::unique_ptr<platform::Timer> gun;   // picks the next notice
     std::unique_ptr<platform::Timer> gun2;  // notice countdown

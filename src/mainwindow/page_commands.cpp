@@ -45,9 +45,8 @@ bool IsPlayUrl(std::string_view url) { return !PlaySchemeOf(url).empty(); }
 
 std::string PlaySchemeOf(std::string_view url) {
     const std::string lowered = platform::shared::lowerAscii(url);
-    const auto scheme = std::find_if(kPlaySchemes.rbegin(), kPlaySchemes.rend(), [&](std::string_view s) {
-        return lowered.find(s) != std::string::npos;
-    });
+    const auto scheme = std::find_if(kPlaySchemes.rbegin(), kPlaySchemes.rend(),
+                                     [&](std::string_view s) { return lowered.find(s) != std::string::npos; });
     return scheme == kPlaySchemes.rend() ? std::string() : std::string(*scheme);
 }
 

@@ -23,8 +23,8 @@ void addCappedGroup(controls::SFPlayList& list, std::string_view name, const std
         if (entry.url.size() <= kLongestUrl) kept.push_back(&entry);
     }
     const int adding = static_cast<int>(kept.size());
-    for (int total = entriesOf(list); list.NodesCount() > 0 && (list.NodesCount() >= kMostGroups ||
-                                                                 total + adding > kMostEntries);) {
+    for (int total = entriesOf(list);
+         list.NodesCount() > 0 && (list.NodesCount() >= kMostGroups || total + adding > kMostEntries);) {
         total -= list.ItemsCount(0);
         list.RemoveNode(0);
     }

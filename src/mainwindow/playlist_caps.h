@@ -17,7 +17,8 @@ inline constexpr int kMostGroups = 100;
 inline constexpr int kMostEntriesPerGroup = 1000;
 inline constexpr int kMostEntries = 5000;
 inline constexpr std::size_t kLongestName = 256;  // bytes; longer names are cut between characters
-inline constexpr std::size_t kLongestUrl = 1024;  // bytes; a longer URL is left out, since a cut one plays something else
+inline constexpr std::size_t kLongestUrl =
+    1024;  // bytes; a longer URL is left out, since a cut one plays something else
 
 // The name as the playlist keeps it: the same name always gives the same
 // group name, so that a page's group is found again by its title.

@@ -100,7 +100,9 @@ void LoadPlayList(controls::SFPlayList& list, const std::filesystem::path& path)
     pugi::xml_document document;
     if (document.load_file(path.c_str()).status == pugi::status_bad_attribute) dropUnfinishedAttribute(document);
     std::string mended;
-    const auto text = [&](const pugi::xml_attribute attribute) { return std::string(xmlText(attribute.value(), mended)); };
+    const auto text = [&](const pugi::xml_attribute attribute) {
+        return std::string(xmlText(attribute.value(), mended));
+    };
     std::vector<Episode> entries;
     for (const pugi::xml_node ul : document.child("playlist").children("ul")) {
         const pugi::xml_attribute groupName = ul.child("Class").attribute("Name");

@@ -14,8 +14,8 @@ class PlaylistPanel {
 public:
     // `SFPlayList1` lives in `window`, whose timers die with it; `file` is
     // zelskin/zelplaylist.xml.
-    PlaylistPanel(controls::SFPlayList& SFPlayList1, platform::Ui& ui, platform::Form& window,
-                  platform::Files& files, std::filesystem::path file);
+    PlaylistPanel(controls::SFPlayList& SFPlayList1, platform::Ui& ui, platform::Form& window, platform::Files& files,
+                  std::filesystem::path file);
     PlaylistPanel(const PlaylistPanel&) = delete;
     PlaylistPanel& operator=(const PlaylistPanel&) = delete;
 

@@ -62,18 +62,26 @@ void TitleBar::paintWindowButton(int index, int cell) {
 // and neither while it is minimised.
 platform::Image* TitleBar::windowButtonCells(int index) const {
     switch (index) {
-        case 0: return design_.Image4;
+        case 0:
+            return design_.Image4;
         case 1:
             switch (form_.windowState()) {
-                case platform::WindowState::Normal: return design_.Image5;
-                case platform::WindowState::Maximized: return design_.Image8;
-                case platform::WindowState::Minimized: return nullptr;
+                case platform::WindowState::Normal:
+                    return design_.Image5;
+                case platform::WindowState::Maximized:
+                    return design_.Image8;
+                case platform::WindowState::Minimized:
+                    return nullptr;
             }
             return nullptr;
-        case 2: return design_.Image6;
-        case 3: return design_.cai;
-        case 4: return design_.Image7;
-        default: return nullptr;
+        case 2:
+            return design_.Image6;
+        case 3:
+            return design_.cai;
+        case 4:
+            return design_.Image7;
+        default:
+            return nullptr;
     }
 }
 
@@ -113,12 +121,23 @@ void TitleBar::Button1_MouseDown(int Index, const platform::MouseEvent&) {
 
 void TitleBar::Button1_Click(int Index) {
     switch (Index) {
-        case 0: actions_.close(); break;
-        case 1: actions_.toggleMaximised(); break;
-        case 2: actions_.minimise(); break;
-        case 3: actions_.showMenu(); break;
-        case 4: actions_.showFeedback(); break;
-        default: break;  // the logo area only keeps the surface below from starting a drag
+        case 0:
+            actions_.close();
+            break;
+        case 1:
+            actions_.toggleMaximised();
+            break;
+        case 2:
+            actions_.minimise();
+            break;
+        case 3:
+            actions_.showMenu();
+            break;
+        case 4:
+            actions_.showFeedback();
+            break;
+        default:
+            break;  // the logo area only keeps the surface below from starting a drag
     }
 }
 
@@ -144,8 +163,11 @@ void TitleBar::Button2_MouseMove(int Index, const platform::MouseEvent&) {
             }
             break;
         case 2:
-        case 3: paintTab(Index, kSelectedCell); break;
-        default: break;
+        case 3:
+            paintTab(Index, kSelectedCell);
+            break;
+        default:
+            break;
     }
     actions_.resetPointer();
 }

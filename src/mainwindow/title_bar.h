@@ -40,14 +40,14 @@ class TitleBar {
 public:
     // What the window does for a click, and what the bar reads of it.
     struct Actions {
-        std::function<void()> close;                 // Button1 (0)
-        std::function<void()> toggleMaximised;       // Button1 (1)
-        std::function<void()> minimise;              // Button1 (2)
-        std::function<void()> showMenu;              // Button1 (3)
-        std::function<void()> showFeedback;          // Button1 (4)
-        std::function<void(int Index)> showTab;      // Button2 (0-3): a view or an application page
-        std::function<bool()> libraryView;           // the library view is on show
-        std::function<void()> resetPointer;          // a resize pointer left by the edge goes
+        std::function<void()> close;             // Button1 (0)
+        std::function<void()> toggleMaximised;   // Button1 (1)
+        std::function<void()> minimise;          // Button1 (2)
+        std::function<void()> showMenu;          // Button1 (3)
+        std::function<void()> showFeedback;      // Button1 (4)
+        std::function<void(int Index)> showTab;  // Button2 (0-3): a view or an application page
+        std::function<bool()> libraryView;       // the library view is on show
+        std::function<void()> resetPointer;      // a resize pointer left by the edge goes
     };
 
     // The bar's controls are those of `design`, painted on its form.

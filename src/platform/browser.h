@@ -40,8 +40,7 @@ struct BrowserEvents {
     // Setting cancel stops the navigation before anything loads. Raised for
     // the frames of a page too, and only for URLs a pane may navigate to
     // (http, https, the client's local pages, its command schemes).
-    std::function<void(const std::string& url, const NavigationSource& source, bool& cancel)>
-        beforeNavigate2;
+    std::function<void(const std::string& url, const NavigationSource& source, bool& cancel)> beforeNavigate2;
     std::function<void(bool& cancel)> newWindow2;
     // The old-style new-window event; setting processed stops the window.
     // Only a user's gesture asks for a new window, once per gesture; a window

@@ -40,8 +40,7 @@ public:
     // Nearest-neighbour stretch: rows and columns are dropped or repeated, never blended.
     virtual void stretch(const Picture& picture, Rect source, Rect destination) = 0;
     // Unscaled copy that leaves the pixels of `key` in the source untouched.
-    virtual void copyTransparent(const Picture& picture, Rect source, Point destination,
-                                 Color key) = 0;
+    virtual void copyTransparent(const Picture& picture, Rect source, Point destination, Color key) = 0;
     virtual void fill(Rect area, Color color) = 0;
     // A one-pixel line from `from` to `to`, the end point excluded.
     virtual void line(Point from, Point to, Color color) = 0;

@@ -51,8 +51,7 @@ public:
     // Through the current procedure. A move or size loop (SysCommand DragMove,
     // Move, Size) runs inside the call while the left button is held: the call
     // returns when the button is released or the form is closed.
-    virtual std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam) = 0;
+    virtual std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
     FormEvents formEvents;
 };

@@ -28,9 +28,7 @@ struct Rect {
     }
     constexpr int width() const { return right - left; }
     constexpr int height() const { return bottom - top; }
-    constexpr bool contains(Point p) const {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
+    constexpr bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -42,8 +42,8 @@ inline constexpr std::intptr_t BalloonClick = 0x0405;
 
 // wParam of msg::Sizing: the edge being dragged.
 namespace sizing {
-inline constexpr std::uintptr_t Left = 1, Right = 2, Top = 3, TopLeft = 4, TopRight = 5,
-                                Bottom = 6, BottomLeft = 7, BottomRight = 8;
+inline constexpr std::uintptr_t Left = 1, Right = 2, Top = 3, TopLeft = 4, TopRight = 5, Bottom = 6, BottomLeft = 7,
+                                BottomRight = 8;
 }
 
 // lParam of msg::GetMinMaxInfo, in pixels.

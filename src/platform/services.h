@@ -15,9 +15,8 @@ class Profile {
 public:
     virtual ~Profile() = default;
     // At most bufferSize - 1 bytes of code page 936 text, never a broken character.
-    virtual std::string read(std::string_view section, std::string_view key,
-                             std::string_view fallback, std::size_t bufferSize,
-                             const std::filesystem::path& file) = 0;
+    virtual std::string read(std::string_view section, std::string_view key, std::string_view fallback,
+                             std::size_t bufferSize, const std::filesystem::path& file) = 0;
     // Creates the file, section or key if missing; false when it could not write.
     virtual bool write(std::string_view section, std::string_view key, std::string_view value,
                        const std::filesystem::path& file) = 0;
@@ -36,8 +35,7 @@ public:
 // Whether an HTTP answer of this status and body is the file asked for: 2xx
 // with content (204 and 205 have none, 206 is only a part). A redirect that
 // could not be followed, an error page or an empty answer never replaces a file.
-inline bool answerCarriesFile(long status, std::uint64_t bodyBytes)
-{
+inline bool answerCarriesFile(long status, std::uint64_t bodyBytes) {
     return status >= 200 && status < 300 && status != 204 && status != 205 && status != 206 && bodyBytes > 0;
 }
 

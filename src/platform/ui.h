@@ -66,8 +66,8 @@ public:
     virtual Rect taskbarRect() const = 0;
     virtual Point cursorPosition() const = 0;
 
-    virtual MessageBoxResult messageBox(const std::string& title, const std::string& text,
-                                        MessageBoxIcon icon, MessageBoxButtons buttons) = 0;
+    virtual MessageBoxResult messageBox(const std::string& title, const std::string& text, MessageBoxIcon icon,
+                                        MessageBoxButtons buttons) = 0;
     // Blocks until the menu closes; the chosen item's id, or 0.
     virtual int popupMenu(Form& owner, const std::vector<MenuItem>& items, Point screen) = 0;
     virtual bool notifyIcon(NotifyIconOperation operation, const NotifyIconData& data) = 0;

@@ -1,10 +1,10 @@
 // The player program the client starts for an application page of the portal:
 // one window showing the page, ended by the client by name.
+#include "platform/posix/process_identity.h"
+#include "platform/qt/qt_process_setup.h"
 #include "playerapp/player_arguments.h"
 #include "playerapp/player_window.h"
 #include "playerapp/termination_signals.h"
-#include "platform/posix/process_identity.h"
-#include "platform/qt/qt_process_setup.h"
 
 #include <QApplication>
 

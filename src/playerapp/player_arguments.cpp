@@ -1,7 +1,6 @@
 #include "playerapp/player_arguments.h"
 #include "platform/shared/text.h"
 
-
 namespace fluvane::playerapp {
 namespace {
 

@@ -29,8 +29,7 @@ PlayerWindow::PlayerWindow(const PlayerArguments& arguments) {
         showMessage(QStringLiteral("无法打开此地址"));
     }
     const QRect screen = this->screen()->availableGeometry();
-    setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kDefaultSize.boundedTo(screen.size()), screen));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, kDefaultSize.boundedTo(screen.size()), screen));
 }
 
 PlayerWindow::~PlayerWindow() {

@@ -14,9 +14,7 @@ constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-bool isTrailByte(unsigned int byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFE);
-}
+bool isTrailByte(unsigned int byte) { return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFE); }
 
 int rot47(int code) {
     if (code >= 80 && code <= 126) return code - 47;
@@ -78,8 +76,7 @@ std::string DecodeArguments(const platform::CodePage& codePage, std::string_view
             pending += static_cast<char>(rot47(c.code));
             continue;
         }
-        const std::string decoded =
-            c.code < kShiftedBelow ? twoByteText(c.code + kTwoByteShift) : std::string(c.bytes);
+        const std::string decoded = c.code < kShiftedBelow ? twoByteText(c.code + kTwoByteShift) : std::string(c.bytes);
         if (decoded.size() == 2 && isTrailByte(static_cast<unsigned char>(decoded[1]))) {
             pending += decoded;
         } else {

@@ -40,16 +40,14 @@ std::string ReadConfig(platform::Platform& platform, std::string_view section, s
                                  localSettingsPath(platform.application.dataDirectory()));
 }
 
-void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key,
-                 std::string_view value) {
+void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key, std::string_view value) {
     const std::filesystem::path file = localSettingsPath(platform.application.dataDirectory());
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     platform.profile.write(section, key, value, file);
 }
 
-std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
-                             std::string_view key) {
+std::string ReadServerConfig(platform::Platform& platform, std::string_view section, std::string_view key) {
     return platform.profile.read(section, key, "", kServerBufferSize,
                                  serverConfigPath(platform.application.dataDirectory()));
 }

@@ -17,12 +17,10 @@ std::string ReadConfig(platform::Platform& platform, std::string_view section, s
                        std::string_view fallback);
 // Creates a missing zelskin folder; a read-only file or directory simply keeps
 // the old setting.
-void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key,
-                 std::string_view value);
+void WriteConfig(platform::Platform& platform, std::string_view section, std::string_view key, std::string_view value);
 
 // The server configuration zelhe.db: values are cut to 255 bytes on disk.
-std::string ReadServerConfig(platform::Platform& platform, std::string_view section,
-                             std::string_view key);
+std::string ReadServerConfig(platform::Platform& platform, std::string_view section, std::string_view key);
 
 // Whether file holds a server configuration worth keeping: its section
 // "澜映软件配置" has a "域名" that is an http(s) URL with a host.

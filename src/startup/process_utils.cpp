@@ -2,7 +2,6 @@
 #include "platform/shared/text.h"
 #include "platform/shared/url.h"
 
-
 #include <algorithm>
 #include <vector>
 

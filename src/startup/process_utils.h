@@ -9,10 +9,9 @@
 namespace fluvane::startup {
 
 inline constexpr std::array<std::string_view, 6> kAllPlayers = {
-    "BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe",
-    "fluvane.exe",         "orvelbaidu.exe", "fluvaneapp.exe"};
-inline constexpr std::array<std::string_view, 4> kExternalPlayers = {
-    "BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "orvelbaidu.exe"};
+    "BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe", "orvelbaidu.exe", "fluvaneapp.exe"};
+inline constexpr std::array<std::string_view, 4> kExternalPlayers = {"BaiduP2PService.exe", "QvodPlayer.exe",
+                                                                     "QvodTerminal.exe", "orvelbaidu.exe"};
 inline constexpr std::string_view kPlayerApp = "fluvaneapp.exe";
 
 // Ends every process of the image name; returns without waiting for them.

@@ -48,9 +48,8 @@ void FetchServerConfig(platform::Platform& platform) {
     std::error_code error;
     if (platform.network.downloadToFile(platform.portalUrl + "/zel/zel.txt", download) &&
         isUsableServerConfig(platform, download) &&
-        !platform.files.replace(file, [&download](const platform::Files::Sink& put) {
-            return copyInto(download, put);
-        })) {
+        !platform.files.replace(file,
+                                [&download](const platform::Files::Sink& put) { return copyInto(download, put); })) {
         // The pages then go to the portal the old file names, which may be gone.
         std::clog << "fluvane: the server configuration could not be written to " << file.string()
                   << "; the one kept before stays in use" << std::endl;
@@ -64,12 +63,11 @@ std::filesystem::path updaterPath(const std::filesystem::path& applicationDirect
     return applicationDirectory / "update";
 }
 
-UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
-                              const std::string& server) {
+UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local, const std::string& server) {
     if (!isNewerVersion(local, server) || !updaterTakes(server)) return UpdateDecision::Continue;
-    const platform::MessageBoxResult answer = platform.ui.messageBox(
-        "检测到更新", "是否立即升级新版本新版版本号：" + server, platform::MessageBoxIcon::Information,
-        platform::MessageBoxButtons::YesNo);
+    const platform::MessageBoxResult answer =
+        platform.ui.messageBox("检测到更新", "是否立即升级新版本新版版本号：" + server,
+                               platform::MessageBoxIcon::Information, platform::MessageBoxButtons::YesNo);
     if (answer != platform::MessageBoxResult::Yes) return UpdateDecision::Continue;
     if (!startUpdater(platform, updaterArgument(server, "shengji"))) return UpdateDecision::Continue;
     platform.application.endProcess(0);
@@ -81,9 +79,7 @@ VersionPair shengji(platform::Platform& platform) {
     VersionPair versions{ReadServerConfig(platform, "软件更新配置", "版本"),
                          ReadConfig(platform, "Version", "Version", "")};
     startUpdater(platform,
-                 updaterArgument(versions.server, isNewerVersion(versions.local, versions.server)
-                                                       ? "shengji"
-                                                       : "wu"));
+                 updaterArgument(versions.server, isNewerVersion(versions.local, versions.server) ? "shengji" : "wu"));
     return versions;
 }
 

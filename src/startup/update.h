@@ -23,8 +23,7 @@ enum class UpdateDecision { Continue, ProcessEnded };
 // The start-up offer. Accepting starts the updater and ends the process; with
 // the updater missing the start-up simply goes on. A server version opening
 // with '-' is neither offered nor handed to the updater.
-UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local,
-                              const std::string& server);
+UpdateDecision CheckForUpdate(platform::Platform& platform, const std::string& local, const std::string& server);
 
 struct VersionPair {
     std::string server;

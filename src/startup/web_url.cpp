@@ -13,8 +13,8 @@ std::string localPageUrl(const std::filesystem::path& file) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url = "file://";
     for (const unsigned char c : file.generic_string()) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                           c == '/' || c == '-' || c == '_' || c == '.' || c == '~';
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' ||
+                           c == '-' || c == '_' || c == '.' || c == '~';
         if (plain) {
             url += static_cast<char>(c);
         } else {

@@ -18,8 +18,8 @@ AdWindowDesign::AdWindowDesign(platform::Ui& ui, platform::Point browserOffset) 
     f.setGeometry(platform::Rect::fromSize(0, 0, kDesignWidth, kDesignHeight));
 
     w = &f.addBrowser();
-    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(browserOffset.x), platform::shared::twipsToPixels(browserOffset.y),
-                                            kPageWidth, kPageHeight));
+    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(browserOffset.x),
+                                            platform::shared::twipsToPixels(browserOffset.y), kPageWidth, kPageHeight));
     L1 = &f.addLabel();
     L1->setVisible(false);
     l2 = &f.addLabel();

@@ -15,8 +15,7 @@ platform::Image& addHolder(platform::Form& form, platform::Ui& ui, int picture) 
     return image;
 }
 
-platform::Image& addPicture(platform::Form& form, platform::Rect place,
-                            std::shared_ptr<platform::Picture> picture) {
+platform::Image& addPicture(platform::Form& form, platform::Rect place, std::shared_ptr<platform::Picture> picture) {
     platform::Image& image = form.addImage();
     image.setGeometry(place);
     image.setPicture(std::move(picture), false);
@@ -25,8 +24,7 @@ platform::Image& addPicture(platform::Form& form, platform::Rect place,
 
 }  // namespace
 
-DialogDesign::DialogDesign(platform::Ui& ui, const std::string& title, const DialogPictures& pictures,
-                           int buttonTop)
+DialogDesign::DialogDesign(platform::Ui& ui, const std::string& title, const DialogPictures& pictures, int buttonTop)
     : form_(ui.createForm()) {
     platform::Form& f = *form_;
     f.setCaption(title);
@@ -39,8 +37,7 @@ DialogDesign::DialogDesign(platform::Ui& ui, const std::string& title, const Dia
     Image6 = &addHolder(f, ui, pictures.closeNormal);
     Image7 = &addHolder(f, ui, pictures.closeHover);
 
-    Image1 =
-        &addPicture(f, platform::Rect::fromSize(0, 0, 390, 270), ui.resourcePicture(pictures.background));
+    Image1 = &addPicture(f, platform::Rect::fromSize(0, 0, 390, 270), ui.resourcePicture(pictures.background));
     Label1 = &f.addLabel();
     Label1->setGeometry(platform::Rect::fromSize(16, 8, 73, 25));
     Label1->setBackColor(kBody, true);

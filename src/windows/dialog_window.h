@@ -39,8 +39,7 @@ public:
 
     void Form_Resize() {
         const platform::Rect window = this->form_->geometry();
-        layOutFrameLines({this->Line1, this->Line2, this->Line3, this->Line4},
-                         {window.width(), window.height()}, 0);
+        layOutFrameLines({this->Line1, this->Line2, this->Line3, this->Line4}, {window.width(), window.height()}, 0);
     }
     void Image1_MouseDown(const platform::MouseEvent&) { startWindowDrag(*this->form_); }
     void Label1_MouseDown(const platform::MouseEvent&) { startWindowDrag(*this->form_); }
@@ -49,13 +48,9 @@ public:
         this->Image2->setPicture(this->Image3->picture(), false);
         this->Image5->setPicture(this->Image6->picture(), false);
     }
-    void Image2_MouseMove(const platform::MouseEvent&) {
-        this->Image2->setPicture(this->Image4->picture(), false);
-    }
+    void Image2_MouseMove(const platform::MouseEvent&) { this->Image2->setPicture(this->Image4->picture(), false); }
     virtual void Image2_Click() = 0;
-    void Image5_MouseMove(const platform::MouseEvent&) {
-        this->Image5->setPicture(this->Image7->picture(), false);
-    }
+    void Image5_MouseMove(const platform::MouseEvent&) { this->Image5->setPicture(this->Image7->picture(), false); }
     // Nothing is undone: every change was kept when it was made.
     void Image5_Click() { this->form_->close(); }
 

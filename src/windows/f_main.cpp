@@ -1,7 +1,7 @@
 #include "windows/f_main.h"
 
-#include "windows/frame_lines.h"
 #include "startup/web_url.h"
+#include "windows/frame_lines.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {

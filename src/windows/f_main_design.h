@@ -14,7 +14,7 @@ class fMainDesign {
 public:
     static constexpr int kDesignWidth = 149;  // client area, pixels (2235 x 9345 twips)
     static constexpr int kDesignHeight = 623;
-    static constexpr int kTitleHeight = 41;  // the title strip, below the frame's top line
+    static constexpr int kTitleHeight = 41;          // the title strip, below the frame's top line
     static constexpr int kCloseNormalPicture = 311;  // 24 x 24
     static constexpr int kCloseHoverPicture = 312;
 

@@ -24,15 +24,15 @@ public:
     Form2Design& operator=(const Form2Design&) = delete;
 
     // The tray menu's items.
-    platform::MenuItem close;   // "退出程序": the exit sequence
-    platform::MenuItem df;      // separator
-    platform::MenuItem dddd;    // "检测升级": the update check
-    platform::MenuItem shouye;  // "访问首页": the portal in the user's browser
-    platform::MenuItem hnn;     // separator
-    platform::MenuItem dddde;   // "关于我们": the about window
-    platform::MenuItem shnhhy;  // "软件设置": the settings window
-    platform::MenuItem dddecc;  // separator
-    platform::MenuItem display; // "显示或隐藏": shows or hides the main window
+    platform::MenuItem close;    // "退出程序": the exit sequence
+    platform::MenuItem df;       // separator
+    platform::MenuItem dddd;     // "检测升级": the update check
+    platform::MenuItem shouye;   // "访问首页": the portal in the user's browser
+    platform::MenuItem hnn;      // separator
+    platform::MenuItem dddde;    // "关于我们": the about window
+    platform::MenuItem shnhhy;   // "软件设置": the settings window
+    platform::MenuItem dddecc;   // separator
+    platform::MenuItem display;  // "显示或隐藏": shows or hides the main window
 
     // The library page's items.
     platform::MenuItem houtui;   // "后退一页": back

@@ -2,8 +2,8 @@
 #include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
-#include "startup/web_url.h"
 #include "platform/shared/twips.h"
+#include "startup/web_url.h"
 
 #include <algorithm>
 #include <string>
@@ -13,9 +13,9 @@ namespace fluvane::windows {
 
 namespace {
 
-constexpr int kRiseTick = 15;     // ms
-constexpr int kStayTick = 1000;   // ms
-constexpr int kFadeFirst = 255;   // alpha
+constexpr int kRiseTick = 15;    // ms
+constexpr int kStayTick = 1000;  // ms
+constexpr int kFadeFirst = 255;  // alpha
 constexpr int kFadeLast = 15;
 constexpr int kFadeStep = 10;
 
@@ -44,8 +44,7 @@ hit::hit(platform::Platform& platform, LoadedMainWindow mainWindow)
     Timer2->tick = [this] { Timer2_Timer(); };
     form_->formEvents.unload = [this] { Form_Unload(); };
     w->browserEvents.downloadBegin = [this] { w_DownloadBegin(); };
-    w->browserEvents.beforeNavigate2 = [this](const std::string& url,
-                                              const platform::NavigationSource& source,
+    w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
                                               bool& cancel) { w_BeforeNavigate2(url, source, cancel); };
 }
 
@@ -115,8 +114,8 @@ void hit::Timer2_Timer() {
 
 void hit::applyRegion() {
     const auto [x1, y1, x2, y2] = RevealRect;
-    form_->setRegion(platform::RoundedRect{
-        {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, {0, 0}});
+    form_->setRegion(
+        platform::RoundedRect{{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, {0, 0}});
 }
 
 void hit::unload() {

@@ -60,11 +60,11 @@ private:
 
     platform::Platform& platform_;
     LoadedMainWindow mainWindow_;
-    Corners RevealRect;             // the window region's corners
-    std::int16_t RevealStep = 0;    // rows uncovered per rise tick
-    std::int16_t FadeDelay = 0;     // ms between fade steps
-    std::int16_t StaySeconds = 0;   // stay once fully risen
-    std::int16_t StayCount = 0;     // stay ticks so far
+    Corners RevealRect;            // the window region's corners
+    std::int16_t RevealStep = 0;   // rows uncovered per rise tick
+    std::int16_t FadeDelay = 0;    // ms between fade steps
+    std::int16_t StaySeconds = 0;  // stay once fully risen
+    std::int16_t StayCount = 0;    // stay ticks so far
     bool fadeStarted_ = false;
     bool closed_ = false;
     // Whoever yields to the event loop checks this before touching the window again.

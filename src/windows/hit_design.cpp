@@ -10,7 +10,8 @@ hitDesign::hitDesign(platform::Ui& ui) : form_(ui.createForm()) {
     f.setGeometry(platform::Rect::fromSize(0, 0, kDesignWidth, kDesignHeight));
 
     w = &f.addBrowser();
-    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(-40), platform::shared::twipsToPixels(-40), platform::shared::twipsToPixels(4455),
+    w->setGeometry(platform::Rect::fromSize(platform::shared::twipsToPixels(-40), platform::shared::twipsToPixels(-40),
+                                            platform::shared::twipsToPixels(4455),
                                             platform::shared::twipsToPixels(2775)));
 }
 

@@ -19,14 +19,11 @@ shezhitip::shezhitip(platform::Platform& platform, ShowTip showTip)
 }
 
 void shezhitip::Form_Load() {
-    for (const Switch& row : switches_)
-        row.button->setValve(startup::readConfigBoolean(platform_, "form", row.key));
+    for (const Switch& row : switches_) row.button->setValve(startup::readConfigBoolean(platform_, "form", row.key));
     for (const Switch& row : switches_) showChoice(row);
 }
 
-void shezhitip::showChoice(const Switch& row) {
-    row.caption->setCaption(row.button->Valve() ? row.on : row.off);
-}
+void shezhitip::showChoice(const Switch& row) { row.caption->setCaption(row.button->Valve() ? row.on : row.off); }
 
 void shezhitip::an_Click(int n) {
     const Switch& row = switches_.at(static_cast<std::size_t>(n - 1));
@@ -50,9 +47,7 @@ void shezhitip::startWithSession(bool enabled) {
     keep("run", enabled);
 }
 
-void shezhitip::keep(const char* key, bool on) {
-    startup::WriteConfig(platform_, "form", key, on ? "True" : "False");
-}
+void shezhitip::keep(const char* key, bool on) { startup::WriteConfig(platform_, "form", key, on ? "True" : "False"); }
 
 void shezhitip::Image2_Click() {
     showTip_(FrmAppTip::kSettingsSaved);

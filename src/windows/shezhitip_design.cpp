@@ -19,8 +19,7 @@ shezhitipDesign::shezhitipDesign(platform::Ui& ui) : DialogDesign(ui, "软件设
     int top = kFirstRowTop;
     for (const auto& [button, caption] : rows) {
         platform::Surface& place = form_->addSurface();
-        place.setGeometry(
-            platform::Rect::fromSize(kSwitchLeft, top, controls::an::kWidth, controls::an::kHeight));
+        place.setGeometry(platform::Rect::fromSize(kSwitchLeft, top, controls::an::kWidth, controls::an::kHeight));
         *button = std::make_unique<controls::an>(place, ui);
         *caption = &form_->addLabel();
         (*caption)->setGeometry(platform::Rect::fromSize(kCaptionLeft, top, 121, 17));

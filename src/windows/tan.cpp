@@ -2,10 +2,10 @@
 #include "platform/shared/url.h"
 
 #include "mainwindow/command_url.h"
-#include "startup/config_files.h"
-#include "windows/ad_window.h"
-#include "startup/web_url.h"
 #include "platform/shared/twips.h"
+#include "startup/config_files.h"
+#include "startup/web_url.h"
+#include "windows/ad_window.h"
 
 #include <algorithm>
 
@@ -36,10 +36,13 @@ void tan::Form_Load() {
 
     const platform::Size screen = platform_.ui.screenSize();
     const platform::Rect window = form_->geometry();
-    const int left = screen.width * platform::shared::kTwipsPerPixel - window.width() * platform::shared::kTwipsPerPixel - kRightMarginTwips;
-    const int top = screen.height * platform::shared::kTwipsPerPixel - (window.height() * platform::shared::kTwipsPerPixel + kBottomMarginTwips);
-    form_->setGeometry(platform::Rect::fromSize(
-        std::max(0, platform::shared::twipsToPixels(left)), std::max(0, platform::shared::twipsToPixels(top)), window.width(), window.height()));
+    const int left = screen.width * platform::shared::kTwipsPerPixel -
+                     window.width() * platform::shared::kTwipsPerPixel - kRightMarginTwips;
+    const int top = screen.height * platform::shared::kTwipsPerPixel -
+                    (window.height() * platform::shared::kTwipsPerPixel + kBottomMarginTwips);
+    form_->setGeometry(platform::Rect::fromSize(std::max(0, platform::shared::twipsToPixels(left)),
+                                                std::max(0, platform::shared::twipsToPixels(top)), window.width(),
+                                                window.height()));
 }
 
 void tan::Form_Resize() { layOutFrameStrips(*this); }

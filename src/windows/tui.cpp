@@ -3,8 +3,8 @@
 #include "mainwindow/command_url.h"
 #include "startup/config_files.h"
 #include "startup/process_utils.h"
-#include "windows/ad_window.h"
 #include "startup/web_url.h"
+#include "windows/ad_window.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {
@@ -16,8 +16,7 @@ constexpr const char* kSiblingPlayer = "orvelkan.exe";
 
 }  // namespace
 
-tui::tui(platform::Platform& platform)
-    : tuiDesign(platform.ui), T1(platform.ui.createTimer()), platform_(platform) {
+tui::tui(platform::Platform& platform) : tuiDesign(platform.ui), T1(platform.ui.createTimer()), platform_(platform) {
     T1->setInterval(kTimerInterval);
     T1->tick = [this] { T1_Timer(); };
     form_->events.resize = [this] { Form_Resize(); };
@@ -26,14 +25,15 @@ tui::tui(platform::Platform& platform)
     w->browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
                                               bool& cancel) { w_BeforeNavigate2(url, source, cancel); };
     w->browserEvents.newWindow2 = [this](bool& cancel) { w_NewWindow2(cancel); };
-    closeHook_.install(*form_, [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
-                                      const platform::WindowProcedure& next) -> std::intptr_t {
-        if (message == platform::msg::SysCommand && wParam == platform::syscmd::Close) {
-            closeToBackground();
-            return 0;
-        }
-        return next(message, wParam, lParam);
-    });
+    closeHook_.install(*form_,
+                       [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                              const platform::WindowProcedure& next) -> std::intptr_t {
+                           if (message == platform::msg::SysCommand && wParam == platform::syscmd::Close) {
+                               closeToBackground();
+                               return 0;
+                           }
+                           return next(message, wParam, lParam);
+                       });
     Form_Resize();
 }
 
@@ -86,9 +86,7 @@ void tui::T1_Timer() {
     if (closed_) endClient();
 }
 
-void tui::KillVodSoft(const std::string& imageName) {
-    startup::KillProcessByName(platform_.processes, imageName);
-}
+void tui::KillVodSoft(const std::string& imageName) { startup::KillProcessByName(platform_.processes, imageName); }
 
 // The terminations of the exit without an advertisement, then the client's
 // own end, in order.

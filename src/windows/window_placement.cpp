@@ -5,8 +5,8 @@ namespace fluvane::windows {
 void centreOn(platform::Form& form, platform::Rect area) {
     const platform::Rect window = form.geometry();
     form.setGeometry(platform::Rect::fromSize(area.left + (area.width() - window.width()) / 2,
-                                              area.top + (area.height() - window.height()) / 2,
-                                              window.width(), window.height()));
+                                              area.top + (area.height() - window.height()) / 2, window.width(),
+                                              window.height()));
 }
 
 void centreOnScreen(platform::Form& form, platform::Ui& ui) {

@@ -1,8 +1,8 @@
 #include "windows/yijian.h"
 
-#include "windows/frame_lines.h"
-#include "startup/web_url.h"
 #include "platform/shared/twips.h"
+#include "startup/web_url.h"
+#include "windows/frame_lines.h"
 #include "windows/window_placement.h"
 
 namespace fluvane::windows {
@@ -21,10 +21,7 @@ constexpr int kPaneOverhangTwips = 40;
 }  // namespace
 
 yijian::yijian(platform::Platform& platform, std::string dizhi)
-    : yijianDesign(platform.ui),
-      T1(platform.ui.createTimer(*form_)),
-      platform_(platform),
-      dizhi_(std::move(dizhi)) {
+    : yijianDesign(platform.ui), T1(platform.ui.createTimer(*form_)), platform_(platform), dizhi_(std::move(dizhi)) {
     T1->setInterval(kGuestbookDelay);
     T1->tick = [this] { T1_Timer(); };
     auto& events = form_->events;
@@ -43,8 +40,7 @@ yijian::yijian(platform::Platform& platform, std::string dizhi)
 }
 
 void yijian::Form_Load() {
-    WebBrowser1->navigate(
-        startup::localPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
+    WebBrowser1->navigate(startup::localPageUrl(platform_.application.directory() / "zelskin" / "html" / "gbook.html"));
     T1->setEnabled(true);
 }
 
@@ -62,8 +58,7 @@ void yijian::Form_Resize() {
     const int height = window.height();
     form_->setRegion(platform::RoundedRect{{0, 0, width + 1, height + kRegionOverhang}, kRegionCorner});
     layOutFrameLines({Line1, Line2, Line3, Line4}, {width, height}, kContentTop - 1);
-    Button1[0]->setGeometry(
-        platform::Rect::fromSize(width - kCloseWidth, kCloseTop, kCloseWidth, kTitleHeight));
+    Button1[0]->setGeometry(platform::Rect::fromSize(width - kCloseWidth, kCloseTop, kCloseWidth, kTitleHeight));
     const platform::Rect box = P1->geometry();
     P1->setGeometry(platform::Rect::fromSize(box.left, box.top, width - 4, height - kContentTop));
 }
@@ -73,7 +68,8 @@ void yijian::P1_Resize() {
     const platform::Rect box = P1->geometry();
     const int overhang = platform::shared::twipsToPixels(kPaneOverhangTwips);
     WebBrowser1->setGeometry(platform::Rect::fromSize(
-        -overhang, -overhang, platform::shared::twipsToPixels(box.width() * platform::shared::kTwipsPerPixel + 2 * kPaneOverhangTwips),
+        -overhang, -overhang,
+        platform::shared::twipsToPixels(box.width() * platform::shared::kTwipsPerPixel + 2 * kPaneOverhangTwips),
         platform::shared::twipsToPixels(box.height() * platform::shared::kTwipsPerPixel + 2 * kPaneOverhangTwips)));
 }
 
@@ -93,8 +89,7 @@ void yijian::paintCloseButton(CloseLook look) {
     const auto frames = Image4->picture();
     if (!frames) return;
     const int width = form_->geometry().width();
-    form_->canvas().copy(*frames,
-                         platform::Rect::fromSize(static_cast<int>(look), 0, kCloseWidth, kTitleHeight),
+    form_->canvas().copy(*frames, platform::Rect::fromSize(static_cast<int>(look), 0, kCloseWidth, kTitleHeight),
                          {width - kCloseWidth, kCloseTop});
 }
 

@@ -6,12 +6,10 @@
 
 namespace fluvane::winsvc {
 
-float 无边框窗体最大化::TaskbarHeight() const {
-    return platform::shared::pixelsToTwips(ui_.taskbarRect().height());
-}
+float 无边框窗体最大化::TaskbarHeight() const { return platform::shared::pixelsToTwips(ui_.taskbarRect().height()); }
 
 void 无边框窗体最大化::MaximiseBounds(platform::Form& window, platform::Size minimumTracking,
-                                     platform::Size maximised) {
+                                      platform::Size maximised) {
     const platform::Size screen = ui_.screenSize();
     minimumTracking_ = minimumTracking;
     maximised_ = {maximised.width != 0 ? maximised.width : screen.width,

@@ -28,11 +28,11 @@ bool cMagneticWnd::AddWindow(platform::Form& hwnd, platform::Form* hWndParent) {
     if (FindWindowIndex(&hwnd) != kNotFound || hWndParent == &hwnd) return false;
     windows_.push_back({&hwnd, hWndParent, false, {}, false, {}});
     UpdateGlueing();
-    windows_.back().hook.install(hwnd, [this, window = &hwnd](std::uint32_t message, std::uintptr_t wParam,
-                                                             std::intptr_t lParam,
-                                                             const platform::WindowProcedure& next) {
-        return zSubclass_Proc(*window, message, wParam, lParam, next);
-    });
+    windows_.back().hook.install(
+        hwnd, [this, window = &hwnd](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                                     const platform::WindowProcedure& next) {
+            return zSubclass_Proc(*window, message, wParam, lParam, next);
+        });
     return true;
 }
 
@@ -62,14 +62,21 @@ std::intptr_t cMagneticWnd::zSubclass_Proc(platform::Form& window, std::uint32_t
     }
     const std::intptr_t result = next(message, wParam, lParam);
     switch (message) {
-    case msg::EnterSizeMove: captureRects(); break;
-    case msg::ExitSizeMove:
-    case msg::Command: UpdateGlueing(); break;
-    case msg::SysCommand:
-        if (wParam == platform::syscmd::Restore || wParam == platform::syscmd::Minimize) UpdateGlueing();
-        break;
-    case msg::Destroy: RemoveWindow(window); break;
-    default: break;
+        case msg::EnterSizeMove:
+            captureRects();
+            break;
+        case msg::ExitSizeMove:
+        case msg::Command:
+            UpdateGlueing();
+            break;
+        case msg::SysCommand:
+            if (wParam == platform::syscmd::Restore || wParam == platform::syscmd::Minimize) UpdateGlueing();
+            break;
+        case msg::Destroy:
+            RemoveWindow(window);
+            break;
+        default:
+            break;
     }
     return result;
 }
@@ -108,9 +115,8 @@ void cMagneticWnd::SnapMovingRect(std::size_t moving, platform::Rect& r) {
     for (const Entry& entry : windows_) {
         if (!gluedToMoving(entry)) continue;
         const platform::Rect now = entry.window->geometry();
-        entry.window->setGeometry(platform::Rect::fromSize(entry.rect.left + r.left - start.left,
-                                                           entry.rect.top + r.top - start.top, now.width(),
-                                                           now.height()));
+        entry.window->setGeometry(platform::Rect::fromSize(
+            entry.rect.left + r.left - start.left, entry.rect.top + r.top - start.top, now.width(), now.height()));
     }
 }
 
@@ -186,8 +192,8 @@ std::size_t cMagneticWnd::FindWindowIndex(const platform::Form* window) const {
 bool cMagneticWnd::RectsTouch(const platform::Rect& a, const platform::Rect& b) {
     const std::int64_t unionWidth = std::int64_t{std::max(a.right, b.right)} - std::min(a.left, b.left);
     const std::int64_t unionHeight = std::int64_t{std::max(a.bottom, b.bottom)} - std::min(a.top, b.top);
-    const bool near = std::int64_t{a.width()} + b.width() >= unionWidth &&
-                      std::int64_t{a.height()} + b.height() >= unionHeight;
+    const bool near =
+        std::int64_t{a.width()} + b.width() >= unionWidth && std::int64_t{a.height()} + b.height() >= unionHeight;
     const bool sharedEdge = b.left == a.left || b.right == a.left || b.left == a.right || b.right == a.right ||
                             a.top == b.top || a.top == b.bottom || b.top == a.bottom || b.bottom == a.bottom;
     return near && sharedEdge;

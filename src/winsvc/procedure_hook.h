@@ -19,8 +19,7 @@ namespace fluvane::winsvc {
 // first.
 class ProcedureHook {
 public:
-    using Procedure = std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam,
-                                                  std::intptr_t lParam,
+    using Procedure = std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                                   const platform::WindowProcedure& next)>;
 
     ProcedureHook() = default;

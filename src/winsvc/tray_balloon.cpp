@@ -54,10 +54,9 @@ void 托盘气泡::send(const platform::NotifyIconData& fields) {
         return;
     }
     iconShown_ = ui_.notifyIcon(platform::NotifyIconOperation::Add, record);
-    callback_.install(window_, [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
-                                      const platform::WindowProcedure& next) {
-        return TrayCallback(message, wParam, lParam, next);
-    });
+    callback_.install(
+        window_, [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                        const platform::WindowProcedure& next) { return TrayCallback(message, wParam, lParam, next); });
 }
 
 void 托盘气泡::RemoveTrayIcon() {
@@ -82,25 +81,26 @@ void 托盘气泡::hideToTray() {
 }
 
 std::intptr_t 托盘气泡::TrayCallback(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
-                                   const platform::WindowProcedure& next) {
+                                     const platform::WindowProcedure& next) {
     if (message == platform::msg::TrayCallback && !ignoresClicks_) {
         switch (lParam) {
-        case platform::traymsg::LeftButtonUp:
-            if (window_.visible())
-                hideToTray();
-            else
-                window_.show();
-            break;
-        case platform::traymsg::RightButtonUp:
-        case platform::traymsg::BalloonClick:
-            window_.setForeground();
-            // A menu that fails must not keep the message from the procedures below.
-            try {
-                if (showTrayMenu_) showTrayMenu_(ui_.cursorPosition());
-            } catch (const std::exception&) {
-            }
-            break;
-        default: break;
+            case platform::traymsg::LeftButtonUp:
+                if (window_.visible())
+                    hideToTray();
+                else
+                    window_.show();
+                break;
+            case platform::traymsg::RightButtonUp:
+            case platform::traymsg::BalloonClick:
+                window_.setForeground();
+                // A menu that fails must not keep the message from the procedures below.
+                try {
+                    if (showTrayMenu_) showTrayMenu_(ui_.cursorPosition());
+                } catch (const std::exception&) {
+                }
+                break;
+            default:
+                break;
         }
     }
     return next(message, wParam, lParam);

@@ -16,9 +16,7 @@ protected:
         forms.Form1().show();
     }
 
-    platform::sim::SimForm& simForm(platform::Form& form) {
-        return platform::sim::as<platform::sim::SimForm>(form);
-    }
+    platform::sim::SimForm& simForm(platform::Form& form) { return platform::sim::as<platform::sim::SimForm>(form); }
     platform::Form* mainForm() { return &forms.Form1().form(); }
 
     FormRegistry forms{platform};

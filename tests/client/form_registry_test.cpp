@@ -48,8 +48,7 @@ TEST_F(FormRegistryTest, FeedbackIsOwnedByTheMainWindowCentredOnItWithItsPortalA
     ASSERT_NE(feedback, nullptr);
     EXPECT_EQ(simForm(feedback->form()).owner(), mainForm());
     const platform::Rect main = mainForm()->geometry();
-    EXPECT_EQ(feedback->form().geometry(),
-              platform::Rect::fromSize(main.left + 233, main.top + 179, 513, 302));
+    EXPECT_EQ(feedback->form().geometry(), platform::Rect::fromSize(main.left + 233, main.top + 179, 513, 302));
     sim.advance(6000);
     EXPECT_EQ(as<SimBrowser>(*feedback->WebBrowser1).locationUrl(), "http://portal.test/tcab/gbook.asp");
 }

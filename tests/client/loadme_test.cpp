@@ -26,7 +26,9 @@ protected:
         const Calls all = downloads();
         return std::count(all.begin(), all.end(), "http://portal.test/zel/zel.txt");
     }
-    platform::sim::SimBrowser& browser(platform::BrowserPane* pane) { return platform::sim::as<platform::sim::SimBrowser>(*pane); }
+    platform::sim::SimBrowser& browser(platform::BrowserPane* pane) {
+        return platform::sim::as<platform::sim::SimBrowser>(*pane);
+    }
     void advanceTo(std::int64_t time) { sim.advance(time - sim.now()); }
 
     bool mainWindowLoaded() { return client.forms().loadedForm1() != nullptr; }
@@ -48,8 +50,7 @@ class SecondInstanceTest : public LoadmeTest, public ::testing::WithParamInterfa
 
 TEST_P(SecondInstanceTest, EndsBeforeAnyWindowOrNetworkAccessHandingOverOnlyAShortcutsPage) {
     sim.processes().setAnotherInstanceRunning(true);
-    if (*GetParam().decoded)
-        sim.application().setArguments({startup::EncodeArguments(codePage, GetParam().decoded)});
+    if (*GetParam().decoded) sim.application().setArguments({startup::EncodeArguments(codePage, GetParam().decoded)});
     start->Form_Load();
 
     EXPECT_EQ(sim.instanceChannel().sentPages(), GetParam().handedOver);
@@ -61,12 +62,12 @@ TEST_P(SecondInstanceTest, EndsBeforeAnyWindowOrNetworkAccessHandingOverOnlyASho
     EXPECT_FALSE(sim.instanceChannel().listening());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, SecondInstanceTest,
-    ::testing::Values(SecondStart{"", {}},
-                      SecondStart{"神探 第2集#@@http://portal.test/tcab/show/?id=7", {"http://portal.test/tcab/show/?id=7"}},
-                      SecondStart{"http://portal.test/tcab/", {}},
-                      SecondStart{"神探#@@javascript:alert(1)", {}}));
+INSTANTIATE_TEST_SUITE_P(Arguments, SecondInstanceTest,
+                         ::testing::Values(SecondStart{"", {}},
+                                           SecondStart{"神探 第2集#@@http://portal.test/tcab/show/?id=7",
+                                                       {"http://portal.test/tcab/show/?id=7"}},
+                                           SecondStart{"http://portal.test/tcab/", {}},
+                                           SecondStart{"神探#@@javascript:alert(1)", {}}));
 
 TEST_F(LoadmeTest, WithoutUpdatesTheMainWindowOpensAfterTheTimersAndTheDownload) {
     writeSettings("False", "1.0");
@@ -130,8 +131,7 @@ TEST_F(LoadmeTest, TheSideWindowOpensBesideTheMainWindowWhenSwitchedOn) {
 
 TEST_F(LoadmeTest, AShortcutStartShowsNoSideWindow) {
     writeGbk("zelhe.db", serverConfig("1.0", "1"));
-    sim.application().setArguments(
-        {startup::EncodeArguments(codePage, "神探#@@http://portal.test/tcab/show/?id=7")});
+    sim.application().setArguments({startup::EncodeArguments(codePage, "神探#@@http://portal.test/tcab/show/?id=7")});
     start->Form_Load();
     sim.advance(10000);
 
@@ -192,8 +192,8 @@ TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
               "网络没有连接/请连接网络重试/1/10000");
     // The icon takes no clicks meanwhile: the half-loaded window stays hidden.
     const std::size_t menus = sim.ui().menus().size();
-    for (const auto click : {platform::traymsg::LeftButtonUp, platform::traymsg::RightButtonUp,
-                             platform::traymsg::BalloonClick})
+    for (const auto click :
+         {platform::traymsg::LeftButtonUp, platform::traymsg::RightButtonUp, platform::traymsg::BalloonClick})
         sim.ui().raiseTrayCallback(0, click);
     EXPECT_FALSE(platform::sim::as<platform::sim::SimForm>(main().form()).shown());
     EXPECT_EQ(sim.ui().menus().size(), menus);
@@ -201,8 +201,8 @@ TEST_F(LoadmeTest, OfflineTheBalloonShowsForItsTimeThenTheProcessEnds) {
     EXPECT_FALSE(sim.application().ended());
     EXPECT_EQ(downloads(), Calls{"http://portal.test/zel/link.txt"}) << "nothing but the load's own request";
     using mainwindow::Form1Inside;
-    for (const platform::Timer* timer : {&Form1Inside::T4(main()), &Form1Inside::T6(main()),
-                                         &Form1Inside::hit2(main()), &Form1Inside::gun(main())})
+    for (const platform::Timer* timer :
+         {&Form1Inside::T4(main()), &Form1Inside::T6(main()), &Form1Inside::hit2(main()), &Form1Inside::gun(main())})
         EXPECT_FALSE(timer->enabled()) << "the hidden main window does nothing else";
     sim.advance(1);
     EXPECT_TRUE(sim.application().ended());

@@ -24,8 +24,9 @@ protected:
     // none for an empty one.
     void choose(Menu which, const std::string& caption, platform::Point at = {600, 400}) {
         windows::Form2& menus = forms.Form2();
-        const windows::MenuDesign& design =
-            which == Menu::Tray ? menus.menu : which == Menu::Main ? menus.caidan : menus.MyMenu;
+        const windows::MenuDesign& design = which == Menu::Tray   ? menus.menu
+                                            : which == Menu::Main ? menus.caidan
+                                                                  : menus.MyMenu;
         if (!caption.empty()) {
             const auto item = std::find_if(design.items.begin(), design.items.end(),
                                            [&](const platform::MenuItem* i) { return i->caption == caption; });
@@ -37,8 +38,12 @@ protected:
                 sim.ui().setCursorPosition(at);
                 ASSERT_TRUE(sim.ui().raiseTrayCallback(0, platform::traymsg::RightButtonUp));
                 break;
-            case Menu::Main: forms.showMainMenu(at); break;
-            case Menu::Page: ASSERT_TRUE(library().raiseContextMenu(at)) << "the page's own menu shows"; break;
+            case Menu::Main:
+                forms.showMainMenu(at);
+                break;
+            case Menu::Page:
+                ASSERT_TRUE(library().raiseContextMenu(at)) << "the page's own menu shows";
+                break;
         }
     }
     SimBrowser& library() { return as<SimBrowser>(*controlsOf(forms.Form1()).ListWeb); }
@@ -50,8 +55,7 @@ TEST_F(MenusTest, EachMenuShowsItsItemsAtThePointerOwnedByTheMainWindow) {
         Calls captions;  // "" a separator
     };
     const Case cases[] = {
-        {Menu::Tray,
-         {"退出程序", "", "检测升级", "访问首页", "", "关于我们", "软件设置", "", "显示或隐藏"}},
+        {Menu::Tray, {"退出程序", "", "检测升级", "访问首页", "", "关于我们", "软件设置", "", "显示或隐藏"}},
         {Menu::Main, {"关于我们", "检测升级", "软件设置", "", "退出程序"}},
         {Menu::Page, {"后退一页", "", "前进一页", "", "刷新一下", "", "返回首页"}},
     };
@@ -78,9 +82,8 @@ TEST_F(MenusTest, ThePageMenuMovesTheLibraryPaneAndItsHomeItemStaysChecked) {
         const char* caption;
         BrowserCall call;
     };
-    const Case cases[] = {{"后退一页", BrowserCall::GoBack},
-                          {"前进一页", BrowserCall::GoForward},
-                          {"刷新一下", BrowserCall::Refresh}};
+    const Case cases[] = {
+        {"后退一页", BrowserCall::GoBack}, {"前进一页", BrowserCall::GoForward}, {"刷新一下", BrowserCall::Refresh}};
     const std::string location = library().locationUrl();
     for (const Case& c : cases) {
         choose(Menu::Page, c.caption);
@@ -169,8 +172,7 @@ TEST_F(MenusTest, ExitItemsRunTheMainWindowsExitSequence) {
         EXPECT_EQ(forms.tui().loaded() != nullptr, handsOver) << c.tuichu;
         EXPECT_EQ(forms.loadedForm1() == nullptr, handsOver) << c.tuichu;
         const auto& all = sim.processes().terminations();
-        EXPECT_EQ(Calls(all.begin() + static_cast<std::ptrdiff_t>(killed), all.end()),
-                  handsOver ? Calls{} : allPlayers)
+        EXPECT_EQ(Calls(all.begin() + static_cast<std::ptrdiff_t>(killed), all.end()), handsOver ? Calls{} : allPlayers)
             << c.tuichu;
     }
 }

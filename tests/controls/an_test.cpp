@@ -22,9 +22,7 @@ protected:
         EXPECT_EQ(copy.picture, platform::sim::PictureOrigin::resource(104));
         return copy.source;
     }
-    void move(Point p, int buttons = platform::button::None) {
-        window.ui.move(toggle.ButtonMain(), p, buttons);
-    }
+    void move(Point p, int buttons = platform::button::None) { window.ui.move(toggle.ButtonMain(), p, buttons); }
 
     testing::SimWindow window{{10, 10, 50, 50}};
     an toggle{window.surface, window.ui};
@@ -90,9 +88,7 @@ TEST_F(SwitchTest, DraggedInWithButtonHeldShowsNoHover) {
 TEST_F(SwitchTest, PressShowsTheThirdColumnAndForwardsTheEvent) {
     toggle.setValve(false);
     std::vector<float> pressedAt;
-    toggle.MouseDown = [&](int& button, int&, float& x, float& y) {
-        pressedAt = {static_cast<float>(button), x, y};
-    };
+    toggle.MouseDown = [&](int& button, int&, float& x, float& y) { pressedAt = {static_cast<float>(button), x, y}; };
     window.ui.press(toggle.ButtonMain(), {7, 8});
     EXPECT_EQ(face(), cell(66, 19));
     EXPECT_EQ(pressedAt, (std::vector<float>{1, 7, 8}));

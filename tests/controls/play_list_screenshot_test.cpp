@@ -96,8 +96,7 @@ TEST_F(PlayListScreenshotTest, RowsMarkerHoverAndScrollBarWhereTheyBelong) {
             EXPECT_EQ(at(15 + x, 66 + y), fromRgb(marker == kMagenta ? under : marker));
         }
     // Its right slice ends at the draw width, left of the bar.
-    for (int x = 0; x < 10; ++x)
-        EXPECT_EQ(at(drawWidth - 10 + x, 56 + 2), fromRgb(bitmapPixel(102, 158 + x, 28 + 2)));
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(at(drawWidth - 10 + x, 56 + 2), fromRgb(bitmapPixel(102, 158 + x, 28 + 2)));
     // The hovered entry: hover background; the next entry: none.
     expectLeftSlice(84, 0);
     EXPECT_EQ(at(5, 112 + 14), background);

@@ -20,8 +20,8 @@ class PlayListTest : public ::testing::Test {
 protected:
     PlayListTest() {
         list.MouseDown = [this](int button) {
-            events.push_back("MouseDown " + std::to_string(button) + " " + std::to_string(list.SelNodeIndex()) +
-                             "," + std::to_string(list.SelItemIndex()));
+            events.push_back("MouseDown " + std::to_string(button) + " " + std::to_string(list.SelNodeIndex()) + "," +
+                             std::to_string(list.SelItemIndex()));
         };
         list.MouseUp = [this](int button) { events.push_back("MouseUp " + std::to_string(button)); };
         list.DblClick = [this] { events.push_back("DblClick"); };
@@ -110,7 +110,8 @@ TEST_F(PlayListTest, EveryChangeRaisesChangedOnce) {
         {"setNodeText", [](SFPlayList& l) { l.setNodeText(0, "t"); }, 1},
         {"setItemName", [](SFPlayList& l) { l.setItemName(1, 0, "n"); }, 1},
         {"setItemURL", [](SFPlayList& l) { l.setItemURL(1, 0, "u"); }, 1},
-        {"bad indices", [](SFPlayList& l) {
+        {"bad indices",
+         [](SFPlayList& l) {
              l.AddNode("x", 5);
              l.RemoveNode(5);
              l.AddItem(5, "e", "u");
@@ -119,9 +120,14 @@ TEST_F(PlayListTest, EveryChangeRaisesChangedOnce) {
              l.setNodeText(5, "t");
              l.setItemName(1, 5, "n");
              l.setItemURL(1, 5, "u");
-         }, 0},
+         },
+         0},
         {"empty group cleared", [](SFPlayList& l) { l.ClearItems(0); }, 0},
-        {"the delete band", [this](SFPlayList&) { release({190, 10}); }, 1},
+        {"the delete band",
+         [this](SFPlayList&) {
+             release({190, 10});
+         },
+         1},
     };
     for (const Case& c : cases) {
         list.ClearNodes();
@@ -167,7 +173,7 @@ TEST_F(PlayListTest, DeleteBandPressDoesNotToggleReleaseDeletes) {
     EXPECT_EQ(list.ExpandedItemsHeight(), 3 * 28);
     release({50, 10});  // released outside the band: nothing
     EXPECT_EQ(list.NodesCount(), 2);
-    press({50, 40});  // down on another row ...
+    press({50, 40});     // down on another row ...
     release({190, 10});  // ... up in group 0's delete band
     EXPECT_EQ(list.NodesCount(), 1);
     EXPECT_EQ(list.NodeText(0), "group 1");
@@ -298,8 +304,8 @@ TEST_F(PlayListTest, AHeldThumbStaysReleasedWhenTheBarReturns) {
 
 TEST_F(PlayListTest, PaintsRowsWithTheirMarks) {
     load({3});
-    press({50, 40});                                   // select entry 0
-    window.ui.move(window.surface, {50, 60});          // hover entry 1
+    press({50, 40});                           // select entry 0
+    window.ui.move(window.surface, {50, 60});  // hover entry 1
     const auto ops = paint();
     const auto marks = opsOfKind<platform::sim::draw::CopyTransparent>(ops);
     ASSERT_EQ(marks.size(), 2u);

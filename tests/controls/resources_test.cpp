@@ -21,16 +21,16 @@ bool regionHasArt(const Bitmap& bitmap, int left, int top, int right, int bottom
 TEST(ResourcesTest, BitmapsHaveTheirFixedSizes) {
     const struct {
         int id, width, height;
-    } expected[] = {{101, 38, 12}, {102, 168, 56}, {103, 16, 130}, {104, 99, 38},
-                    {201, 64, 64}, {202, 48, 48},  {203, 32, 32},  {204, 24, 24}, {205, 16, 16}};
+    } expected[] = {{101, 38, 12}, {102, 168, 56}, {103, 16, 130}, {104, 99, 38}, {201, 64, 64},
+                    {202, 48, 48}, {203, 32, 32},  {204, 24, 24},  {205, 16, 16}};
     for (const auto& e : expected) {
         const Bitmap bitmap = FindBitmap(e.id);
         EXPECT_EQ(bitmap.width, e.width) << e.id;
         EXPECT_EQ(bitmap.height, e.height) << e.id;
         EXPECT_EQ(bitmap.pixels.size(), static_cast<std::size_t>(e.width * e.height)) << e.id;
-        EXPECT_TRUE(std::all_of(bitmap.pixels.begin(), bitmap.pixels.end(),
-                                [](std::uint32_t p) { return p <= 0xFFFFFF; }))
-            << e.id;
+        EXPECT_TRUE(std::all_of(bitmap.pixels.begin(), bitmap.pixels.end(), [](std::uint32_t p) {
+            return p <= 0xFFFFFF;
+        })) << e.id;
     }
     EXPECT_TRUE(FindBitmap(105).pixels.empty());
     EXPECT_EQ(FindBitmap(0).width, 0);

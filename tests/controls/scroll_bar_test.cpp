@@ -57,9 +57,7 @@ protected:
     ShortScrollBarTest() : ScrollBarTest(132) {}
 };
 
-TEST_F(ShortScrollBarTest, ThumbNeverSmallerThanItsCaps) {
-    EXPECT_EQ(bar.thumbRect(), (Rect{0, 16, 16, 24}));
-}
+TEST_F(ShortScrollBarTest, ThumbNeverSmallerThanItsCaps) { EXPECT_EQ(bar.thumbRect(), (Rect{0, 16, 16, 24})); }
 
 TEST_F(ScrollBarTest, ThumbSizeAndPositionFollowRangeAndLargeChange) {
     configure(0, 56, 28, 28, 28);

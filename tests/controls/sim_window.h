@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/sim/sim_ui.h"
 #include "platform/sim/sim_form.h"
+#include "platform/sim/sim_ui.h"
 
 #include <memory>
 #include <vector>

@@ -30,11 +30,16 @@ std::string edgesOf(const EdgeDragState& s) {
 TEST_F(Form1EdgeTest, HoveringPicksTheEdgesWithinFivePixels) {
     const Rect normal = Rect::fromSize(100, 100, 1000, 500);
     const Band bands[] = {
-        {normal, {2, 250}, "l", Cursor::SizeWE},      {normal, {995, 250}, "r", Cursor::SizeWE},
-        {normal, {500, 0}, "t", Cursor::SizeNS},      {normal, {500, 495}, "b", Cursor::SizeNS},
-        {normal, {500, 494}, "m", Cursor::Default},   {normal, {6, 6}, "m", Cursor::Default},
-        {normal, {5, 5}, "tl", Cursor::SizeNWSE},     {normal, {996, 496}, "br", Cursor::SizeNWSE},
-        {normal, {2, 497}, "bl", Cursor::SizeNESW},   {normal, {998, 3}, "tr", Cursor::SizeNESW},
+        {normal, {2, 250}, "l", Cursor::SizeWE},
+        {normal, {995, 250}, "r", Cursor::SizeWE},
+        {normal, {500, 0}, "t", Cursor::SizeNS},
+        {normal, {500, 495}, "b", Cursor::SizeNS},
+        {normal, {500, 494}, "m", Cursor::Default},
+        {normal, {6, 6}, "m", Cursor::Default},
+        {normal, {5, 5}, "tl", Cursor::SizeNWSE},
+        {normal, {996, 496}, "br", Cursor::SizeNWSE},
+        {normal, {2, 497}, "bl", Cursor::SizeNESW},
+        {normal, {998, 3}, "tr", Cursor::SizeNESW},
         // Too small for two bands: the bottom or right one wins.
         {Rect::fromSize(0, 0, 1000, 8), {500, 3}, "b", Cursor::SizeNS},
         {Rect::fromSize(0, 0, 8, 500), {3, 250}, "r", Cursor::SizeWE},
@@ -88,9 +93,7 @@ TEST_F(Form1EdgeTest, DraggingTheBareSurfaceResizesDownToTheMinimumOrMoves) {
          {{500, 2, 0, Rect::fromSize(100, 100, 1000, 420)},
           {500, 32, kHeld, Rect::fromSize(100, 100, 1000, 420)},
           {500, 22, kHeld, Rect::fromSize(100, 120, 1000, 400)}}},
-        {"bottom right corner",
-         wide,
-         {{997, 497, 0, wide}, {1017, 507, kHeld, Rect::fromSize(100, 100, 1020, 510)}}},
+        {"bottom right corner", wide, {{997, 497, 0, wide}, {1017, 507, kHeld, Rect::fromSize(100, 100, 1020, 510)}}},
         {"middle: moves the window",
          wide,
          {{500, 200, 0, wide}, {510, 195, kHeld, Rect::fromSize(110, 95, 1000, 500)}}},

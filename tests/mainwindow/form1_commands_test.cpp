@@ -53,10 +53,14 @@ TEST_F(Form1CommandsTest, TheLibraryPaneRunsEveryCommandItsUrlHolds) {
         {"http://portal.test/tcab/list.html", false, {}, ""},
         {"http://portal.test/tcab/search.asp?q=GBOOK://x", true, {"feedback"}, ""},
         {"FLVPLAY:///TCAB/PLAY/7.HTML", true, {}, "http://portal.test/tcab/play/7.html"},
-        {"http://portal.test/go?to=youkuplay:///tcab/p.html", true, {},
+        {"http://portal.test/go?to=youkuplay:///tcab/p.html",
+         true,
+         {},
          "http://portal.test/go?to=http://portal.test/tcab/p.html"},
-        {"http://portal.test/x?a=gbook://&b=qiyiplay:///tcab/p.html&c=dddisk://片名@@@/tcab/s/", true,
-         {kMade, "feedback"}, "http://portal.test/x?a=gbook://&b=http://portal.test/tcab/p.html&c=dddisk://片名@@@/tcab/s/"},
+        {"http://portal.test/x?a=gbook://&b=qiyiplay:///tcab/p.html&c=dddisk://片名@@@/tcab/s/",
+         true,
+         {kMade, "feedback"},
+         "http://portal.test/x?a=gbook://&b=http://portal.test/tcab/p.html&c=dddisk://片名@@@/tcab/s/"},
     };
     for (const Case& c : cases) {
         windows.calls.clear();
@@ -84,7 +88,8 @@ TEST_F(Form1CommandsTest, APlayLinkBuffersPlaysAndCollectsThePageEpisodesOnce) {
     f.ListWeb->navigate(page);
 
     ASSERT_TRUE(browser(f.ListWeb).raiseBeforeNavigate("flvplay:///tcab/play/7-1.html"));
-    const Calls collected{"神探: 第2集=http://portal.test/tcab/play/7-2.html 第1集=http://portal.test/tcab/play/7-1.html"};
+    const Calls collected{
+        "神探: 第2集=http://portal.test/tcab/play/7-2.html 第1集=http://portal.test/tcab/play/7-1.html"};
     EXPECT_EQ(playlist(), collected);
     EXPECT_EQ(sim.processes().terminations(), kExternalPlayers);
     EXPECT_FALSE(f.bj->visible());
@@ -105,7 +110,7 @@ TEST_F(Form1CommandsTest, OnlyThePortalsOwnDocumentsCommand) {
         bool obeyed;
     };
     for (const Case& c : {Case{{"http://ads.test"}, false}, Case{{"null"}, false},
-                         Case{{"http://portal.test:8080"}, false}, Case{{"http://portal.test"}, true}}) {
+                          Case{{"http://portal.test:8080"}, false}, Case{{"http://portal.test"}, true}}) {
         windows.calls.clear();
         Form1Design& f = load();
         browser(f.ListWeb).setDocument({"神探", {{"flvplay:///tcab/play/1.html", "第1集"}}});
@@ -231,10 +236,9 @@ TEST_F(Form1CommandsTest, AShortcutThatCannotBeMadeSaysSo) {
 // nothing is written anywhere else; without a desktop folder none is made.
 TEST_F(Form1CommandsTest, HostileTitlesMakeOneFileInTheDesktopFolder) {
     platform::posix::PosixShell shell;
-    platform::Platform withRealShell{platform.ui,          platform.profile,   platform.codePage,
-                                     platform.network,     platform.processes, shell,
-                                     platform.files,       platform.application, platform.instanceChannel,
-                                     platform.portalUrl,   platform.checkUrl};
+    platform::Platform withRealShell{
+        platform.ui,    platform.profile,     platform.codePage,        platform.network,   platform.processes, shell,
+        platform.files, platform.application, platform.instanceChannel, platform.portalUrl, platform.checkUrl};
     const auto everything = [&] {
         std::set<std::filesystem::path> found;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.root())) found.insert(entry.path());

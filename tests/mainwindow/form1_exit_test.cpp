@@ -18,8 +18,11 @@ TEST_F(Form1Fixture, QuittingSavesRemovesTheIconThenHandsOverOrEnds) {
     };
     const Case cases[] = {
         {true, {"exit ad", "close popup"}, true, {}},
-        {false, {}, false, {"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
-                          "orvelbaidu.exe", "fluvaneapp.exe"}},
+        {false,
+         {},
+         false,
+         {"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe", "orvelbaidu.exe",
+          "fluvaneapp.exe"}},
     };
     const auto playlist = appDir() / "zelskin" / "zelplaylist.xml";
     for (const Case& c : cases) {

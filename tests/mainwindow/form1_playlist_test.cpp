@@ -65,12 +65,13 @@ TEST_F(Form1PlaylistTest, AChangeIsSavedASecondLater) {
     sim.advance(999);
     EXPECT_EQ(saved(), kThreeGroups);
     sim.advance(1);
-    EXPECT_EQ(saved(),
-              "<playlist><ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
-              "<li Name=\"2\" URL=\"http://portal.test/b/2.html\"/></ul>"
-              "<ul><Class Name=\"丙\"/><li Name=\"1\" URL=\"http://portal.test/c/1.html\"/>"
-              "<li Name=\"2\" URL=\"http://portal.test/c/2.html\"/><li Name=\"3\" URL=\"http://portal.test/c/3.html\"/></ul>"
-              "<ul><Class Name=\"丁\"/><li Name=\"第1集\" URL=\"http://portal.test/tcab/play/9.html\"/></ul></playlist>");
+    EXPECT_EQ(
+        saved(),
+        "<playlist><ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
+        "<li Name=\"2\" URL=\"http://portal.test/b/2.html\"/></ul>"
+        "<ul><Class Name=\"丙\"/><li Name=\"1\" URL=\"http://portal.test/c/1.html\"/>"
+        "<li Name=\"2\" URL=\"http://portal.test/c/2.html\"/><li Name=\"3\" URL=\"http://portal.test/c/3.html\"/></ul>"
+        "<ul><Class Name=\"丁\"/><li Name=\"第1集\" URL=\"http://portal.test/tcab/play/9.html\"/></ul></playlist>");
 
     ASSERT_TRUE(sim.ui().click(*f.Picture7, {5, 5}));
     sim.advance(1000);

@@ -28,8 +28,9 @@ protected:
                " icon=" + (icon ? std::to_string(static_cast<int>(platform::sim::originOf(*icon).kind)) : "none") +
                " skin=" + (controlsOf(form).tv->picture() ? "1" : "0") + " T4=" + on(Form1Inside::T4(form)) +
                " groups=" + std::to_string(controlsOf(form).SFPlayList1->NodesCount()) +
-               " silent=" + (controlsOf(form).ListWeb->silent() ? "1" : "0") + " pages=" + pages(*controlsOf(form).ListWeb) + "/" +
-               pages(*controlsOf(form).W2) + " dizhi=" + Form1Inside::values(form).dizhi + " caption=" + form.form().caption() +
+               " silent=" + (controlsOf(form).ListWeb->silent() ? "1" : "0") +
+               " pages=" + pages(*controlsOf(form).ListWeb) + "/" + pages(*controlsOf(form).W2) +
+               " dizhi=" + Form1Inside::values(form).dizhi + " caption=" + form.form().caption() +
                " T6=" + on(Form1Inside::T6(form)) + " library=" + (controlsOf(form).Picture1->visible() ? "1" : "0") +
                " label=" + controlsOf(form).Label1->caption() +
                " downloads=" + std::to_string(sim.network().downloads().size()) + " gun=" + on(Form1Inside::gun(form)) +
@@ -67,8 +68,9 @@ TEST_F(Form1Test, TheLoadHandlerRunsItsStepsInOrder) {
                                      "gun=0 bounded=0",
                            skinned + "pages=1/1 dizhi= caption= T6=0 library=1 label=正在检测新版本 downloads=0 "
                                      "gun=0 bounded=0"}));
-    EXPECT_EQ(describe(form), skinned + "pages=1/1 dizhi=http://portal.test caption=澜映影视 T6=1 library=0 "
-                                        "label=当前版本:1.0版 downloads=1 gun=1 bounded=1");
+    EXPECT_EQ(describe(form), skinned +
+                                  "pages=1/1 dizhi=http://portal.test caption=澜映影视 T6=1 library=0 "
+                                  "label=当前版本:1.0版 downloads=1 gun=1 bounded=1");
     const auto& trayAdded = sim.ui().notifyIconCalls().front();
     EXPECT_EQ(trayAdded.operation, platform::NotifyIconOperation::Add);
     EXPECT_EQ(trayAdded.data.tip, "") << "installed before the caption is read";
@@ -122,7 +124,8 @@ TEST_F(Form1Test, LoadingReadsServerValuesAndSettingsOnce) {
     EXPECT_FALSE(settings.shipinku);
 
     const std::string loadingPage = "file://" + (appDir() / "zelskin" / "html" / "Loading.html").string();
-    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).ListWeb).navigations(), Calls{loadingPage});
+    EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).ListWeb).navigations(),
+              Calls{loadingPage});
     EXPECT_EQ(platform::sim::as<platform::sim::SimBrowser>(*controlsOf(form).W2).navigations(), Calls{loadingPage});
 }
 
@@ -147,16 +150,17 @@ TEST_F(Form1Test, T4NavigatesTheLibraryAndLoadingPanesOnce) {
 // schedule starts, each where the server switches it on.
 TEST_F(Form1Test, TheLoadStartsTheRecommendationAndThePopUps) {
     for (const char* on : {"1", "0"}) {
-        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") + on +
-                                 "\r\n广告初始时间=8\r\n[电影推荐窗口]\r\n开关=" + on + "\r\n");
+        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") +
+                                 on + "\r\n广告初始时间=8\r\n[电影推荐窗口]\r\n开关=" + on + "\r\n");
         RecordingWindows quiet;
         Form1 form(platform, quiet);
         form.Form_Load();
         sim.advance(5999);
         EXPECT_TRUE(quiet.calls.empty()) << on;
         sim.advance(30'000);
-        EXPECT_EQ(quiet.calls, (std::string_view(on) == "1" ? Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2"}
-                                                           : Calls{}))
+        EXPECT_EQ(quiet.calls, (std::string_view(on) == "1"
+                                    ? Calls{"recommendation", "popup http://portal.test/tcab/zelad/tan/?id=2"}
+                                    : Calls{}))
             << on;
     }
 }

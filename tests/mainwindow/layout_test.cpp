@@ -104,7 +104,8 @@ protected:
         EXPECT_EQ(f.Image15->geometry(), Rect::fromSize(0, 0, 261, 45)) << "the header at its natural size";
         EXPECT_EQ(f.Picture7->geometry(), Rect::fromSize(panel.width() - 31, 0, 31, 31));
         const Rect advertisement = f.listad1->UserControl.geometry();
-        EXPECT_EQ(f.SFPlayList1Window->geometry(), (Rect{0, 45, panel.width(), panel.height() - advertisement.height()}));
+        EXPECT_EQ(f.SFPlayList1Window->geometry(),
+                  (Rect{0, 45, panel.width(), panel.height() - advertisement.height()}));
         EXPECT_EQ(advertisement, Rect::fromSize(30, panel.height() - advertisement.height() + 8, 185, 177));
     }
 
@@ -153,12 +154,14 @@ TEST_F(Form1LayoutTest, TheHandleAndThePlaylistButtonToggleThePanel) {
         EXPECT_FALSE(f.Picture6->visible());
         ASSERT_FALSE(copies(*f.Picture4).empty());
         EXPECT_EQ(copies(*f.Picture4).back(),
-                  (platform::sim::draw::Copy{platform::sim::PictureOrigin::resource(305), Rect::fromSize(0, 0, 10, 128), {0, 0}}))
+                  (platform::sim::draw::Copy{
+                      platform::sim::PictureOrigin::resource(305), Rect::fromSize(0, 0, 10, 128), {0, 0}}))
             << "the handle turns";
         EXPECT_EQ(f.Picture3->geometry(), Rect::fromSize(SW2 - 10, 0, 10, shown[0].height()));
         for (std::size_t i = 1; i < moving.size(); ++i) {
             const Rect before = shown[i];
-            EXPECT_EQ(moving[i]->geometry(), Rect::fromSize(before.left, before.top, before.width() + 250, before.height()))
+            EXPECT_EQ(moving[i]->geometry(),
+                      Rect::fromSize(before.left, before.top, before.width() + 250, before.height()))
                 << i;
         }
 

@@ -9,7 +9,9 @@ using Calls = std::vector<std::string>;
 class ListAdTest : public Form1Fixture {
 protected:
     bool listAdShown() { return controls().listad1->UserControl.visible(); }
-    platform::sim::SimBrowser& listAdPage() { return platform::sim::as<platform::sim::SimBrowser>(controls().listad1->w); }
+    platform::sim::SimBrowser& listAdPage() {
+        return platform::sim::as<platform::sim::SimBrowser>(controls().listad1->w);
+    }
 };
 
 // 广告倒计时 shows the list advertisement only with a countdown that runs.

@@ -17,14 +17,14 @@ TEST_F(MainWindowValuesTest, SwitchesAreOnlyOneAndTimesOnlyPositiveWholeSeconds)
         bool on;
         std::optional<std::int32_t> seconds;
     };
-    for (const Case c : {Case{"1", true, 1}, Case{"+75", false, 75}, Case{" 300 ", false, 300}, Case{"0", false, {}},
-                         Case{"", false, {}}, Case{"True", false, {}}, Case{"01", false, 1}, Case{"abc", false, {}},
-                         Case{"-3", false, {}}, Case{"1.5", false, {}}, Case{"15s", false, {}},
-                         Case{"2147483648", false, {}}}) {
-        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") + c.text +
-                                 "\r\n广告初始时间=" + c.text + "\r\n广告循环时间=" + c.text + "\r\n[退窗广告设置项]\r\n开关=" +
-                                 c.text + "\r\n[缓冲广告设置项]\r\n开关=" + c.text + "\r\n缓冲时间=" + c.text +
-                                 "\r\n[电影推荐窗口]\r\n开关=" + c.text + "\r\n");
+    for (const Case c :
+         {Case{"1", true, 1}, Case{"+75", false, 75}, Case{" 300 ", false, 300}, Case{"0", false, {}},
+          Case{"", false, {}}, Case{"True", false, {}}, Case{"01", false, 1}, Case{"abc", false, {}},
+          Case{"-3", false, {}}, Case{"1.5", false, {}}, Case{"15s", false, {}}, Case{"2147483648", false, {}}}) {
+        writeGbk("zelhe.db", std::string("[澜映软件配置]\r\n域名=http://portal.test\r\n[弹窗广告设置项]\r\n开关=") +
+                                 c.text + "\r\n广告初始时间=" + c.text + "\r\n广告循环时间=" + c.text +
+                                 "\r\n[退窗广告设置项]\r\n开关=" + c.text + "\r\n[缓冲广告设置项]\r\n开关=" + c.text +
+                                 "\r\n缓冲时间=" + c.text + "\r\n[电影推荐窗口]\r\n开关=" + c.text + "\r\n");
         const ServerValues values = readServerValues(platform);
         EXPECT_EQ(values.dizhi, "http://portal.test") << c.text;
         for (const bool on : {values.ad, values.tuichu, values.huangchong, values.hit1}) EXPECT_EQ(on, c.on) << c.text;

@@ -35,7 +35,8 @@ TEST(MapPlayUrl, LowerCasesTheUrlAndPutsThePortalInPlaceOfEveryPlayScheme) {
     } cases[] = {
         {"FLVPLAY:///TCAB/PLAY/?S=TIEGUI&EP=1", kDizhi, "http://portal.test/tcab/play/?s=tiegui&ep=1"},
         {"http://portal.test/go?u=TudouPlay:///a", kDizhi, "http://portal.test/go?u=http://portal.test/a"},
-        {"flvplay:///a|youkuplay:///b|qiyiplay:///c", kDizhi, "http://portal.test/a|http://portal.test/b|http://portal.test/c"},
+        {"flvplay:///a|youkuplay:///b|qiyiplay:///c", kDizhi,
+         "http://portal.test/a|http://portal.test/b|http://portal.test/c"},
         {"flvplay:///tcab/", "http://Portal.Test/Sub", "http://Portal.Test/Sub/tcab/"},
         {"youkuplay:///x", "http://flvplay://", "http://flvplay:///x"},
         {"HTTP://PORTAL.TEST/电影", kDizhi, "http://portal.test/电影"},

@@ -31,11 +31,13 @@ TEST_F(Form1PaintTest, PanelButtonsHoverAndPressFromTheirCells) {
         int cell;
         bool captured;
     };
-    const Pointer pointers[] = {{{5, 5}, 0, 1, true}, {{-1, 5}, platform::button::Left, 0, true}, {{0, 5}, 0, 0, false}};
+    const Pointer pointers[] = {
+        {{5, 5}, 0, 1, true}, {{-1, 5}, platform::button::Left, 0, true}, {{0, 5}, 0, 0, false}};
     for (const PanelButton& b : buttons) {
         auto& surface = platform::sim::as<platform::sim::SimSurface>(*b.surface);
         const auto cell = [&](int index) {
-            return std::vector<Copy>{{b.cells, Rect::fromSize(index * b.cell.width, 0, b.cell.width, b.cell.height), {0, 0}}};
+            return std::vector<Copy>{
+                {b.cells, Rect::fromSize(index * b.cell.width, 0, b.cell.width, b.cell.height), {0, 0}}};
         };
         for (const Pointer& pointer : pointers) {
             surface.clearOperations();

@@ -9,7 +9,8 @@ using platform::WindowState;
 
 TEST_F(Form1PanesTest, DoubleClickingTheWindowOrTheBackdropTogglesMaximised) {
     Form1Design& f = load();
-    for (platform::Control* target : {static_cast<platform::Control*>(&f.form()), static_cast<platform::Control*>(f.bj)}) {
+    for (platform::Control* target :
+         {static_cast<platform::Control*>(&f.form()), static_cast<platform::Control*>(f.bj)}) {
         ASSERT_TRUE(sim.ui().doubleClick(*target, {300, 300}));
         EXPECT_EQ(window().windowState(), WindowState::Maximized);
         EXPECT_EQ(f.form().geometry(), platform::Rect::fromSize(0, 0, 1366, 728)) << "the taskbar stays visible";
@@ -35,13 +36,33 @@ TEST_F(Form1PanesTest, TheBottomStripHandsTheWindowToTheSystemMoveLoop) {
 TEST_F(Form1PanesTest, PanelControlsResetTheWindowPointer) {
     Form1Design& f = load();
     const std::vector<std::pair<const char*, std::function<bool()>>> resets{
-        {"Image14 up", [&] { return sim.ui().release(*f.Image14, {3, 3}); }},
-        {"Image15 move", [&] { return sim.ui().move(*f.Image15, {3, 3}); }},
-        {"Label1 move", [&] { return sim.ui().move(*f.Label1, {3, 3}); }},
-        {"Image2 move", [&] { return sim.ui().move(*f.Image2, {3, 3}); }},
-        {"Picture5 move", [&] { return sim.ui().move(*f.Picture5, {300, 3}); }},
-        {"Picture4 move", [&] { return sim.ui().move(*f.Picture4, {-1, 3}); }},
-        {"Picture7 move", [&] { return sim.ui().move(*f.Picture7, {-1, 3}); }}};
+        {"Image14 up",
+         [&] {
+             return sim.ui().release(*f.Image14, {3, 3});
+         }},
+        {"Image15 move",
+         [&] {
+             return sim.ui().move(*f.Image15, {3, 3});
+         }},
+        {"Label1 move",
+         [&] {
+             return sim.ui().move(*f.Label1, {3, 3});
+         }},
+        {"Image2 move",
+         [&] {
+             return sim.ui().move(*f.Image2, {3, 3});
+         }},
+        {"Picture5 move",
+         [&] {
+             return sim.ui().move(*f.Picture5, {300, 3});
+         }},
+        {"Picture4 move",
+         [&] {
+             return sim.ui().move(*f.Picture4, {-1, 3});
+         }},
+        {"Picture7 move", [&] {
+             return sim.ui().move(*f.Picture7, {-1, 3});
+         }}};
     for (const auto& [name, reset] : resets) {
         ASSERT_TRUE(sim.ui().move(f.form(), {978, 300}));
         ASSERT_EQ(window().cursor(), platform::Cursor::SizeWE);
@@ -62,7 +83,8 @@ TEST_F(Form1PanesTest, TheUpdateIconAndTheVersionTextRunTheUpdateCheck) {
     Form1Design& f = load();
     serveGbk("/zel/zel.txt", serverConfig("2.0"));
     testsupport::writeBytes(appDir() / "update", "");
-    for (platform::Control* trigger : {static_cast<platform::Control*>(f.Image2), static_cast<platform::Control*>(f.Label1)}) {
+    for (platform::Control* trigger :
+         {static_cast<platform::Control*>(f.Image2), static_cast<platform::Control*>(f.Label1)}) {
         const std::size_t before = sim.processes().starts().size();
         ASSERT_TRUE(sim.ui().click(*trigger, {3, 3}));
         ASSERT_EQ(sim.processes().starts().size(), before + 1);

@@ -1,5 +1,5 @@
-#include "mainwindow/playlist_caps.h"
 #include "mainwindow/playlist_file.h"
+#include "mainwindow/playlist_caps.h"
 
 #include "platform/posix/posix_files.h"
 
@@ -55,7 +55,8 @@ protected:
         Groups groups;
         for (int g = 0; g < list.NodesCount(); ++g) {
             groups.push_back({list.NodeText(g), {}});
-            for (int i = 0; i < list.ItemsCount(g); ++i) groups.back().entries.push_back({list.ItemName(g, i), list.ItemURL(g, i)});
+            for (int i = 0; i < list.ItemsCount(g); ++i)
+                groups.back().entries.push_back({list.ItemName(g, i), list.ItemURL(g, i)});
         }
         return groups;
     }
@@ -81,9 +82,9 @@ protected:
     controls::SFPlayList list{window.surface, window.ui, platform::Font{}};
 };
 
-const Groups kMovies = {{"电影", {{"第1集", "http://portal.test/tcab/1.html"},
-                                  {"a\"b&c<d>e", "http://portal.test/?a=1&b=\"2\""}}},
-                        {"空", {}}};
+const Groups kMovies = {
+    {"电影", {{"第1集", "http://portal.test/tcab/1.html"}, {"a\"b&c<d>e", "http://portal.test/?a=1&b=\"2\""}}},
+    {"空", {}}};
 
 TEST_F(PlayListFileTest, SavesOneLineAsThePlatformsXmlObjectWritesIt) {
     ASSERT_TRUE(save(kMovies, file()));
@@ -122,8 +123,9 @@ TEST_F(PlayListFileTest, ASavedFileIsWellFormedXml) {
 }
 
 TEST_F(PlayListFileTest, TheLastGroupOfTheFileIsTheOpenOne) {
-    ASSERT_TRUE(save({{"a", {{"1", "u1"}}}, {"b", {{"1", "u1"}, {"2", "u2"}, {"3", "u3"}}}, {"c", {{"1", "u1"}, {"2", "u2"}}}},
-                     file()));
+    ASSERT_TRUE(
+        save({{"a", {{"1", "u1"}}}, {"b", {{"1", "u1"}, {"2", "u2"}, {"3", "u3"}}}, {"c", {{"1", "u1"}, {"2", "u2"}}}},
+             file()));
     controls::SFPlayList loaded{window.surface, window.ui, platform::Font{}};
     LoadPlayList(loaded, file());
     EXPECT_EQ(loaded.ExpandedItemsHeight(), 2 * controls::SFPlayList::kRowHeight);
@@ -142,17 +144,19 @@ TEST_F(PlayListFileTest, ForeignAndDamagedFilesLoadWhatIsSoundIntoTheRightGroups
         {"a ul without Class", "<playlist><ul><li Name=\"x\" URL=\"y\"/></ul>" + tail, justG},
         {"a Class without Name", "<playlist><ul><Class/><li Name=\"x\" URL=\"y\"/></ul>" + tail, justG},
         {"entries missing an attribute",
-         "<playlist><ul><Class Name=\"g\"/><li Name=\"x\"/><li URL=\"y\"/><li Name=\"a\" URL=\"u\"/></ul></playlist>", justG},
+         "<playlist><ul><Class Name=\"g\"/><li Name=\"x\"/><li URL=\"y\"/><li Name=\"a\" URL=\"u\"/></ul></playlist>",
+         justG},
         {"children other than ul", "<playlist><group><Class Name=\"x\"/></group>" + tail, justG},
-        {"text and comments between elements",
-         "<playlist>\n  text <!-- a comment --><?pi?>\n  " + tail + "\n", justG},
-        {"Class after the entries", "<playlist><ul><li Name=\"a\" URL=\"u\"/><Class Name=\"g\"/></ul></playlist>", justG},
+        {"text and comments between elements", "<playlist>\n  text <!-- a comment --><?pi?>\n  " + tail + "\n", justG},
+        {"Class after the entries", "<playlist><ul><li Name=\"a\" URL=\"u\"/><Class Name=\"g\"/></ul></playlist>",
+         justG},
         {"a group whose Class comes after a nameless group",
          "<playlist><ul/><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"/></ul></playlist>", justG},
-        {"cut inside an entry's value", "<playlist><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"/><li Name=\"b\" URL=\"http://x/a",
-         justG},
+        {"cut inside an entry's value",
+         "<playlist><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"/><li Name=\"b\" URL=\"http://x/a", justG},
         {"cut after an entry's values", "<playlist><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"", justG},
-        {"cut inside a group's name", "<playlist><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"/></ul><ul><Class Name=\"h", justG},
+        {"cut inside a group's name",
+         "<playlist><ul><Class Name=\"g\"/><li Name=\"a\" URL=\"u\"/></ul><ul><Class Name=\"h", justG},
         {"bytes that are not UTF-8 and characters XML cannot carry",
          "<playlist><ul><Class Name=\"g\xFF&#1;\"/><li Name=\"a\xC3\" URL=\"u&#xFFFF;\"/></ul></playlist>",
          {{"g\uFFFD", {{"a\uFFFD", "u\uFFFD"}}}}},
@@ -168,7 +172,8 @@ TEST_F(PlayListFileTest, ForeignAndDamagedFilesLoadWhatIsSoundIntoTheRightGroups
 // A file of an earlier version, grown without caps and cut short by a crash:
 // the newest groups load, within the caps, each with its whole entries.
 TEST_F(PlayListFileTest, AFiftyMegabyteFileCutShortLoadsItsNewestGroupsWithinTheCaps) {
-    const std::string entry = "<li Name=\"第几集 episode\" URL=\"http://portal.test/tcab/play/0123456789abcdef.html\"/>";
+    const std::string entry =
+        "<li Name=\"第几集 episode\" URL=\"http://portal.test/tcab/play/0123456789abcdef.html\"/>";
     const int perGroup = kMostEntriesPerGroup;
     std::string bytes = "<playlist>";
     int groups = 0;
@@ -220,39 +225,39 @@ TEST_P(FailedSaveTest, KeepsThePreviousFileAndSaysSo) {
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"zelplaylist.xml"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PlayListFile, FailedSaveTest,
-    ::testing::Values(
-        // A full disk: the file-size limit fails a write the way ENOSPC does,
-        // and binds the superuser too.
-        FailedSave{"DiskFull", true,
-                   [](const fs::path&, const std::function<bool()>& run) {
-                       rlimit before{};
-                       ::getrlimit(RLIMIT_FSIZE, &before);
-                       rlimit small = before;
-                       small.rlim_cur = 512;
-                       const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-                       ::setrlimit(RLIMIT_FSIZE, &small);
-                       const bool saved = run();
-                       ::setrlimit(RLIMIT_FSIZE, &before);
-                       std::signal(SIGXFSZ, oldHandler);
-                       return saved;
-                   }},
-        FailedSave{"ReadOnlyFolder", false,
-                   [](const fs::path& folder, const std::function<bool()>& run) {
-                       fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-                       const bool saved = run();
-                       fs::permissions(folder, fs::perms::owner_all);
-                       return saved;
-                   }},
-        FailedSave{"ReadOnlyFile", false,
-                   [](const fs::path& folder, const std::function<bool()>& run) {
-                       fs::permissions(folder / "zelplaylist.xml", fs::perms::owner_read);
-                       const bool saved = run();
-                       fs::permissions(folder / "zelplaylist.xml", fs::perms::owner_read | fs::perms::owner_write);
-                       return saved;
-                   }}),
-    [](const auto& info) { return info.param.what; });
+INSTANTIATE_TEST_SUITE_P(PlayListFile, FailedSaveTest,
+                         ::testing::Values(
+                             // A full disk: the file-size limit fails a write the way ENOSPC does,
+                             // and binds the superuser too.
+                             FailedSave{"DiskFull", true,
+                                        [](const fs::path&, const std::function<bool()>& run) {
+                                            rlimit before{};
+                                            ::getrlimit(RLIMIT_FSIZE, &before);
+                                            rlimit small = before;
+                                            small.rlim_cur = 512;
+                                            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+                                            ::setrlimit(RLIMIT_FSIZE, &small);
+                                            const bool saved = run();
+                                            ::setrlimit(RLIMIT_FSIZE, &before);
+                                            std::signal(SIGXFSZ, oldHandler);
+                                            return saved;
+                                        }},
+                             FailedSave{"ReadOnlyFolder", false,
+                                        [](const fs::path& folder, const std::function<bool()>& run) {
+                                            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+                                            const bool saved = run();
+                                            fs::permissions(folder, fs::perms::owner_all);
+                                            return saved;
+                                        }},
+                             FailedSave{"ReadOnlyFile", false,
+                                        [](const fs::path& folder, const std::function<bool()>& run) {
+                                            fs::permissions(folder / "zelplaylist.xml", fs::perms::owner_read);
+                                            const bool saved = run();
+                                            fs::permissions(folder / "zelplaylist.xml",
+                                                            fs::perms::owner_read | fs::perms::owner_write);
+                                            return saved;
+                                        }}),
+                         [](const auto& info) { return info.param.what; });
 
 }  // namespace
 }  // namespace fluvane::mainwindow

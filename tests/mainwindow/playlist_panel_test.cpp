@@ -46,8 +46,9 @@ TEST_F(PlaylistPanelTest, ChangesAreSavedASecondAfterTheLastOrAtUnload) {
     sim.advance(999);
     EXPECT_EQ(saved(), kTwoGroups);
     sim.advance(1);
-    EXPECT_EQ(saved(), "<playlist><ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
-                       "<li Name=\"二\" URL=\"http://portal.test/b/2.html\"/></ul></playlist>");
+    EXPECT_EQ(saved(),
+              "<playlist><ul><Class Name=\"乙\"/><li Name=\"1\" URL=\"http://portal.test/b/1.html\"/>"
+              "<li Name=\"二\" URL=\"http://portal.test/b/2.html\"/></ul></playlist>");
 
     list.ClearNodes();
     window->close();

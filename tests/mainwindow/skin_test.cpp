@@ -10,14 +10,22 @@ protected:
     // The holders in loading order, with their files.
     static std::vector<std::pair<std::shared_ptr<platform::Picture>, std::string_view>> holders(Form1Design& f) {
         const auto& strip = platform::sim::as<platform::sim::SimSurface>(*f.Picture9);
-        return {{f.Image1->picture(), "biaotilan.jpg"}, {f.Image4->picture(), "Close.jpg"},
-                {f.Image5->picture(), "max-1.jpg"},     {f.Image6->picture(), "min.jpg"},
-                {f.Image7->picture(), "hp.jpg"},        {f.Image8->picture(), "max-2.jpg"},
-                {f.Image9->picture(), "bf.jpg"},        {f.Image10->picture(), "pk.jpg"},
-                {strip.picture(), "dibulan.jpg"},       {f.logo->picture(), "logo.jpg"},
-                {f.zb->picture(), "zb.jpg"},            {f.Image14->picture(), "dibulan.jpg"},
-                {f.Image17->picture(), "list.jpg"},     {f.bjimg->picture(), "bj.jpg"},
-                {f.cai->picture(), "menu.jpg"},         {f.tv->picture(), "tv.jpg"}};
+        return {{f.Image1->picture(), "biaotilan.jpg"},
+                {f.Image4->picture(), "Close.jpg"},
+                {f.Image5->picture(), "max-1.jpg"},
+                {f.Image6->picture(), "min.jpg"},
+                {f.Image7->picture(), "hp.jpg"},
+                {f.Image8->picture(), "max-2.jpg"},
+                {f.Image9->picture(), "bf.jpg"},
+                {f.Image10->picture(), "pk.jpg"},
+                {strip.picture(), "dibulan.jpg"},
+                {f.logo->picture(), "logo.jpg"},
+                {f.zb->picture(), "zb.jpg"},
+                {f.Image14->picture(), "dibulan.jpg"},
+                {f.Image17->picture(), "list.jpg"},
+                {f.bjimg->picture(), "bj.jpg"},
+                {f.cai->picture(), "menu.jpg"},
+                {f.tv->picture(), "tv.jpg"}};
     }
 };
 
@@ -45,16 +53,18 @@ TEST_F(Form1SkinTest, AnIconFileWithoutAnIconLeavesTheWindowWithoutOne) {
 
 struct Broken {
     std::string_view file;  // in zelskin
-    bool missing;         // else there but unreadable
-    std::size_t loading;  // its place in the loading order
+    bool missing;           // else there but unreadable
+    std::size_t loading;    // its place in the loading order
 };
 
 TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
-    testsupport::writeBytes(appDir() / "zelskin" / "zelplaylist.xml", "<playlist><ul><Class Name=\"甲\"/></ul></playlist>");
+    testsupport::writeBytes(appDir() / "zelskin" / "zelplaylist.xml",
+                            "<playlist><ul><Class Name=\"甲\"/></ul></playlist>");
     for (const Broken broken :
          {Broken{"skin/Close.jpg", true, 1}, Broken{"skin/tv.jpg", false, 15}, Broken{"icon.ico", true, 16}}) {
         const std::filesystem::path brokenFile = appDir() / "zelskin" / broken.file;
-        platform::sim::SimPlatform fresh{profile, codePage, appDir(), testsupport::commandSchemes(), testsupport::kPortal};
+        platform::sim::SimPlatform fresh{profile, codePage, appDir(), testsupport::commandSchemes(),
+                                         testsupport::kPortal};
         testsupport::InstallSkin(appDir(), fresh.ui());
         std::filesystem::remove(brokenFile);
         if (!broken.missing) std::filesystem::create_directory(brokenFile);
@@ -64,8 +74,8 @@ TEST_F(Form1SkinTest, AFileThatCannotBeLoadedEndsTheStartUpNamingIt) {
 
         ASSERT_EQ(fresh.ui().messageBoxes().size(), 1u) << broken.file;
         const auto& box = fresh.ui().messageBoxes().front();
-        EXPECT_EQ(box.text, std::string(broken.missing ? "缺少皮肤文件 " : "无法读取皮肤文件 ") +
-                                brokenFile.string() + "，安装不完整，请重新安装。");
+        EXPECT_EQ(box.text, std::string(broken.missing ? "缺少皮肤文件 " : "无法读取皮肤文件 ") + brokenFile.string() +
+                                "，安装不完整，请重新安装。");
         EXPECT_EQ(box.icon, platform::MessageBoxIcon::Error);
         EXPECT_TRUE(fresh.application().ended());
         EXPECT_EQ(fresh.application().exitCode(), 1);

@@ -54,18 +54,17 @@ TEST_F(Form1TitleBarTest, TheTitleBarIsCopiedFromTheSkinWithTheViewTabSelected) 
         f.form().invalidate();
         sim.advance(0);
 
-        const std::vector<Copy> expected{
-            copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
-            copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
-            copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
-            copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
-            copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
-            copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
-            copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
-            copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
-            copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
-            copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
-            copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
+        const std::vector<Copy> expected{copyOf("biaotilan.jpg", Rect::fromSize(1, 0, 978, 45), {1, 0}),
+                                         copyOf("Close.jpg", Rect::fromSize(0, 0, 32, 45), {946, 2}),
+                                         copyOf("max-1.jpg", Rect::fromSize(0, 0, 27, 45), {919, 2}),
+                                         copyOf("min.jpg", Rect::fromSize(0, 0, 27, 45), {892, 2}),
+                                         copyOf("menu.jpg", Rect::fromSize(0, 0, 27, 45), {865, 2}),
+                                         copyOf("hp.jpg", Rect::fromSize(0, 0, 27, 45), {838, 2}),
+                                         copyOf("bf.jpg", Rect::fromSize(view.playerTabCell, 0, 116, 45), {116, 1}),
+                                         copyOf("pk.jpg", Rect::fromSize(view.libraryTabCell, 0, 116, 45), {232, 1}),
+                                         copyOf("zb.jpg", Rect::fromSize(0, 0, 116, 45), {348, 1}),
+                                         copyOf("tv.jpg", Rect::fromSize(0, 0, 116, 45), {464, 1}),
+                                         copyOf("logo.jpg", Rect::fromSize(0, 0, 97, 26), {8, 9})};
         EXPECT_EQ(copies(f.form()), expected) << "shipinku=" << view.shipinku;
     }
 }
@@ -101,12 +100,9 @@ TEST_F(Form1TitleBarTest, TabsLightUpUnlessTheirViewShows) {
         std::vector<Copy> painted;
     };
     const Case cases[] = {
-        {true, 0, {tab("bf.jpg", 1, 116)}},
-        {false, 0, {tab("pk.jpg", 0, 232), tab("zb.jpg", 0, 348)}},
-        {false, 1, {tab("pk.jpg", 1, 232)}},
-        {true, 1, {tab("bf.jpg", 0, 116), tab("zb.jpg", 0, 348)}},
-        {false, 2, {tab("zb.jpg", 2, 348)}},
-        {true, 3, {tab("tv.jpg", 2, 464)}},
+        {true, 0, {tab("bf.jpg", 1, 116)}},  {false, 0, {tab("pk.jpg", 0, 232), tab("zb.jpg", 0, 348)}},
+        {false, 1, {tab("pk.jpg", 1, 232)}}, {true, 1, {tab("bf.jpg", 0, 116), tab("zb.jpg", 0, 348)}},
+        {false, 2, {tab("zb.jpg", 2, 348)}}, {true, 3, {tab("tv.jpg", 2, 464)}},
     };
     const char* const toolTips[] = {"播放窗口", "片库首页", "应用库", "应用库", "应用库"};
     Form1Design& f = load();
@@ -200,8 +196,7 @@ TEST_F(Form1TitleBarTest, TheMenuAndFeedbackButtonsAskForTheirWindowsAndTheLogoF
     Form1Design& f = load();
     sim.ui().setCursorPosition({870, 60});
     for (const auto& [index, expected] : {std::pair<int, Calls>{3, {"main menu 870,60"}},
-                                          std::pair<int, Calls>{4, {"feedback"}},
-                                          std::pair<int, Calls>{7, {}}}) {
+                                          std::pair<int, Calls>{4, {"feedback"}}, std::pair<int, Calls>{7, {}}}) {
         windows.calls.clear();
         ASSERT_TRUE(sim.ui().click(*f.Button1[index], {5, 5}));
         EXPECT_EQ(windows.calls, expected) << index;

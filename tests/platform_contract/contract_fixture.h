@@ -55,11 +55,10 @@ class PlatformContract : public ::testing::Test {
 protected:
     // A procedure that notes each message and then passes it on.
     void logMessages() {
-        previous_ = form->replaceProcedure(
-            [this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-                messages.push_back(message);
-                return previous_(message, wParam, lParam);
-            });
+        previous_ = form->replaceProcedure([this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+            messages.push_back(message);
+            return previous_(message, wParam, lParam);
+        });
     }
 
     Driver driver;

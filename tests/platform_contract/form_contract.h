@@ -9,8 +9,7 @@ class FormContract : public PlatformContract<Driver> {
 protected:
     // A procedure that notes its name for each message and consumes only `own`.
     WindowProcedure named(const std::string& name, std::uint32_t own, WindowProcedure& previous) {
-        return [this, name, own, &previous](std::uint32_t message, std::uintptr_t w,
-                                            std::intptr_t l) -> std::intptr_t {
+        return [this, name, own, &previous](std::uint32_t message, std::uintptr_t w, std::intptr_t l) -> std::intptr_t {
             names.push_back(name);
             if (message == own) return 1;
             return previous(message, w, l);

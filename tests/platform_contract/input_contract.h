@@ -42,9 +42,9 @@ TYPED_TEST_P(InputContract, OnlyTheLeftButtonClicksAndADoubleClickComesInTheOrig
     this->driver.click(this->right, {1, 2});
     this->pointTo(this->right, {3, 4});
     this->driver.doubleClick(this->right, {3, 4});
-    EXPECT_EQ(this->log, (std::vector<std::string>{"right down 1,2", "right up 1,2", "right down 1,2",
-                                                   "right up 1,2", "right click", "right down 3,4", "right up 3,4",
-                                                   "right click", "right dblclick", "right up 3,4"}));
+    EXPECT_EQ(this->log, (std::vector<std::string>{"right down 1,2", "right up 1,2", "right down 1,2", "right up 1,2",
+                                                   "right click", "right down 3,4", "right up 3,4", "right click",
+                                                   "right dblclick", "right up 3,4"}));
 }
 
 TYPED_TEST_P(InputContract, CaptureTakesThePointerRelativeToTheCapturingSurface) {

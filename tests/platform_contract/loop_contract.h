@@ -46,8 +46,8 @@ TYPED_TEST_P(LoopContract, AMoveLoopRunsInsideTheCallWithRectanglesTheProcedures
     this->driver.dragInNextLoop(*this->form, {50, 50}, {-90, 10}, 2);
     this->form->sendMessage(msg::SysCommand, syscmd::DragMove, 0);
 
-    EXPECT_EQ(this->messages, (std::vector<std::uint32_t>{msg::SysCommand, msg::EnterSizeMove, msg::Moving,
-                                                          msg::Moving, msg::ExitSizeMove}));
+    EXPECT_EQ(this->messages, (std::vector<std::uint32_t>{msg::SysCommand, msg::EnterSizeMove, msg::Moving, msg::Moving,
+                                                          msg::ExitSizeMove}));
     EXPECT_EQ(this->proposals, (std::vector{Rect::fromSize(55, 105, 300, 200), Rect::fromSize(10, 110, 300, 200)}))
         << "each proposal is the start moved by the pointer's offset so far";
     EXPECT_EQ(this->form->geometry(), Rect::fromSize(0, 110, 300, 200));
@@ -58,8 +58,8 @@ TYPED_TEST_P(LoopContract, ASizeLoopSendsSizingWithTheDraggedEdge) {
     this->driver.dragInNextLoop(*this->form, {299, 199}, {-100, 10}, 2);
     this->form->sendMessage(msg::SysCommand, syscmd::Size | sizing::BottomRight, 0);
 
-    EXPECT_EQ(this->messages, (std::vector<std::uint32_t>{msg::SysCommand, msg::EnterSizeMove, msg::Sizing,
-                                                          msg::Sizing, msg::ExitSizeMove}));
+    EXPECT_EQ(this->messages, (std::vector<std::uint32_t>{msg::SysCommand, msg::EnterSizeMove, msg::Sizing, msg::Sizing,
+                                                          msg::ExitSizeMove}));
     EXPECT_EQ(this->edges, (std::vector<std::uintptr_t>{sizing::BottomRight, sizing::BottomRight}));
     EXPECT_EQ(this->proposals, (std::vector{Rect::fromSize(100, 100, 250, 205), Rect::fromSize(100, 100, 200, 210)}));
     EXPECT_EQ(this->form->geometry(), Rect::fromSize(100, 100, 250, 210));

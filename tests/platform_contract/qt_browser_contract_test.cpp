@@ -20,9 +20,7 @@ namespace {
 
 constexpr int kPatience = 30000;  // ms; the engine starts slowly on a loaded machine
 
-QString escaped(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped();
-}
+QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 // Script that yields `text` whatever its characters.
 QString literal(const std::string& url) {
@@ -107,9 +105,7 @@ public:
     const std::vector<std::string>& openedLinks() const { return shell_.openedLinks; }
 
 private:
-    static QWebEngineView& viewOf(BrowserPane& pane) {
-        return *qt::widgetOf(pane)->findChild<QWebEngineView*>();
-    }
+    static QWebEngineView& viewOf(BrowserPane& pane) { return *qt::widgetOf(pane)->findChild<QWebEngineView*>(); }
     // Runs script in the page and waits for it. A result after the wait has
     // given up goes to state the callback shares.
     static void run(BrowserPane& pane, const QString& script) {

@@ -22,9 +22,12 @@ namespace {
 
 Qt::MouseButton qtButton(int button) {
     switch (button) {
-        case button::Right: return Qt::RightButton;
-        case button::Middle: return Qt::MiddleButton;
-        default: return Qt::LeftButton;
+        case button::Right:
+            return Qt::RightButton;
+        case button::Middle:
+            return Qt::MiddleButton;
+        default:
+            return Qt::LeftButton;
     }
 }
 

@@ -88,7 +88,6 @@ TYPED_TEST_P(TimerContract, AWindowsTimerStopsForGoodWhenTheWindowCloses) {
 REGISTER_TYPED_TEST_SUITE_P(TimerContract, SwitchingOnATimerThatIsOnKeepsItsWait,
                             ChangingTheIntervalOfAnEnabledTimerRestartsItsWait,
                             ATickDueDuringABlockArrivesOnceAfterwardsAndThePeriodStartsAgain,
-                            EqualDueTimesTickInTheOrderTheirWaitsBegan,
-                            AWindowsTimerStopsForGoodWhenTheWindowCloses);
+                            EqualDueTimesTickInTheOrderTheirWaitsBegan, AWindowsTimerStopsForGoodWhenTheWindowCloses);
 
 }  // namespace fluvane::platform::contract

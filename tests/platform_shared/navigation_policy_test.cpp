@@ -20,9 +20,9 @@ protected:
     NavigationPolicyTest() {
         std::string pattern = (fs::temp_directory_path() / "fluvpolicy.XXXXXX").string();
         base = fs::path(::mkdtemp(pattern.data()));
-        for (const char* file : {"app/zelskin/html/gbook.html", "app/app/loading.html", "app/zelhe.db",
-                                 "app/link.txt", "app/zelskin/Config.ini", "app/app/other.html",
-                                 "outside/secret.html", "app-other/page.html"}) {
+        for (const char* file :
+             {"app/zelskin/html/gbook.html", "app/app/loading.html", "app/zelhe.db", "app/link.txt",
+              "app/zelskin/Config.ini", "app/app/other.html", "outside/secret.html", "app-other/page.html"}) {
             fs::create_directories((base / file).parent_path());
             std::ofstream(base / file) << "<title>page</title>";
         }
@@ -45,20 +45,37 @@ TEST_F(NavigationPolicyTest, WebPagesAndCommandsPassWhateverTheirCase) {
                                   " \x01http://portal.test/\n", "ht\ttp://portal.test/"}) {
         EXPECT_EQ(judge(url), NavigationVerdict::Web) << url;
     }
-    for (const std::string url : {"flvplay:///tcab/play/?s=1", "DDDISK://星河渡口@@@/tcab/", "colse://",
-                                  "\tdd\ndisk://x"}) {
+    for (const std::string url :
+         {"flvplay:///tcab/play/?s=1", "DDDISK://星河渡口@@@/tcab/", "colse://", "\tdd\ndisk://x"}) {
         EXPECT_EQ(judge(url), NavigationVerdict::Command) << url;
     }
 }
 
 TEST_F(NavigationPolicyTest, ScriptsDataAndOtherSchemesAreRefused) {
-    for (const std::string url :
-         {"javascript:alert(1)", " JavaScript:alert(1)", "java\tscript:alert(1)", "java\nscript:alert(1)",
-          "\x01javascript:alert(1)", "data:text/html,<script>alert(1)</script>", "DATA:text/html,x",
-          "blob:http://portal.test/0f0e", "about:blank", "about:srcdoc", "about:blankclose://",
-          "view-source:http://portal.test/", "filesystem:http://portal.test/temporary/x", "chrome://version",
-          "vbscript:msgbox(1)", "close://", "ftp://portal.test/", "", "   ", "portal.test/tcab/",
-          "//portal.test/tcab/", "1http://portal.test/", ":http://x", "http//portal.test"}) {
+    for (const std::string url : {"javascript:alert(1)",
+                                  " JavaScript:alert(1)",
+                                  "java\tscript:alert(1)",
+                                  "java\nscript:alert(1)",
+                                  "\x01javascript:alert(1)",
+                                  "data:text/html,<script>alert(1)</script>",
+                                  "DATA:text/html,x",
+                                  "blob:http://portal.test/0f0e",
+                                  "about:blank",
+                                  "about:srcdoc",
+                                  "about:blankclose://",
+                                  "view-source:http://portal.test/",
+                                  "filesystem:http://portal.test/temporary/x",
+                                  "chrome://version",
+                                  "vbscript:msgbox(1)",
+                                  "close://",
+                                  "ftp://portal.test/",
+                                  "",
+                                  "   ",
+                                  "portal.test/tcab/",
+                                  "//portal.test/tcab/",
+                                  "1http://portal.test/",
+                                  ":http://x",
+                                  "http//portal.test"}) {
         EXPECT_EQ(judge(url), NavigationVerdict::Refused) << url;
     }
 }

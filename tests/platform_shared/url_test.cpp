@@ -14,8 +14,8 @@ TEST(Url, OnlyHttpAndHttpsAddressesWithAHostPass) {
     }
     for (const std::string url :
          {"", "http://", "https://", "http:///path", "http://:80/", "http://user@/", "http://[]/", "http://[::1",
-          "http:/host", "ftp://host/", "file:///etc/passwd", "javascript:alert(1)", " http://host/",
-          "-http://host/", "http://ho st/", "http://ho\tst/", "zelskin/html/gbook.html", "httpx://host/"}) {
+          "http:/host", "ftp://host/", "file:///etc/passwd", "javascript:alert(1)", " http://host/", "-http://host/",
+          "http://ho st/", "http://ho\tst/", "zelskin/html/gbook.html", "httpx://host/"}) {
         EXPECT_FALSE(isWebUrl(url)) << url;
     }
 }

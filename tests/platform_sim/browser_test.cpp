@@ -14,8 +14,8 @@ protected:
             const auto document = pane.document();
             log.push_back("complete " + (document ? document->title : std::string("-")));
         };
-        pane.browserEvents.beforeNavigate2 = [this](const std::string& url,
-                                                    const platform::NavigationSource& source, bool& cancel) {
+        pane.browserEvents.beforeNavigate2 = [this](const std::string& url, const platform::NavigationSource& source,
+                                                    bool& cancel) {
             log.push_back("before " + url);
             sources.push_back(source);
             cancel = url.find("flvplay://") != std::string::npos;

@@ -42,12 +42,13 @@ TEST_F(CanvasTest, PaintRecordsEachOperationInOrderWithItsPictureAndState) {
                                    draw::Line{{0, 79}, {120, 79}, Color::rgb(9, 9, 9)}}));
     platform::Font bold;
     bold.bold = true;
-    EXPECT_EQ(as<SimBuffer>(*buffer).simCanvas().operations(),
-              (std::vector<DrawOp>{
-                  draw::Fill{Rect::fromSize(0, 0, 120, 80), Color::rgb(1, 2, 3)},
-                  draw::Stretch{PictureOrigin::resource(102), Rect::fromSize(0, 28, 10, 28), Rect::fromSize(0, 0, 120, 28)},
-                  draw::Text{"第一集", Rect::fromSize(4, 0, 100, 20), true, bold, Color::rgb(255, 0, 0)},
-              }));
+    EXPECT_EQ(
+        as<SimBuffer>(*buffer).simCanvas().operations(),
+        (std::vector<DrawOp>{
+            draw::Fill{Rect::fromSize(0, 0, 120, 80), Color::rgb(1, 2, 3)},
+            draw::Stretch{PictureOrigin::resource(102), Rect::fromSize(0, 28, 10, 28), Rect::fromSize(0, 0, 120, 28)},
+            draw::Text{"第一集", Rect::fromSize(4, 0, 100, 20), true, bold, Color::rgb(255, 0, 0)},
+        }));
 }
 
 // The contract suite pins stacking; the simulated tree also lists its children.

@@ -36,7 +36,6 @@ TEST_F(ClockTest, ZeroIntervalOrDisabledNeverTicks) {
     EXPECT_TRUE(ticks.empty());
 }
 
-
 TEST_F(ClockTest, TimerDisabledByAnEarlierTickInTheSameAdvanceDoesNotTick) {
     auto victim = timer("victim", 100);
     auto killer = ui().createTimer();
@@ -76,8 +75,6 @@ TEST_F(ClockTest, ReEnablingRestartsTheWait) {
     sim->advance(1);
     EXPECT_EQ(ticks, (Ticks{{"a", 160}}));
 }
-
-
 
 TEST_F(ClockTest, SleepInsideATickDelaysOtherTimersToOneTickAfterIt) {
     auto other = timer("other", 100);

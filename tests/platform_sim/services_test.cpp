@@ -55,9 +55,8 @@ TEST_F(ServicesTest, FailedDownloadLeavesTheFileAsItWas) {
     EXPECT_EQ(contents(file), "new");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file left";
     EXPECT_FALSE(network.downloadToFile("http://p/good", directory / "missing" / "x"));
-    EXPECT_EQ(network.downloads(),
-              (std::vector<std::string>{"http://p/broken", "http://p/blank", "http://p/unknown", "http://p/good",
-                                        "http://p/good"}));
+    EXPECT_EQ(network.downloads(), (std::vector<std::string>{"http://p/broken", "http://p/blank", "http://p/unknown",
+                                                             "http://p/good", "http://p/good"}));
 }
 
 TEST_F(ServicesTest, StartedProgramsJoinTheTableAndTerminationMatchesImageNames) {
@@ -105,7 +104,8 @@ TEST_F(ServicesTest, MessageBoxesAnswerQueuedChoicesElseTheSafeOne) {
 
 TEST_F(ServicesTest, PopupMenuReturnsOnlyAnEnabledQueuedItem) {
     auto owner = ui().createForm();
-    const std::vector<platform::MenuItem> items{{1, "打开", false, true}, {0, "", false, true}, {2, "退出", false, false}};
+    const std::vector<platform::MenuItem> items{
+        {1, "打开", false, true}, {0, "", false, true}, {2, "退出", false, false}};
     ui().queueMenuChoice(2);
     ui().queueMenuChoice(1);
     EXPECT_EQ(ui().popupMenu(*owner, items, {5, 5}), 0);

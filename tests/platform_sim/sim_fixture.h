@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fluvane::platform::sim::testing {

@@ -62,10 +62,8 @@ bool waitForWindow(qint64 pid, const QString& title) {
     elapsed.start();
     while (elapsed.elapsed() < kPatience) {
         QProcess search;
-        search.start("xdotool",
-                     {"search", "--all", "--pid", QString::number(pid), "--name", "^" + title + "$"});
-        if (search.waitForFinished() && search.exitCode() == 0 &&
-            !search.readAllStandardOutput().trimmed().isEmpty()) {
+        search.start("xdotool", {"search", "--all", "--pid", QString::number(pid), "--name", "^" + title + "$"});
+        if (search.waitForFinished() && search.exitCode() == 0 && !search.readAllStandardOutput().trimmed().isEmpty()) {
             return true;
         }
         QThread::msleep(100);

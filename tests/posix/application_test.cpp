@@ -14,8 +14,7 @@ namespace {
 
 using platform::posix::PosixApplication;
 
-TEST(Application, KnowsItsExecutableAndArguments)
-{
+TEST(Application, KnowsItsExecutableAndArguments) {
     const char* argv[] = {"relative/name", "标题#@@x", "", "-v"};
     PosixApplication app(4, argv);
     EXPECT_EQ(app.executable(), std::filesystem::read_symlink("/proc/self/exe"));
@@ -23,8 +22,7 @@ TEST(Application, KnowsItsExecutableAndArguments)
     EXPECT_EQ(app.arguments(), (std::vector<std::string>{"标题#@@x", "", "-v"}));
 }
 
-TEST(Application, EndingTheProcessKeepsBufferedOutputAndTheExitCode)
-{
+TEST(Application, EndingTheProcessKeepsBufferedOutputAndTheExitCode) {
     TempDir dir;
     const auto out = dir / "stdout";
     const pid_t pid = fork();

@@ -22,9 +22,10 @@ using platform::posix::NetworkLimits;
 
 class NetworkTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        server.Get("/ok", [](const httplib::Request&, httplib::Response& res) { res.set_content("new content", "text/plain"); });
+    void SetUp() override {
+        server.Get("/ok", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("new content", "text/plain");
+        });
         server.Get("/missing", [](const httplib::Request&, httplib::Response& res) {
             res.status = 404;
             res.set_content("not here", "text/plain");
@@ -57,12 +58,13 @@ protected:
         thread = std::thread([this] { server.listen_after_bind(); });
         writeBytes(file, "old content");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         server.stop();
         thread.join();
     }
-    std::string url(std::string_view path) const { return "http://127.0.0.1:" + std::to_string(port) + std::string(path); }
+    std::string url(std::string_view path) const {
+        return "http://127.0.0.1:" + std::to_string(port) + std::string(path);
+    }
 
     httplib::Server server;
     std::thread thread;
@@ -75,8 +77,7 @@ protected:
 // A socket that accepts connections (the kernel does) and never answers.
 class SilentListener {
 public:
-    SilentListener()
-    {
+    SilentListener() {
         fd_ = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -95,20 +96,18 @@ private:
     int port_ = 0;
 };
 
-TEST_F(NetworkTest, ASuccessfulDownloadReplacesTheFile)
-{
+TEST_F(NetworkTest, ASuccessfulDownloadReplacesTheFile) {
     EXPECT_TRUE(network.downloadToFile(url("/ok"), file));
     EXPECT_EQ(readBytes(file), "new content");
     EXPECT_TRUE(network.downloadToFile(url("/redirect"), dir / "fresh.txt"));
     EXPECT_EQ(readBytes(dir / "fresh.txt"), "new content");
 }
 
-TEST_F(NetworkTest, FailedDownloadsLeaveTheOldFileAndNoLitter)
-{
+TEST_F(NetworkTest, FailedDownloadsLeaveTheOldFileAndNoLitter) {
     SilentListener silent;
-    for (const std::string& failing : {url("/missing"), url("/broken"), url("/empty"), url("/blank"),
-                                       url("/nowhere"), url("/endless"), silent.url(),
-                                       std::string("http://127.0.0.1:1/"), std::string("file:///etc/passwd")}) {
+    for (const std::string& failing :
+         {url("/missing"), url("/broken"), url("/empty"), url("/blank"), url("/nowhere"), url("/endless"), silent.url(),
+          std::string("http://127.0.0.1:1/"), std::string("file:///etc/passwd")}) {
         SCOPED_TRACE(failing);
         EXPECT_FALSE(network.downloadToFile(failing, file));
         EXPECT_EQ(readBytes(file), "old content");
@@ -118,8 +117,7 @@ TEST_F(NetworkTest, FailedDownloadsLeaveTheOldFileAndNoLitter)
 
 // A crash mid-download leaves its temporary behind; the next download of the
 // same file clears it, and keeps those of a writer that still runs.
-TEST_F(NetworkTest, ADownloadRemovesTemporariesLeftByADeadWriter)
-{
+TEST_F(NetworkTest, ADownloadRemovesTemporariesLeftByADeadWriter) {
     const pid_t dead = fork();
     if (dead == 0) _exit(0);
     ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
@@ -134,15 +132,13 @@ TEST_F(NetworkTest, ADownloadRemovesTemporariesLeftByADeadWriter)
     EXPECT_TRUE(std::filesystem::exists(dir / (".link.txt." + std::to_string(dead) + ".0.tmp")));
 }
 
-TEST_F(NetworkTest, AnEndlessBodyStopsAtTheSizeLimit)
-{
+TEST_F(NetworkTest, AnEndlessBodyStopsAtTheSizeLimit) {
     CurlNetwork patient{NetworkLimits{1000ms, 60000ms, 5s, 1, 1u << 20}};
     EXPECT_FALSE(patient.downloadToFile(url("/flood"), file));
     EXPECT_EQ(readBytes(file), "old content");
 }
 
-TEST_F(NetworkTest, AnyHttpAnswerCountsAsConnected)
-{
+TEST_F(NetworkTest, AnyHttpAnswerCountsAsConnected) {
     EXPECT_TRUE(network.checkConnection(url("/ok")));
     EXPECT_TRUE(network.checkConnection(url("/missing")));
     EXPECT_TRUE(network.checkConnection(url("/broken")));

@@ -19,16 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::WindowStyle;
-using platform::shared::imageNameMatches;
 using platform::posix::PosixProcesses;
+using platform::shared::imageNameMatches;
 
-std::string uniqueName(std::string_view prefix)
-{
+std::string uniqueName(std::string_view prefix) {
     return std::string(prefix) + std::to_string(getpid()) + "_" + std::to_string(std::random_device{}());
 }
 
-std::vector<std::int64_t> pidsNamed(PosixProcesses& processes, std::string_view imageName)
-{
+std::vector<std::int64_t> pidsNamed(PosixProcesses& processes, std::string_view imageName) {
     std::vector<std::int64_t> pids;
     for (const auto& process : processes.list()) {
         if (process.imageName == imageName) pids.push_back(process.pid);
@@ -37,8 +35,7 @@ std::vector<std::int64_t> pidsNamed(PosixProcesses& processes, std::string_view 
 }
 
 // Polls until the condition holds; gives up after ten seconds.
-bool eventually(const std::function<bool()>& condition)
-{
+bool eventually(const std::function<bool()>& condition) {
     for (int i = 0; i < 1000; ++i) {
         if (condition()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -49,8 +46,7 @@ bool eventually(const std::function<bool()>& condition)
 class ProcessesTest : public ::testing::Test {
 protected:
     // A copy of sleep under a name no other process has.
-    fs::path sleeper(std::string_view prefix)
-    {
+    fs::path sleeper(std::string_view prefix) {
         const fs::path copy = dir / uniqueName(prefix);
         fs::copy_file("/bin/sleep", copy);
         return copy;
@@ -60,19 +56,23 @@ protected:
     PosixProcesses processes;
 };
 
-TEST(ImageNames, TheWholeNameMatchesInAnyCaseAndExeNamesAlsoTheBareExecutable)
-{
+TEST(ImageNames, TheWholeNameMatchesInAnyCaseAndExeNamesAlsoTheBareExecutable) {
     struct Case {
         const char* wanted;
         const char* image;
         bool matches;
     };
     const Case cases[] = {
-        {"fluvaneapp.exe", "fluvaneapp", true},   {"FluvaneApp.EXE", "fluvaneapp.exe", true},
-        {"QvodPlayer.exe", "qvodplayer", true},   {"fluvane.exe", "fluvaneapp", false},
-        {"fluvaneapp", "fluvaneapp.exe", false},  {"app.exe", "fluvaneapp", false},
-        {"fluvaneapp.exe", "app", false},         {"fluvaneapp.exe", "p", false},
-        {"fluvaneapp.exe", "fluvane", false},     {"fluvaneapp.exe", "", false},
+        {"fluvaneapp.exe", "fluvaneapp", true},
+        {"FluvaneApp.EXE", "fluvaneapp.exe", true},
+        {"QvodPlayer.exe", "qvodplayer", true},
+        {"fluvane.exe", "fluvaneapp", false},
+        {"fluvaneapp", "fluvaneapp.exe", false},
+        {"app.exe", "fluvaneapp", false},
+        {"fluvaneapp.exe", "app", false},
+        {"fluvaneapp.exe", "p", false},
+        {"fluvaneapp.exe", "fluvane", false},
+        {"fluvaneapp.exe", "", false},
         {".exe", "", false},
     };
     for (const Case& c : cases) {
@@ -80,8 +80,7 @@ TEST(ImageNames, TheWholeNameMatchesInAnyCaseAndExeNamesAlsoTheBareExecutable)
     }
 }
 
-TEST_F(ProcessesTest, StartedProgramsAreListedUnderTheirNameAndEndedByIt)
-{
+TEST_F(ProcessesTest, StartedProgramsAreListedUnderTheirNameAndEndedByIt) {
     const fs::path program = sleeper("fluvtest_");
     const std::string name = program.filename().string();
     ASSERT_TRUE(processes.start(program, {"30"}, WindowStyle::Hidden));
@@ -93,20 +92,19 @@ TEST_F(ProcessesTest, StartedProgramsAreListedUnderTheirNameAndEndedByIt)
     processes.terminateByImageName(name + ".EXE");
     // Ended and reaped: a zombie would keep its /proc entry.
     EXPECT_TRUE(eventually([&] {
-        return std::none_of(pids.begin(), pids.end(), [](auto pid) { return fs::exists("/proc/" + std::to_string(pid)); });
+        return std::none_of(pids.begin(), pids.end(),
+                            [](auto pid) { return fs::exists("/proc/" + std::to_string(pid)); });
     }));
 }
 
-TEST_F(ProcessesTest, ArgumentsArriveAsTheyAreWithoutAShell)
-{
+TEST_F(ProcessesTest, ArgumentsArriveAsTheyAreWithoutAShell) {
     // A shell would split, substitute or glob this name.
     const fs::path out = dir / "a b;$(id)`id`'\"*&|";
     ASSERT_TRUE(processes.start("/bin/cp", {"--", "/dev/null", out.string()}, WindowStyle::NormalFocus));
     EXPECT_TRUE(eventually([&] { return fs::exists(out); }));
 }
 
-TEST_F(ProcessesTest, StartedProgramsDoNotInheritTheBrowserSandboxSwitch)
-{
+TEST_F(ProcessesTest, StartedProgramsDoNotInheritTheBrowserSandboxSwitch) {
     const fs::path script = dir / "env.sh";
     writeBytes(script, "#!/bin/sh\nenv > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
     fs::permissions(script, fs::perms::owner_all);
@@ -121,13 +119,11 @@ TEST_F(ProcessesTest, StartedProgramsDoNotInheritTheBrowserSandboxSwitch)
     EXPECT_EQ(environment.find("QTWEBENGINE_DISABLE_SANDBOX"), std::string::npos);
 }
 
-TEST_F(ProcessesTest, AMissingProgramFailsToStart)
-{
+TEST_F(ProcessesTest, AMissingProgramFailsToStart) {
     EXPECT_FALSE(processes.start(dir / "no-such-program", {}, WindowStyle::Hidden));
 }
 
-TEST_F(ProcessesTest, OtherNamesAreLeftRunning)
-{
+TEST_F(ProcessesTest, OtherNamesAreLeftRunning) {
     const fs::path keep = sleeper("fluvkeep_");
     ASSERT_TRUE(processes.start(keep, {"30"}, WindowStyle::Hidden));
     ASSERT_TRUE(eventually([&] { return pidsNamed(processes, keep.filename().string()).size() == 1; }));
@@ -141,8 +137,7 @@ TEST_F(ProcessesTest, OtherNamesAreLeftRunning)
 
 // The client ends itself in order after the terminations of its quit, so its
 // own name ends its other copies and every later name, never the caller.
-TEST_F(ProcessesTest, ItsOwnNameEndsItsOtherCopiesButNeverTheCaller)
-{
+TEST_F(ProcessesTest, ItsOwnNameEndsItsOtherCopiesButNeverTheCaller) {
     const fs::path helper = dir / uniqueName("fluvself_");
     fs::copy_file(FLUVANE_SELF_END_HELPER, helper);
     const fs::path other = sleeper("fluvafter_");
@@ -164,8 +159,7 @@ TEST_F(ProcessesTest, ItsOwnNameEndsItsOtherCopiesButNeverTheCaller)
     EXPECT_TRUE(eventually([&] { return pidsNamed(processes, helper.filename().string()).empty(); }));
 }
 
-TEST_F(ProcessesTest, ASecondInstanceSeesTheFirstUntilItEnds)
-{
+TEST_F(ProcessesTest, ASecondInstanceSeesTheFirstUntilItEnds) {
     setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
     const std::string name = uniqueName("fluvlock_");
     auto first = std::make_unique<PosixProcesses>(name);
@@ -181,16 +175,17 @@ TEST_F(ProcessesTest, ASecondInstanceSeesTheFirstUntilItEnds)
 
 // Without a runtime folder of its own the lock goes to a private folder in the
 // user's cache, never to a folder others can write to.
-TEST_F(ProcessesTest, WithoutAPrivateRuntimeFolderTheLockLivesInThePrivateCache)
-{
+TEST_F(ProcessesTest, WithoutAPrivateRuntimeFolderTheLockLivesInThePrivateCache) {
     const fs::path shared = dir / "shared";
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all);
     setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
     for (const char* runtime : {static_cast<const char*>(nullptr), "", "relative", shared.c_str()}) {
         SCOPED_TRACE(runtime ? runtime : "unset");
-        if (runtime) setenv("XDG_RUNTIME_DIR", runtime, 1);
-        else unsetenv("XDG_RUNTIME_DIR");
+        if (runtime)
+            setenv("XDG_RUNTIME_DIR", runtime, 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
         const std::string name = uniqueName("fluvlock_");
         PosixProcesses first(name);
         PosixProcesses second(name);

@@ -9,8 +9,7 @@
 namespace fluvane::test {
 namespace {
 
-std::string unescape(const std::string& field)
-{
+std::string unescape(const std::string& field) {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] != '\\' || i + 1 == field.size()) {
@@ -18,19 +17,22 @@ std::string unescape(const std::string& field)
             continue;
         }
         const char code = field[++i];
-        if (code == 't') out += '\t';
-        else if (code == 'r') out += '\r';
-        else if (code == 'n') out += '\n';
+        if (code == 't')
+            out += '\t';
+        else if (code == 'r')
+            out += '\r';
+        else if (code == 'n')
+            out += '\n';
         else if (code == 'x' && i + 2 < field.size()) {
             out += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
             i += 2;
-        } else out += code;
+        } else
+            out += code;
     }
     return out;
 }
 
-std::vector<std::string> split(const std::string& line)
-{
+std::vector<std::string> split(const std::string& line) {
     std::vector<std::string> fields;
     std::istringstream in(line);
     for (std::string field; std::getline(in, field, '\t');) fields.push_back(unescape(field));
@@ -38,16 +40,14 @@ std::vector<std::string> split(const std::string& line)
     return fields;
 }
 
-std::optional<std::string> optionalFile(const std::filesystem::path& file)
-{
+std::optional<std::string> optionalFile(const std::filesystem::path& file) {
     if (!std::filesystem::exists(file)) return std::nullopt;
     return readBytes(file);
 }
 
 }  // namespace
 
-std::vector<ProfileCase> loadProfileCorpus(const std::filesystem::path& dir)
-{
+std::vector<ProfileCase> loadProfileCorpus(const std::filesystem::path& dir) {
     std::vector<ProfileCase> cases;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         if (entry.path().extension() != ".txt") continue;
@@ -65,8 +65,10 @@ std::vector<ProfileCase> loadProfileCorpus(const std::filesystem::path& dir)
                 throw std::runtime_error(c.name + ".txt:" + std::to_string(number) + ": malformed");
             }
             ProfileOperation op{f[0] == "write", f[1], f[2], "", 0, f[4], number};
-            if (op.write) op.value = f[3];
-            else op.bufferSize = std::stoul(f[3]);
+            if (op.write)
+                op.value = f[3];
+            else
+                op.bufferSize = std::stoul(f[3]);
             c.operations.push_back(op);
         }
         cases.push_back(std::move(c));

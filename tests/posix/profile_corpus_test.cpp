@@ -13,8 +13,7 @@ namespace {
 using platform::posix::PosixCodePage;
 using platform::posix::PosixProfile;
 
-TEST(ProfileCorpus, EveryCaseGivesItsRecordedResults)
-{
+TEST(ProfileCorpus, EveryCaseGivesItsRecordedResults) {
     const std::vector<ProfileCase> cases = loadProfileCorpus(FLUVANE_PROFILE_CORPUS);
     ASSERT_GE(cases.size(), 8u);
     PosixCodePage codePage;

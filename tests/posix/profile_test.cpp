@@ -24,8 +24,7 @@ using platform::posix::PosixProfile;
 
 class ProfileTest : public ::testing::Test {
 protected:
-    std::string read(std::string_view section, std::string_view key, std::size_t size = 32767)
-    {
+    std::string read(std::string_view section, std::string_view key, std::size_t size = 32767) {
         return profile.read(section, key, "", size, file);
     }
 
@@ -37,8 +36,7 @@ protected:
 
 // Runs body in a child that, when the tests run as root, gives up root's
 // right to write anywhere; body's result.
-bool withoutRoot(const std::function<bool()>& body)
-{
+bool withoutRoot(const std::function<bool()>& body) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
@@ -50,38 +48,33 @@ bool withoutRoot(const std::function<bool()>& body)
     return WIFEXITED(status) && WEXITSTATUS(status) == 1;
 }
 
-TEST_F(ProfileTest, MissingAndEmptyFilesGiveTheFallbackWithoutTrailingSpaces)
-{
+TEST_F(ProfileTest, MissingAndEmptyFilesGiveTheFallbackWithoutTrailingSpaces) {
     EXPECT_EQ(profile.read("form", "form", "dflt  ", 100, file), "dflt");
     EXPECT_EQ(profile.read("form", "form", "默认值", 5, file), "默认");
     writeBytes(file, "");
     EXPECT_EQ(read("form", "form"), "");
 }
 
-TEST_F(ProfileTest, WritingIntoAnEmptyFileCreatesTheSection)
-{
+TEST_F(ProfileTest, WritingIntoAnEmptyFileCreatesTheSection) {
     writeBytes(file, "");
     ASSERT_TRUE(profile.write("form", "update", "True", file));
     EXPECT_EQ(readBytes(file), "[form]\r\nupdate=True\r\n");
 }
 
-TEST_F(ProfileTest, ValuesCrossTheInterfaceAsUtf8AndStayGbkOnDisk)
-{
+TEST_F(ProfileTest, ValuesCrossTheInterfaceAsUtf8AndStayGbkOnDisk) {
     ASSERT_TRUE(profile.write("软件更新配置", "版本", "二点一", file));
     EXPECT_EQ(readBytes(file), codePage.toGbk("[软件更新配置]\r\n版本=二点一\r\n"));
     EXPECT_EQ(read("软件更新配置", "版本"), "二点一");
 }
 
-TEST_F(ProfileTest, OnlyAsciiLettersIgnoreCase)
-{
+TEST_F(ProfileTest, OnlyAsciiLettersIgnoreCase) {
     writeBytes(file, codePage.toGbk("[ＡＢ]\r\nk=full-width\r\n[Ab]\r\nk=ascii\r\n"));
     EXPECT_EQ(read("ＡＢ", "K"), "full-width");
     EXPECT_EQ(read("ａｂ", "k"), "");
     EXPECT_EQ(read("aB", "k"), "ascii");
 }
 
-TEST_F(ProfileTest, NamesAndValuesThatWouldNotReadBackAreRefused)
-{
+TEST_F(ProfileTest, NamesAndValuesThatWouldNotReadBackAreRefused) {
     const std::string original = "[form]\r\nrun=False\r\n";
     writeBytes(file, original);
     EXPECT_FALSE(profile.write("form", "run", "x\r\n[evil]\r\nrun=True", file));
@@ -93,8 +86,7 @@ TEST_F(ProfileTest, NamesAndValuesThatWouldNotReadBackAreRefused)
 
 // The profile hands the text functions GBK from UTF-8, which always ends in a
 // whole character; other bytes must still be refused rather than lost.
-TEST(IniText, ASectionEndingInALeadByteIsRefused)
-{
+TEST(IniText, ASectionEndingInALeadByteIsRefused) {
     namespace ini = platform::posix::ini;
     EXPECT_EQ(ini::withValue("", "\xC3", "k", "v"), std::nullopt);
     EXPECT_EQ(ini::withValue("[a]\r\n", "a\xB0 ", "k", "v"), std::nullopt);
@@ -105,8 +97,7 @@ TEST(IniText, ASectionEndingInALeadByteIsRefused)
 
 // UTF-16 that does not decode cleanly would not be written back as it was,
 // so such a file is read (bad units as U+FFFD) but never rewritten.
-TEST_F(ProfileTest, AUtf16FileWithBadUnitsIsReadButNotRewritten)
-{
+TEST_F(ProfileTest, AUtf16FileWithBadUnitsIsReadButNotRewritten) {
     const std::string text = "\xFF\xFE[\0s\0]\0\n\0k\0=\0v\0\n\0"s;
     for (const std::string& bad : {text + "\x00\xD8"s, text + "x"}) {
         writeBytes(file, bad);
@@ -117,8 +108,7 @@ TEST_F(ProfileTest, AUtf16FileWithBadUnitsIsReadButNotRewritten)
 }
 
 // As through the ANSI functions: what code page 936 cannot hold is '?'.
-TEST_F(ProfileTest, AUtf16FileStaysUtf16AndCharactersGbkCannotHoldAreQuestionMarks)
-{
+TEST_F(ProfileTest, AUtf16FileStaysUtf16AndCharactersGbkCannotHoldAreQuestionMarks) {
     writeBytes(file, "\xFF\xFE");
     ASSERT_TRUE(profile.write("s", "k", "x\U0001F600", file));
     EXPECT_EQ(readBytes(file), "\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0x\0?\0\r\0\n\0"s);
@@ -127,8 +117,7 @@ TEST_F(ProfileTest, AUtf16FileStaysUtf16AndCharactersGbkCannotHoldAreQuestionMar
     EXPECT_EQ(read("s", "k"), "?");
 }
 
-TEST_F(ProfileTest, GarbageFilesReadWithoutHarmAndStayWritable)
-{
+TEST_F(ProfileTest, GarbageFilesReadWithoutHarmAndStayWritable) {
     std::mt19937 random(11);
     std::string garbage(1 << 20, '\0');
     for (char& c : garbage) c = static_cast<char>(random());
@@ -139,8 +128,7 @@ TEST_F(ProfileTest, GarbageFilesReadWithoutHarmAndStayWritable)
     EXPECT_EQ(readBytes(file).substr(0, garbage.size()), garbage);
 }
 
-TEST_F(ProfileTest, HugeFilesAndHugeLinesAreReadAndEdited)
-{
+TEST_F(ProfileTest, HugeFilesAndHugeLinesAreReadAndEdited) {
     std::string text = "[big]\r\n";
     for (int i = 0; i < 100000; ++i) text += "key" + std::to_string(i) + "=value" + std::to_string(i) + "\r\n";
     text += "[form]\r\nlong=" + std::string(4 << 20, 'x') + "\r\nform=False\r\n";
@@ -153,8 +141,7 @@ TEST_F(ProfileTest, HugeFilesAndHugeLinesAreReadAndEdited)
     EXPECT_EQ(read("form", "form"), "True");
 }
 
-TEST_F(ProfileTest, AWriteKeepsTheFilesPermissionsAndLeavesNoTemporaryFiles)
-{
+TEST_F(ProfileTest, AWriteKeepsTheFilesPermissionsAndLeavesNoTemporaryFiles) {
     writeBytes(file, "[form]\r\nform=False\r\n");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(profile.write("form", "form", "True", file));
@@ -162,8 +149,7 @@ TEST_F(ProfileTest, AWriteKeepsTheFilesPermissionsAndLeavesNoTemporaryFiles)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST_F(ProfileTest, AFolderOrPipeInPlaceOfTheFileIsNeitherReadNorReplaced)
-{
+TEST_F(ProfileTest, AFolderOrPipeInPlaceOfTheFileIsNeitherReadNorReplaced) {
     fs::create_directory(file);
     EXPECT_EQ(profile.read("form", "form", "dflt", 100, file), "dflt");
     EXPECT_FALSE(profile.write("form", "form", "True", file));
@@ -174,16 +160,15 @@ TEST_F(ProfileTest, AFolderOrPipeInPlaceOfTheFileIsNeitherReadNorReplaced)
     EXPECT_FALSE(profile.write("form", "form", "True", pipe));
 }
 
-TEST_F(ProfileTest, AReadOnlyDirectoryKeepsNoSettingsAndLosesNothing)
-{
+TEST_F(ProfileTest, AReadOnlyDirectoryKeepsNoSettingsAndLosesNothing) {
     const std::string original = "[form]\r\nform=False\r\n";
     const fs::path readOnly = dir / "app";
     fs::create_directory(readOnly);
     const fs::path config = readOnly / "Config.ini";
     writeBytes(config, original);
     fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::others_read);
-    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                  fs::perms::others_exec);
+    fs::permissions(readOnly,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
     EXPECT_FALSE(withoutRoot([&] { return profile.write("form", "form", "True", config); }));
     EXPECT_FALSE(withoutRoot([&] { return profile.write("new", "key", "v", readOnly / "other.ini"); }));
     EXPECT_TRUE(withoutRoot([&] { return profile.read("form", "form", "", 100, config) == "False"; }));
@@ -191,8 +176,7 @@ TEST_F(ProfileTest, AReadOnlyDirectoryKeepsNoSettingsAndLosesNothing)
     EXPECT_EQ(std::distance(fs::directory_iterator(readOnly), fs::directory_iterator()), 1);
 }
 
-TEST_F(ProfileTest, AReadOnlyFileIsNotReplaced)
-{
+TEST_F(ProfileTest, AReadOnlyFileIsNotReplaced) {
     const std::string original = "[form]\r\nform=False\r\n";
     writeBytes(file, original);
     fs::permissions(dir.path(), fs::perms::all);

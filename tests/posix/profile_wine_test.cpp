@@ -18,8 +18,7 @@ namespace {
 using platform::posix::PosixCodePage;
 using platform::posix::PosixProfile;
 
-std::string hex(std::string_view bytes)
-{
+std::string hex(std::string_view bytes) {
     if (bytes.empty()) return "-";
     std::string out;
     char digits[3];
@@ -30,8 +29,7 @@ std::string hex(std::string_view bytes)
     return out;
 }
 
-std::string unhex(const std::string& text)
-{
+std::string unhex(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; text != "-" && i + 1 < text.size(); i += 2) {
         out += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
@@ -39,8 +37,7 @@ std::string unhex(const std::string& text)
     return out;
 }
 
-std::string windowsPath(const std::filesystem::path& path)
-{
+std::string windowsPath(const std::filesystem::path& path) {
     std::string out = "Z:" + path.string();
     for (char& c : out) {
         if (c == '/') c = '\\';
@@ -49,16 +46,14 @@ std::string windowsPath(const std::filesystem::path& path)
 }
 
 // Wine takes its ANSI code page from the locale; build a GBK one of our own.
-bool prepareLocale(const std::filesystem::path& dir)
-{
+bool prepareLocale(const std::filesystem::path& dir) {
     if (std::filesystem::exists(dir / "zh_CN.GBK")) return true;
     std::filesystem::create_directories(dir);
     runProgram({"localedef", "-i", "zh_CN", "-f", "GBK", (dir / "zh_CN.GBK").string()});
     return std::filesystem::exists(dir / "zh_CN.GBK");
 }
 
-TEST(ProfileWine, CorpusReadsAsWineReadsIt)
-{
+TEST(ProfileWine, CorpusReadsAsWineReadsIt) {
     const std::string wine = FLUVANE_WINE;
     const std::string probe = FLUVANE_PROFILE_PROBE;
     const std::filesystem::path state = FLUVANE_WINE_STATE;
@@ -77,8 +72,8 @@ TEST(ProfileWine, CorpusReadsAsWineReadsIt)
         if (c.initial) writeBytes(dir.path() / "wine" / (c.name + ".ini"), *c.initial);
         for (const ProfileOperation& op : c.operations) {
             commands << (op.write ? "W " : "R ") << file << ' ' << hex(codePage.toGbk(op.section)) << ' '
-                     << hex(codePage.toGbk(op.key)) << ' ' << (op.write ? hex(codePage.toGbk(op.value)) : "-")
-                     << ' ' << op.bufferSize << '\n';
+                     << hex(codePage.toGbk(op.key)) << ' ' << (op.write ? hex(codePage.toGbk(op.value)) : "-") << ' '
+                     << op.bufferSize << '\n';
         }
     }
     writeBytes(dir / "commands.txt", commands.str());
@@ -113,8 +108,8 @@ TEST(ProfileWine, CorpusReadsAsWineReadsIt)
             // Our one deliberate difference here: Windows cuts inside a
             // two-byte character and hands out its lead byte (Wine a NUL in
             // its place); we cut before the character.
-            const bool cutBeforeCharacter = theirs.size() + 1 == op.bufferSize &&
-                                            codePage.fromGbk(theirs.substr(0, theirs.size() - 1)) == ours;
+            const bool cutBeforeCharacter =
+                theirs.size() + 1 == op.bufferSize && codePage.fromGbk(theirs.substr(0, theirs.size() - 1)) == ours;
             if (!cutBeforeCharacter) {
                 EXPECT_EQ(ours, codePage.fromGbk(theirs));
             }

@@ -13,8 +13,7 @@ extern char** environ;
 namespace fluvane::test {
 
 // Runs a program to its end with stdout sent to a file; its exit status, or -1.
-inline int runProgram(std::vector<std::string> argv, const std::filesystem::path& output = "/dev/null")
-{
+inline int runProgram(std::vector<std::string> argv, const std::filesystem::path& output = "/dev/null") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -7,8 +7,7 @@
 #include <chrono>
 #include <thread>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     fluvane::platform::posix::PosixProcesses processes;
     for (int i = 1; i < argc; ++i) processes.terminateByImageName(argv[i]);
     std::this_thread::sleep_for(argc > 1 ? std::chrono::milliseconds(500) : std::chrono::seconds(30));

@@ -26,8 +26,7 @@ using platform::posix::entryFileName;
 using platform::posix::PosixApplication;
 using platform::posix::PosixShell;
 
-bool validUtf8(std::string text)
-{
+bool validUtf8(std::string text) {
     iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
     std::string out(text.size() * 4 + 4, '\0');
     char* in = text.data();
@@ -40,14 +39,10 @@ bool validUtf8(std::string text)
 }
 
 // Whether desktop-file-validate (Debian package desktop-file-utils) accepts the entry.
-bool validEntry(const fs::path& file)
-{
-    return runProgram({"desktop-file-validate", file.string()}) == 0;
-}
+bool validEntry(const fs::path& file) { return runProgram({"desktop-file-validate", file.string()}) == 0; }
 
 // Every file below dir, folders left out.
-std::vector<fs::path> filesBelow(const fs::path& dir)
-{
+std::vector<fs::path> filesBelow(const fs::path& dir) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
         if (!entry.is_directory()) files.push_back(entry.path());
@@ -55,16 +50,14 @@ std::vector<fs::path> filesBelow(const fs::path& dir)
     return files;
 }
 
-std::string nameLine(const std::string& entry)
-{
+std::string nameLine(const std::string& entry) {
     const std::size_t begin = entry.find("\nName=") + 6;
     return entry.substr(begin, entry.find('\n', begin) - begin);
 }
 
 class ShellTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(runProgram({"desktop-file-validate", "--help"}), 0)
             << "install desktop-file-utils (scripts/install-deps)";
         for (const char* name : {"HOME", "XDG_DESKTOP_DIR", "XDG_CONFIG_HOME", "FLUVANE_BROWSER"}) unsetenv(name);
@@ -73,14 +66,12 @@ protected:
         writeBytes(recorder, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\" && mv \"$0.args.tmp\" \"$0.args\"\n");
         fs::permissions(recorder, fs::perms::owner_all);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         for (const char* name : {"HOME", "XDG_DESKTOP_DIR", "XDG_CONFIG_HOME", "FLUVANE_BROWSER"}) unsetenv(name);
     }
 
     // What the recorder was started with; empty if it never ran.
-    std::string recorded()
-    {
+    std::string recorded() {
         const fs::path args = recorder.string() + ".args";
         for (int i = 0; i < 1000 && !fs::exists(args); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return readBytes(args);
@@ -91,34 +82,30 @@ protected:
     PosixShell shell{recorder.string()};
 };
 
-TEST_F(ShellTest, LinksGoToTheOpenerAsOneArgument)
-{
+TEST_F(ShellTest, LinksGoToTheOpenerAsOneArgument) {
     ASSERT_TRUE(shell.openLink("http://127.0.0.1/a b?x=$(id)"));
     EXPECT_EQ(recorded(), "http://127.0.0.1/a b?x=$(id)\n");
     EXPECT_FALSE(shell.openLink("--help"));
 }
 
 // The address stays one argument, or it is refused.
-TEST_F(ShellTest, TheBrowserGetsTheAddressAsOneArgumentOrNothing)
-{
+TEST_F(ShellTest, TheBrowserGetsTheAddressAsOneArgumentOrNothing) {
     setenv("FLUVANE_BROWSER", (recorder.string() + " --new-window").c_str(), 1);
-    for (const std::string refused : {"http://host/ file:///home/u/.ssh/id_rsa /etc/shadow",
-                                      "http://x/ --renderer-cmd-prefix=evil", "http://x/\t-x", "http://x/\n",
-                                      "--help", "file:///etc/passwd", "javascript:alert(1)", ""}) {
+    for (const std::string refused :
+         {"http://host/ file:///home/u/.ssh/id_rsa /etc/shadow", "http://x/ --renderer-cmd-prefix=evil",
+          "http://x/\t-x", "http://x/\n", "--help", "file:///etc/passwd", "javascript:alert(1)", ""}) {
         EXPECT_FALSE(shell.openInBrowser(refused)) << refused;
     }
     ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/a?b=$(id)&c=`x`"));
     EXPECT_EQ(recorded(), "--new-window\nhttp://127.0.0.1/a?b=$(id)&c=`x`\n");
 }
 
-TEST_F(ShellTest, WithoutABrowserSettingTheOpenerServes)
-{
+TEST_F(ShellTest, WithoutABrowserSettingTheOpenerServes) {
     ASSERT_TRUE(shell.openInBrowser("http://127.0.0.1/"));
     EXPECT_EQ(recorded(), "http://127.0.0.1/\n");
 }
 
-TEST_F(ShellTest, TheDesktopFolderFollowsTheXdgRules)
-{
+TEST_F(ShellTest, TheDesktopFolderFollowsTheXdgRules) {
     EXPECT_EQ(shell.desktopFolder(), dir / "Desktop");
     fs::create_directories(dir / ".config");
     writeBytes(dir / ".config/user-dirs.dirs", "# comment\nXDG_DESKTOP_DIR=\"$HOME/桌面\"\n");
@@ -134,14 +121,12 @@ TEST_F(ShellTest, TheDesktopFolderFollowsTheXdgRules)
     EXPECT_TRUE(shell.desktopFolder().is_absolute()) << shell.desktopFolder();
 }
 
-TEST_F(ShellTest, ExecQuotesEveryArgument)
-{
+TEST_F(ShellTest, ExecQuotesEveryArgument) {
     EXPECT_EQ(desktopExec("/opt/fluvane app/fluvane", {"标题#@@http://x/?a=1&b=50%", "q\"`$\\"}),
               R"("/opt/fluvane app/fluvane" "标题#@@http://x/?a=1&b=50%%" "q\\"\\`\\$\\\\")");
 }
 
-TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
-{
+TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry) {
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
     Shortcut shortcut{"西游记", "/opt/fluvane/fluvane", {"西游记#@@http://x/a b"}, "澜映影视", {}};
@@ -156,14 +141,14 @@ TEST_F(ShellTest, AShortcutIsAnExecutableDesktopEntry)
     shortcut.arguments = {"again"};
     shortcut.icon = "/opt/fluvane/icon.png";
     ASSERT_TRUE(shell.createShortcut(shortcut));
-    EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"), std::string::npos);
+    EXPECT_NE(readBytes(file).find("Exec=\"/opt/fluvane/fluvane\" \"again\"\nIcon=/opt/fluvane/icon.png\n"),
+              std::string::npos);
     EXPECT_TRUE(validEntry(file));
 }
 
 // Titles come from portal pages: whatever they hold, one valid entry lands
 // directly in the desktop folder, and its Name shows the whole title.
-TEST_F(ShellTest, AnyTitleMakesOneEntryInsideTheDesktopFolder)
-{
+TEST_F(ShellTest, AnyTitleMakesOneEntryInsideTheDesktopFolder) {
     struct Case {
         std::string title;
         std::string file;
@@ -207,8 +192,7 @@ TEST_F(ShellTest, AnyTitleMakesOneEntryInsideTheDesktopFolder)
 
 // A page names its shortcut: the user's own entries of that name, and links,
 // stay as they are; only an entry this client made is replaced.
-TEST_F(ShellTest, AShortcutReplacesOnlyAnEntryThisClientMade)
-{
+TEST_F(ShellTest, AShortcutReplacesOnlyAnEntryThisClientMade) {
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
     const std::string launcher = "[Desktop Entry]\nType=Application\nName=Firefox\nExec=firefox\n";
@@ -234,8 +218,7 @@ TEST_F(ShellTest, AShortcutReplacesOnlyAnEntryThisClientMade)
     EXPECT_TRUE(validEntry(numbered)) << numbered;
 }
 
-TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry)
-{
+TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry) {
     const fs::path entry = dir / ".config/autostart/fluvane.desktop";
     ASSERT_TRUE(shell.setAutostart("fluvane", "/opt/my app/fluvane", true));
     EXPECT_EQ(readBytes(entry), "[Desktop Entry]\nType=Application\nName=fluvane\nExec=\"/opt/my app/fluvane\"\n");
@@ -254,8 +237,7 @@ TEST_F(ShellTest, AutostartWritesAndRemovesAnXdgEntry)
 
 // A scrambled title is code page 936 bytes, some paired into no character; GLib
 // will not launch an entry whose Exec line is not UTF-8.
-TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged)
-{
+TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged) {
     const std::string bytes = "\xB0\x9C \x81\x3BRoo9EEA\xFF\xEF\x9E\x80\xE4\xB8\xAD\x01\t\n\x7F\xEF\x9C\x80";
     const fs::path desktop = shell.desktopFolder();
     fs::create_directories(desktop);
@@ -271,8 +253,7 @@ TEST_F(ShellTest, ArgumentBytesThatAreNotUtf8CrossADesktopEntryUnchanged)
     EXPECT_EQ(PosixApplication(2, argv).arguments(), std::vector<std::string>{bytes});
 }
 
-TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack)
-{
+TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack) {
     EXPECT_EQ(platform::posix::utf8ForTransport("标题#@@http://x/ a"), "标题#@@http://x/ a");
     EXPECT_EQ(platform::posix::utf8ForTransport("\t"), "\uF709") << "control characters travel escaped";
     std::string all;
@@ -283,8 +264,7 @@ TEST(ArgumentTransport, ValidUtf8StaysAndEveryByteComesBack)
     EXPECT_EQ(platform::posix::bytesFromTransport(carried), all);
 }
 
-TEST_F(ShellTest, AShortcutWithoutADesktopFolderFails)
-{
+TEST_F(ShellTest, AShortcutWithoutADesktopFolderFails) {
     setenv("XDG_DESKTOP_DIR", (dir / "no-such-dir").c_str(), 1);
     EXPECT_FALSE(shell.createShortcut({"x", "/bin/true", {}, "", {}}));
     EXPECT_FALSE(fs::exists(dir / "no-such-dir"));

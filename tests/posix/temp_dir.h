@@ -15,13 +15,11 @@ namespace fluvane::test {
 // A fresh directory under the system's temporary folder, removed with its contents.
 class TempDir {
 public:
-    TempDir()
-    {
+    TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "fluvposix.XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
-    ~TempDir()
-    {
+    ~TempDir() {
         std::error_code error;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
         std::filesystem::remove_all(path_, error);
@@ -36,14 +34,12 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string readBytes(const std::filesystem::path& file)
-{
+inline std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
-{
+inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 

@@ -17,8 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::posix::UserFolders;
 
-void setOrUnset(const char* name, const std::optional<std::string>& value)
-{
+void setOrUnset(const char* name, const std::optional<std::string>& value) {
     if (value)
         ::setenv(name, value->c_str(), 1);
     else
@@ -27,8 +26,7 @@ void setOrUnset(const char* name, const std::optional<std::string>& value)
 
 // What a user who may not write to `installation` gets: as root, who may
 // write anywhere, a child process that has given root up asks.
-UserFolders chosenWithoutWriteAccess(const fs::path& installation)
-{
+UserFolders chosenWithoutWriteAccess(const fs::path& installation) {
     fs::permissions(installation, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                       fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     if (geteuid() != 0) return platform::posix::chooseUserFolders(installation);
@@ -53,16 +51,14 @@ UserFolders chosenWithoutWriteAccess(const fs::path& installation)
     return {said.substr(0, line), said.substr(line + 1)};
 }
 
-TEST(UserFolders, AWritableInstallationKeepsEverythingBesideTheExecutable)
-{
+TEST(UserFolders, AWritableInstallationKeepsEverythingBesideTheExecutable) {
     TempDir dir;
     const UserFolders folders = platform::posix::chooseUserFolders(dir.path());
     EXPECT_EQ(folders.data, dir.path());
     EXPECT_EQ(folders.cache, dir.path() / "web" / "cache");
 }
 
-TEST(UserFolders, AMarkedInstallationSendsEvenAUserWhoMayWriteThereToTheXdgFolders)
-{
+TEST(UserFolders, AMarkedInstallationSendsEvenAUserWhoMayWriteThereToTheXdgFolders) {
     TempDir dir;
     ::setenv("XDG_DATA_HOME", "/srv/data", 1);
     ::setenv("XDG_CACHE_HOME", "/srv/cache", 1);
@@ -74,8 +70,7 @@ TEST(UserFolders, AMarkedInstallationSendsEvenAUserWhoMayWriteThereToTheXdgFolde
     EXPECT_EQ(folders.cache, "/srv/cache/fluvane/web");
 }
 
-TEST(UserFolders, AnInstallationTheUserCannotWriteToSendsThemToTheXdgFolders)
-{
+TEST(UserFolders, AnInstallationTheUserCannotWriteToSendsThemToTheXdgFolders) {
     struct Case {
         std::optional<std::string> dataHome, cacheHome;
         fs::path data, cache;
@@ -86,7 +81,8 @@ TEST(UserFolders, AnInstallationTheUserCannotWriteToSendsThemToTheXdgFolders)
         // Relative values are invalid under the XDG rules.
         {"rel/data", "", "/home/u/.local/share/fluvane", "/home/u/.cache/fluvane/web"},
     };
-    const std::optional<std::string> home = ::getenv("HOME") ? std::optional<std::string>(::getenv("HOME")) : std::nullopt;
+    const std::optional<std::string> home =
+        ::getenv("HOME") ? std::optional<std::string>(::getenv("HOME")) : std::nullopt;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.data);
         TempDir dir;
@@ -102,8 +98,7 @@ TEST(UserFolders, AnInstallationTheUserCannotWriteToSendsThemToTheXdgFolders)
     ::unsetenv("XDG_CACHE_HOME");
 }
 
-TEST(UserFolders, TheFirstStartGivesTheUserAPrivateFolderWithTheDefaultSettingsAndLaterOnesKeepTheirs)
-{
+TEST(UserFolders, TheFirstStartGivesTheUserAPrivateFolderWithTheDefaultSettingsAndLaterOnesKeepTheirs) {
     TempDir dir;
     const fs::path installation = dir / "lib";
     fs::create_directories(installation / "zelskin");
@@ -121,8 +116,7 @@ TEST(UserFolders, TheFirstStartGivesTheUserAPrivateFolderWithTheDefaultSettingsA
     EXPECT_EQ(readBytes(data / "zelskin" / "Config.ini"), "[Version]\r\nVersion=mine\r\n");
 }
 
-TEST(UserFolders, DesktopEntriesStartTheInstalledLauncherOnlyWhenItIsThisProgram)
-{
+TEST(UserFolders, DesktopEntriesStartTheInstalledLauncherOnlyWhenItIsThisProgram) {
     TempDir dir;
     const fs::path executable = dir / "lib" / "fluvane" / "fluvane";
     fs::create_directories(executable.parent_path());

@@ -93,7 +93,9 @@ document.body.appendChild(frame);</script>
     writeFile(root + "/silent.html",
               "<title>before</title><script>alert('x');confirm('y');document.title='after'</script>");
     writeFile(root + "/badbytes.html",
-              "<meta charset=\"utf-8\"><title>a\xFF\xFE" "b\xC0</title><a href='/x'>c\xED\xA0\x80" "d</a>");
+              "<meta charset=\"utf-8\"><title>a\xFF\xFE"
+              "b\xC0</title><a href='/x'>c\xED\xA0\x80"
+              "d</a>");
 }
 
 // The application directory with a local page, and a folder beside it whose
@@ -116,15 +118,14 @@ void writeApplicationDirectory(const QString& app, const QString& outside, const
     return 'blocked';
   }
 })html");
-    writeFile(app + "/zelskin/html/local.html",
-              (QStringLiteral("<!DOCTYPE html><title>local</title><script>") +
-               read + R"html(
+    writeFile(app + "/zelskin/html/local.html", (QStringLiteral("<!DOCTYPE html><title>local</title><script>") + read +
+                                                 R"html(
 window.onload = function () {
   document.title = 'secret ' + read(')html" + QUrl::fromLocalFile(outside + "/secret.txt").toString() +
-               R"html(') + ', settings ' + read('../Config.ini');
+                                                 R"html(') + ', settings ' + read('../Config.ini');
 };
 </script>)html")
-                  .toUtf8());
+                                                    .toUtf8());
 }
 
 class BrowserPaneTest : public ::testing::Test {
@@ -135,11 +136,9 @@ protected:
         folders = new QTemporaryDir;
         writeSite(folders->filePath("site"));
         fixture = new Portal({"--root", folders->filePath("site")});
-        writeApplicationDirectory(folders->filePath("app"), folders->filePath("outside"),
-                                  fixture->base() + "/marker/");
+        writeApplicationDirectory(folders->filePath("app"), folders->filePath("outside"), fixture->base() + "/marker/");
         shell = new testing::RecordingShell;
-        ui = new QtUi(mainwindow::commandSchemeNames(),
-                      folders->filePath("app").toStdString(), *shell);
+        ui = new QtUi(mainwindow::commandSchemeNames(), folders->filePath("app").toStdString(), *shell);
         form = ui->createForm().release();
         form->setGeometry(Rect::fromSize(0, 0, 900, 700));
         pane = &form->addBrowser();
@@ -166,9 +165,7 @@ protected:
     void TearDown() override { pane->browserEvents = {}; }
 
     // The pane's engine view, there since its first navigation.
-    QWebEngineView& view() const {
-        return *static_cast<QtBrowserPane*>(pane)->widget()->findChild<QWebEngineView*>();
-    }
+    QWebEngineView& view() const { return *static_cast<QtBrowserPane*>(pane)->widget()->findChild<QWebEngineView*>(); }
     QWebEnginePage& page() const { return *view().page(); }
 
     static std::string localPage() {
@@ -205,8 +202,7 @@ protected:
                 "').getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
                 .toList();
         ASSERT_EQ(middle.size(), 2);
-        QTest::mouseClick(view().focusProxy(), Qt::LeftButton, {},
-                          QPoint(middle[0].toInt(), middle[1].toInt()));
+        QTest::mouseClick(view().focusProxy(), Qt::LeftButton, {}, QPoint(middle[0].toInt(), middle[1].toInt()));
     }
 
     static inline Portal* portal = nullptr;
@@ -249,8 +245,7 @@ std::vector<ExpectedLink> linksOfFile(const QString& file, const std::string& ba
 TEST_F(BrowserPaneTest, SnapshotHoldsTheTitleAndLinksInDocumentOrder) {
     load(portal->base() + "/tcab/");
     std::string title;
-    const auto expected =
-        linksOfFile(QStringLiteral(FLUVANE_PORTAL_SITE "/tcab/index.html"), portal->base(), title);
+    const auto expected = linksOfFile(QStringLiteral(FLUVANE_PORTAL_SITE "/tcab/index.html"), portal->base(), title);
     ASSERT_GT(expected.size(), 10u);
     const std::optional<Document> document = pane->document();
     ASSERT_TRUE(document);
@@ -285,8 +280,11 @@ TEST_F(BrowserPaneTest, RefusedNavigationsOfPagesAndFramesDoNothingAndRunNoScrip
     // A web page asks for a frame of script.
     const std::string after = fixture->base() + "/landing.html?after";
     load(after);
-    run(QString::fromStdString("var f = document.createElement('iframe');"
-                               "f.src = \"data:text/html,<img src='" + marker + "frame'>\";"
+    run(
+        QString::fromStdString("var f = document.createElement('iframe');"
+                               "f.src = \"data:text/html,<img src='" +
+                               marker +
+                               "frame'>\";"
                                "document.body.appendChild(f);"));
 
     // Once a later load has come and gone, nothing else has.
@@ -310,21 +308,18 @@ TEST_F(BrowserPaneTest, FramesAndPagesReportTheirOriginSoOnlyThePortalsCommand) 
     const std::string otherOrigin = fixture->otherOrigin();
     for (const std::string& top : {portalOrigin, otherOrigin}) {
         std::map<std::string, NavigationSource> commands;
-        pane->browserEvents.beforeNavigate2 = [&](const std::string& url, const NavigationSource& source,
-                                                  bool&) {
+        pane->browserEvents.beforeNavigate2 = [&](const std::string& url, const NavigationSource& source, bool&) {
             if (url.starts_with("dddisk://")) commands[url] = source;
         };
         load(top + "/frames.html");
         run(QStringLiteral("location.href = 'dddisk://top@@@/tcab/'"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return commands.size() == 3; }, kPatience)) << top;
-        const std::map<std::string, NavigationSource> expected{
-            {"dddisk://127.0.0.1@@@/tcab/", {portalOrigin}},
-            {"dddisk://localhost@@@/tcab/", {otherOrigin}},
-            {"dddisk://top@@@/tcab/", {top}}};
+        const std::map<std::string, NavigationSource> expected{{"dddisk://127.0.0.1@@@/tcab/", {portalOrigin}},
+                                                               {"dddisk://localhost@@@/tcab/", {otherOrigin}},
+                                                               {"dddisk://top@@@/tcab/", {top}}};
         EXPECT_EQ(commands, expected) << top;
         for (const auto& [url, source] : commands) {
-            EXPECT_EQ(mainwindow::isTrustedCommandSource(source, portalOrigin), source.origin == portalOrigin)
-                << url;
+            EXPECT_EQ(mainwindow::isTrustedCommandSource(source, portalOrigin), source.origin == portalOrigin) << url;
         }
         EXPECT_EQ(pane->locationUrl(), top + "/frames.html");
     }
@@ -344,8 +339,7 @@ TEST_F(BrowserPaneTest, AWindowIsAskedForInTheNameOfTheDocumentThatAskedAndNever
     std::vector<std::string> events;
     pane->browserEvents.newWindow2 = [&](bool&) { events.push_back("NewWindow2"); };
     std::vector<NavigationSource> sources;
-    pane->browserEvents.newWindow = [&](const std::string& url, const NavigationSource& source,
-                                        bool& processed) {
+    pane->browserEvents.newWindow = [&](const std::string& url, const NavigationSource& source, bool& processed) {
         events.push_back(url);
         sources.push_back(source);
         processed = true;
@@ -408,7 +402,8 @@ TEST_F(BrowserPaneTest, SilentPaneShowsNoScriptDialog) {
 TEST_F(BrowserPaneTest, SnapshotFollowsLinksThePageAdds) {
     load(portal->base() + "/tcab/");
     const std::size_t before = pane->document()->links.size();
-    run(QStringLiteral("var a = document.createElement('a'); a.href = '/tcab/tv/'; a.textContent = '新链接';"
+    run(
+        QStringLiteral("var a = document.createElement('a'); a.href = '/tcab/tv/'; a.textContent = '新链接';"
                        "document.body.appendChild(a);"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pane->document()->links.size() == before + 1; }, kPatience));
     EXPECT_EQ(pane->document()->links.back(), (DocumentLink{portal->base() + "/tcab/tv/", "新链接"}));
@@ -426,7 +421,8 @@ TEST_F(BrowserPaneTest, BadBytesInTitlesAndLinksGiveValidUtf8) {
     run(QStringLiteral("document.title = 'x\\uD800y'; document.links[0].textContent = '\\uDC00';"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pane->document()->title != bytes.title; }, kPatience));
     EXPECT_TRUE(validUtf8(pane->document()->title));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pane->document()->links[0].innerText != bytes.links[0].innerText; }, kPatience));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return pane->document()->links[0].innerText != bytes.links[0].innerText; }, kPatience));
     EXPECT_TRUE(validUtf8(pane->document()->links[0].innerText));
 }
 

@@ -87,9 +87,7 @@ protected:
     }
 
     // Where a control's point is on the screen.
-    static QPoint onScreen(const platform::Control& control, QPoint at) {
-        return widgetOf(control)->mapToGlobal(at);
-    }
+    static QPoint onScreen(const platform::Control& control, QPoint at) { return widgetOf(control)->mapToGlobal(at); }
     // The whole screen in its device pixels.
     static QImage screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
     static void save(const QImage& image, const char* name) {
@@ -109,8 +107,9 @@ protected:
     TemporaryApplication application{appDir};
     NoInstanceChannel instanceChannel;
     QtUi ui{{}, appDir, shell};
-    platform::Platform platform{ui,    profile,     codePage,        network,          processes,           shell,
-                                files, application, instanceChannel, "http://127.0.0.1:9", ""};
+    platform::Platform platform{ui,    profile, codePage,    network,         processes,
+                                shell, files,   application, instanceChannel, "http://127.0.0.1:9",
+                                ""};
     client::FormRegistry registry{platform};
     mainwindow::MainWindow& form1 = registry.Form1();
     platform::Form& window = form1.form();

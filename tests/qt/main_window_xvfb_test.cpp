@@ -39,8 +39,7 @@ protected:
         const QImage* picture = holder.picture() ? imageOf(*holder.picture()) : nullptr;
         ASSERT_TRUE(picture);
         const QPoint where = onScreen(control, at);
-        EXPECT_EQ(QColor(shot.pixel(where)), QColor(picture->pixel(from)))
-            << "at " << where.x() << "," << where.y();
+        EXPECT_EQ(QColor(shot.pixel(where)), QColor(picture->pixel(from))) << "at " << where.x() << "," << where.y();
     }
 };
 
@@ -56,9 +55,9 @@ TEST_F(MainWindowTest, AtItsDesignSizeItShowsTitleBarFrameSplitterHandleAndBotto
     expectShows(shot, window, {SW - 61 + 10, 22}, *controlsOf(form1).Image5, {10, 20});        // maximise, resting
     expectShows(shot, window, {116 + 50, 21}, *controlsOf(form1).Image9, {2 * 116 + 50, 20});  // player tab, selected
     expectShows(shot, window, {232 + 50, 21}, *controlsOf(form1).Image10, {50, 20});
-    expectShows(shot, *controlsOf(form1).Picture4, {5, 60}, *controlsOf(form1).Image12, {5, 60});          // splitter handle
-    expectShows(shot, *controlsOf(form1).Picture5, {200, 30}, *controlsOf(form1).Image14, {200, 30});      // bottom bar
-    expectShows(shot, *controlsOf(form1).Picture9, {100, 30}, *controlsOf(form1).Image14, {100, 30});      // its drag strip
+    expectShows(shot, *controlsOf(form1).Picture4, {5, 60}, *controlsOf(form1).Image12, {5, 60});  // splitter handle
+    expectShows(shot, *controlsOf(form1).Picture5, {200, 30}, *controlsOf(form1).Image14, {200, 30});  // bottom bar
+    expectShows(shot, *controlsOf(form1).Picture9, {100, 30}, *controlsOf(form1).Image14, {100, 30});  // its drag strip
 
     const QColor frame = toQColor(ui.systemColor(6));
     for (const QPoint edge : {QPoint(0, 300), QPoint(SW - 1, 300), QPoint(500, 661 - 2)}) {
@@ -69,8 +68,8 @@ TEST_F(MainWindowTest, AtItsDesignSizeItShowsTitleBarFrameSplitterHandleAndBotto
 TEST_F(MainWindowTest, DraggingTheRightEdgeWidensTheWindow) {
     const Rect before = window.geometry();
     const QPoint edge = onScreen(window, {before.width() - 1, 300});
-    xdotool(pointAt(edge) + QStringList{"mousedown", "1", "sleep", "0.3"} +
-            pointAt(edge + QPoint(60, 0)) + QStringList{"mouseup", "1"});
+    xdotool(pointAt(edge) + QStringList{"mousedown", "1", "sleep", "0.3"} + pointAt(edge + QPoint(60, 0)) +
+            QStringList{"mouseup", "1"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry().width() == before.width() + 60; }, kPatience));
     EXPECT_EQ(window.geometry(), Rect::fromSize(before.left, before.top, before.width() + 60, before.height()));
 }
@@ -79,7 +78,8 @@ TEST_F(MainWindowTest, DraggingTheRightEdgeWidensTheWindow) {
 TEST_F(MainWindowTest, DoubleClickingTheBackdropMaximisesWithinTheAvailableScreen) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_LT(available.height(), QGuiApplication::primaryScreen()->geometry().height()) << "no panel on the display";
-    xdotool(pointAt(onScreen(*controlsOf(form1).bj, {30, 30})) + QStringList{"click", "--repeat", "2", "--delay", "80", "1"});
+    xdotool(pointAt(onScreen(*controlsOf(form1).bj, {30, 30})) +
+            QStringList{"click", "--repeat", "2", "--delay", "80", "1"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowState() == WindowState::Maximized; }, kPatience));
     EXPECT_EQ(window.geometry(), fromQRect(available));
     QTest::qWait(300);
@@ -111,9 +111,8 @@ TEST_F(MainWindowTest, TheMaximiseButtonShowsItsHoverAndPressedCellsAndItsTip) {
     save(shot, "maximise_hover");
     expectShows(shot, window, {SW - 61 + 10, 22}, *controlsOf(form1).Image5, {27 + 10, 20});
     const auto tips = QApplication::topLevelWidgets();
-    const auto tip = std::find_if(tips.begin(), tips.end(), [](QWidget* w) {
-        return w->isVisible() && w->inherits("QTipLabel");
-    });
+    const auto tip =
+        std::find_if(tips.begin(), tips.end(), [](QWidget* w) { return w->isVisible() && w->inherits("QTipLabel"); });
     ASSERT_NE(tip, tips.end()) << "no tooltip on show";
     EXPECT_EQ(static_cast<QLabel*>(*tip)->text(), QStringLiteral("最大化"));
 

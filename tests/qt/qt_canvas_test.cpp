@@ -84,10 +84,9 @@ TEST_F(QtCanvasTest, PixelsCutAtTheTargetsEdgesLeaveTheRestInPlace) {
         int x, y;
         Color expected;
     } cases[] = {
-        {0, 0, source(2, 1)}, {1, 2, source(3, 3)}, {2, 0, kBlack},       {0, 3, kBlack},
-        {9, 9, source(0, 0)}, {8, 8, kBlack},       {9, 8, kBlack},       {8, 9, kBlack},
-        {0, 4, source(1, 0)}, {1, 7, source(1, 1)}, {2, 4, kBlack},       {5, 9, kBlack},
-        {6, 9, source(0, 0)}, {7, 9, source(0, 0)},
+        {0, 0, source(2, 1)}, {1, 2, source(3, 3)}, {2, 0, kBlack},       {0, 3, kBlack},       {9, 9, source(0, 0)},
+        {8, 8, kBlack},       {9, 8, kBlack},       {8, 9, kBlack},       {0, 4, source(1, 0)}, {1, 7, source(1, 1)},
+        {2, 4, kBlack},       {5, 9, kBlack},       {6, 9, source(0, 0)}, {7, 9, source(0, 0)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(pixel(target, c.x, c.y), c.expected) << c.x << "," << c.y;
@@ -156,7 +155,6 @@ TEST_F(QtCanvasTest, TextStaysInsideItsBox) {
     }
     EXPECT_GT(lit, 0);
 }
-
 
 // A target of scale 2 takes a picture of its scale pixel for pixel, the
 // source rectangle doubled with the destination, and enlarges a plain one.
@@ -242,8 +240,11 @@ TEST_F(QtCanvasTest, AFilesTwinAtTwiceTheSizeIsReadAtScaleTwo) {
         int scale;
         int pixels;  // the width read
         int ratio;
-    } cases[] = {{"twin.png", 2, 6, 2}, {"twin.png", 1, 3, 1}, {"odd.png", 2, 3, 1},
-                 {"alone.png", 2, 3, 1}, {"named@2x.png", 2, 3, 1}};
+    } cases[] = {{"twin.png", 2, 6, 2},
+                 {"twin.png", 1, 3, 1},
+                 {"odd.png", 2, 3, 1},
+                 {"alone.png", 2, 3, 1},
+                 {"named@2x.png", 2, 3, 1}};
     for (const auto& c : cases) {
         const QImage image = readPictureFile(dir.filePath(QLatin1String(c.file)).toStdString(), c.scale);
         EXPECT_EQ(image.width(), c.pixels) << c.file << " at " << c.scale;

@@ -4,8 +4,8 @@
 #include "qt_test_application.h"
 
 #include <QImage>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +40,14 @@ TEST_F(QtControlsTest, MouseEventsCarryVisualBasicValues) {
     std::vector<std::string> log;
     MouseEvent down, up;
     int delta = 0;
-    label.events.mouseDown = [&](const MouseEvent& e) { log.push_back("down"); down = e; };
-    label.events.mouseUp = [&](const MouseEvent& e) { log.push_back("up"); up = e; };
+    label.events.mouseDown = [&](const MouseEvent& e) {
+        log.push_back("down");
+        down = e;
+    };
+    label.events.mouseUp = [&](const MouseEvent& e) {
+        log.push_back("up");
+        up = e;
+    };
     label.events.click = [&] { log.push_back("click"); };
     label.events.mouseWheel = [&](int d, const MouseEvent&) { delta = d; };
     form->events.mouseDown = [&](const MouseEvent&) { log.push_back("form down"); };
@@ -61,8 +67,8 @@ TEST_F(QtControlsTest, MouseEventsCarryVisualBasicValues) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(300, 3));
     EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
 
-    QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(widget, &wheel);
     EXPECT_EQ(delta, -120);
 }
@@ -117,8 +123,7 @@ TEST_F(QtControlsTest, ScreenMetricsAgree) {
     EXPECT_GT(screen.width, 0);
     EXPECT_LE(work.width(), screen.width);
     const Rect taskbar = ui.taskbarRect();
-    EXPECT_EQ(taskbar.width() * taskbar.height() + work.width() * work.height(),
-              screen.width * screen.height);
+    EXPECT_EQ(taskbar.width() * taskbar.height() + work.width() * work.height(), screen.width * screen.height);
     EXPECT_NE(ui.systemColor(8), ui.systemColor(5));
 }
 

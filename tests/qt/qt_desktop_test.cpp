@@ -42,10 +42,8 @@ protected:
 
 TEST_F(QtDesktopTest, TrayActivationsArriveAsTheSystemsMouseMessages) {
     const std::pair<QSystemTrayIcon::ActivationReason, std::optional<std::intptr_t>> cases[] = {
-        {QSystemTrayIcon::Trigger, traymsg::LeftButtonUp},
-        {QSystemTrayIcon::DoubleClick, traymsg::LeftButtonUp},
-        {QSystemTrayIcon::Context, traymsg::RightButtonUp},
-        {QSystemTrayIcon::MiddleClick, std::nullopt},
+        {QSystemTrayIcon::Trigger, traymsg::LeftButtonUp},  {QSystemTrayIcon::DoubleClick, traymsg::LeftButtonUp},
+        {QSystemTrayIcon::Context, traymsg::RightButtonUp}, {QSystemTrayIcon::MiddleClick, std::nullopt},
         {QSystemTrayIcon::Unknown, std::nullopt},
     };
     for (const auto& [reason, message] : cases) EXPECT_EQ(trayMouseMessage(reason), message) << reason;
@@ -59,8 +57,7 @@ TEST_F(QtDesktopTest, WindowsAndTheTrayGetEverySizeTheLogicTheLargeOne) {
         std::shared_ptr<Picture> icon;
         QList<QSize> sizes;
     } cases[] = {
-        {ui.loadIcon(skinIcon),
-         {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}},
+        {ui.loadIcon(skinIcon), {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}},
         {ui.resourcePicture(203), {{64, 64}, {48, 48}, {32, 32}, {24, 24}, {16, 16}, {128, 128}, {96, 96}}},
     };
     for (const auto& c : cases) {
@@ -102,8 +99,10 @@ TEST_F(QtDesktopTest, MessageBoxButtonsSpeakTheSystemsLanguage) {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     completeDesktopSetup(app);
     QMessageBox box(QMessageBox::Question, "检测到更新", "是否立即升级", QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(u'是')) << box.button(QMessageBox::Yes)->text().toStdString();
-    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(u'否')) << box.button(QMessageBox::No)->text().toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(u'是'))
+        << box.button(QMessageBox::Yes)->text().toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(u'否'))
+        << box.button(QMessageBox::No)->text().toStdString();
     for (QTranslator* translator : app.findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;

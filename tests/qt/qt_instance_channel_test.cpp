@@ -66,9 +66,9 @@ TEST_F(QtInstanceChannelTest, BadMessagesAndStuckPeersAreDroppedAndTheNextPageSt
     ASSERT_TRUE(running.listen());
     const QByteArray tooLong = "http://portal.test/" + QByteArray(QtInstanceChannel::kMaxMessageBytes, 'a') + "\n";
     std::vector<std::unique_ptr<QLocalSocket>> peers;
-    for (const QByteArray& bytes : {tooLong, QByteArray("http://portal.test/a\nhttp://portal.test/b\n"),
-                                    QByteArray("http://portal.test/\x01\n"), QByteArray("http://portal.test/\xff\n"),
-                                    QByteArray("\n"), QByteArray("http://portal.test/stuck")}) {
+    for (const QByteArray& bytes :
+         {tooLong, QByteArray("http://portal.test/a\nhttp://portal.test/b\n"), QByteArray("http://portal.test/\x01\n"),
+          QByteArray("http://portal.test/\xff\n"), QByteArray("\n"), QByteArray("http://portal.test/stuck")}) {
         peers.push_back(rawPeer(bytes));
     }
     for (const auto& peer : peers) {

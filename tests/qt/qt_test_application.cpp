@@ -25,8 +25,7 @@ void useHome(const QString& home) {
     qputenv("XDG_CACHE_HOME", (home + "/.cache").toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home + "/.local/share").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toLocal8Bit());
-    QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
+    QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // from them: sizes, cell counts, and button cells that look different.
 #include "fluvane_resources.h"
 
-#include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -99,11 +99,20 @@ TEST(PicturesTest, SkinImagesHaveTheirGeometryAndDistinctCells) {
         const char* file;
         int width, height, cells;
     } expected[] = {
-        {"biaotilan.jpg", kScreenWide, 45, 1}, {"Close.jpg", 96, 45, 3},  {"max-1.jpg", 81, 45, 3},
-        {"min.jpg", 81, 45, 3},                {"hp.jpg", 81, 45, 3},     {"max-2.jpg", 81, 45, 3},
-        {"menu.jpg", 81, 45, 3},               {"bf.jpg", 348, 45, 3},    {"pk.jpg", 348, 45, 3},
-        {"zb.jpg", 348, 45, 3},                {"tv.jpg", 348, 45, 3},    {"dibulan.jpg", kScreenWide, 41, 1},
-        {"logo.jpg", 97, 26, 1},               {"list.jpg", 57, 41, 3},
+        {"biaotilan.jpg", kScreenWide, 45, 1},
+        {"Close.jpg", 96, 45, 3},
+        {"max-1.jpg", 81, 45, 3},
+        {"min.jpg", 81, 45, 3},
+        {"hp.jpg", 81, 45, 3},
+        {"max-2.jpg", 81, 45, 3},
+        {"menu.jpg", 81, 45, 3},
+        {"bf.jpg", 348, 45, 3},
+        {"pk.jpg", 348, 45, 3},
+        {"zb.jpg", 348, 45, 3},
+        {"tv.jpg", 348, 45, 3},
+        {"dibulan.jpg", kScreenWide, 41, 1},
+        {"logo.jpg", 97, 26, 1},
+        {"list.jpg", 57, 41, 3},
     };
     for (const auto& e : expected) {
         const auto picture = decodeJpeg(kSkin / "skin" / e.file);
@@ -138,8 +147,12 @@ std::string decodePngBgra(const std::filesystem::path& file, int& width, int& he
 // largest image pixel for pixel.
 TEST(PicturesTest, SkinIconListsEverySizeAndItsPngIsTheLargest) {
     const std::string ico = readFile(kSkin / "icon.ico");
-    auto u16 = [&](std::size_t at) { return static_cast<unsigned char>(ico[at]) | static_cast<unsigned char>(ico[at + 1]) << 8; };
-    auto u32 = [&](std::size_t at) { return static_cast<std::uint32_t>(u16(at)) | static_cast<std::uint32_t>(u16(at + 2)) << 16; };
+    auto u16 = [&](std::size_t at) {
+        return static_cast<unsigned char>(ico[at]) | static_cast<unsigned char>(ico[at + 1]) << 8;
+    };
+    auto u32 = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(u16(at)) | static_cast<std::uint32_t>(u16(at + 2)) << 16;
+    };
     ASSERT_GE(ico.size(), 6u);
     EXPECT_EQ(u16(0), 0);
     EXPECT_EQ(u16(2), 1);  // an icon, not a cursor
@@ -176,11 +189,11 @@ TEST(PicturesTest, StoredPicturesHaveTheirGeometryAndDistinctLooks) {
     const struct {
         int id, width, height, cells, otherLook;  // otherLook: the picture of the same control's other look
     } expected[] = {
-        {301, 261, 45, 1, 0},  {302, 63, 45, 3, 0},   {303, 10, 148, 1, 0},  {304, 20, 128, 2, 305},
-        {305, 20, 128, 2, 0},  {306, 12, 12, 1, 307}, {307, 12, 12, 1, 0},   {311, 24, 24, 1, 312},
-        {312, 24, 24, 1, 0},   {321, 390, 270, 1, 0}, {322, 118, 64, 1, 323}, {323, 118, 64, 1, 0},
-        {324, 390, 270, 1, 0}, {325, 118, 64, 1, 326}, {326, 118, 64, 1, 0}, {327, 38, 26, 1, 328},
-        {328, 38, 26, 1, 0},   {331, 3000, 45, 1, 0}, {332, 96, 25, 3, 0},
+        {301, 261, 45, 1, 0},  {302, 63, 45, 3, 0},    {303, 10, 148, 1, 0},   {304, 20, 128, 2, 305},
+        {305, 20, 128, 2, 0},  {306, 12, 12, 1, 307},  {307, 12, 12, 1, 0},    {311, 24, 24, 1, 312},
+        {312, 24, 24, 1, 0},   {321, 390, 270, 1, 0},  {322, 118, 64, 1, 323}, {323, 118, 64, 1, 0},
+        {324, 390, 270, 1, 0}, {325, 118, 64, 1, 326}, {326, 118, 64, 1, 0},   {327, 38, 26, 1, 328},
+        {328, 38, 26, 1, 0},   {331, 3000, 45, 1, 0},  {332, 96, 25, 3, 0},
     };
     for (const auto& e : expected) {
         const Pixels picture = fromBitmap(FindBitmap(e.id));
@@ -196,7 +209,6 @@ TEST(PicturesTest, StoredPicturesHaveTheirGeometryAndDistinctLooks) {
         }
     }
 }
-
 
 // The picture `twin` at half its resolution: each 2 x 2 block averaged.
 Pixels halved(const Pixels& twin) {
@@ -220,7 +232,8 @@ double meanDifference(const Pixels& a, const Pixels& b) {
     double total = 0;
     for (std::size_t i = 0; i < a.rgb.size(); ++i)
         for (int shift : {16, 8, 0})
-            total += std::abs(static_cast<int>((a.rgb[i] >> shift) & 0xFF) - static_cast<int>((b.rgb[i] >> shift) & 0xFF));
+            total +=
+                std::abs(static_cast<int>((a.rgb[i] >> shift) & 0xFF) - static_cast<int>((b.rgb[i] >> shift) & 0xFF));
     return total / (3.0 * a.rgb.size());
 }
 
@@ -262,12 +275,13 @@ std::vector<Twins> everyPictureAndItsTwin() {
         const auto twin = decodeJpeg(file.parent_path() / (file.stem().string() + "@2x.jpg"));
         pictures.push_back({file.filename().string(), plain.value_or(Pixels{}), twin.value_or(Pixels{})});
     }
-    for (int id : {101, 102, 103, 104, 201, 202, 203, 204, 205, 301, 302, 303, 304, 305, 306, 307, 311, 312,
-                   321, 322, 323, 324, 325, 326, 327, 328, 331, 332}) {
+    for (int id : {101, 102, 103, 104, 201, 202, 203, 204, 205, 301, 302, 303, 304, 305,
+                   306, 307, 311, 312, 321, 322, 323, 324, 325, 326, 327, 328, 331, 332}) {
         const Bitmap twin = FindBitmap(id, 2);
         EXPECT_EQ(twin.scale, 2) << id;
         EXPECT_EQ(twin.width, FindBitmap(id).width) << id;  // the picture's own size, as the logic sees it
-        pictures.push_back({std::to_string(id), fromBitmap(FindBitmap(id)),
+        pictures.push_back({std::to_string(id),
+                            fromBitmap(FindBitmap(id)),
                             {twin.width * 2, twin.height * 2, {twin.pixels.begin(), twin.pixels.end()}}});
     }
     return pictures;

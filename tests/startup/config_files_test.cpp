@@ -123,8 +123,8 @@ TEST_F(ConfigFilesTest, AnUnwritableSettingsPathIsNotKeptAndNothingElseFails) {
 TEST_F(ConfigFilesTest, AReadOnlyApplicationDirectoryKeepsTheOldSetting) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     writeGbk("zelskin/Config.ini", "[form]\r\nupdate=True\r\n");
-    std::filesystem::permissions(appDir() / "zelskin", std::filesystem::perms::owner_read |
-                                                           std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(appDir() / "zelskin",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     std::filesystem::permissions(appDir() / "zelskin" / "Config.ini", std::filesystem::perms::owner_read);
     WriteConfig(platform, "form", "update", "False");
     std::filesystem::permissions(appDir() / "zelskin", std::filesystem::perms::owner_all);

@@ -17,9 +17,8 @@ TEST_F(ProcessUtilsTest, KillAllPlayersSendsEveryNameAndLeavesTheClientToEndItse
     sim.processes().addProcess("QvodPlayer.exe");
     KillAllPlayers(platform.processes);
 
-    EXPECT_EQ(sim.processes().terminations(),
-              (Names{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe", "fluvane.exe",
-                     "orvelbaidu.exe", "fluvaneapp.exe"}));
+    EXPECT_EQ(sim.processes().terminations(), (Names{"BaiduP2PService.exe", "QvodPlayer.exe", "QvodTerminal.exe",
+                                                     "fluvane.exe", "orvelbaidu.exe", "fluvaneapp.exe"}));
     EXPECT_FALSE(sim.application().ended());
     EXPECT_TRUE(IsProcessRunning(platform.processes, "fluvane.exe"));
     EXPECT_FALSE(IsProcessRunning(platform.processes, "fluvaneapp.exe"));

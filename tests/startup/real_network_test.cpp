@@ -29,10 +29,17 @@ protected:
         thread.join();
     }
     void fetch() {
-        platform::Platform real{platform.ui,          platform.profile,   platform.codePage,
-                                network,              platform.processes, platform.shell,
-                                platform.files,       platform.application, platform.instanceChannel,
-                                "http://127.0.0.1:" + std::to_string(port), ""};
+        platform::Platform real{platform.ui,
+                                platform.profile,
+                                platform.codePage,
+                                network,
+                                platform.processes,
+                                platform.shell,
+                                platform.files,
+                                platform.application,
+                                platform.instanceChannel,
+                                "http://127.0.0.1:" + std::to_string(port),
+                                ""};
         FetchServerConfig(real);
     }
 

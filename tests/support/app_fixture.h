@@ -18,9 +18,7 @@ namespace fluvane::testsupport {
 inline constexpr const char* kPortal = "http://portal.test";
 inline constexpr const char* kCheckUrl = "http://check.test/";
 
-inline std::vector<std::string> commandSchemes() {
-    return mainwindow::commandSchemeNames();
-}
+inline std::vector<std::string> commandSchemes() { return mainwindow::commandSchemeNames(); }
 
 // A complete installation in a temporary directory, on the simulated platform.
 class AppTest : public ::testing::Test {
@@ -35,20 +33,20 @@ protected:
     void serveGbk(const std::string& path, std::string_view utf8, int durationMs = 0) {
         sim.network().serve(std::string(kPortal) + path, {codePage.toGbk(utf8), durationMs, false});
     }
-    void writeSettings(std::string_view update, std::string_view version,
-                       std::string_view shipinku = "True") {
-        writeGbk("zelskin/Config.ini", "[form]\r\nform=True\r\nrun=False\r\nrenwulan=True\r\nshipinku=" +
-                                           std::string(shipinku) + "\r\nupdate=" + std::string(update) +
-                                           "\r\n[Version]\r\nVersion=" + std::string(version) + "\r\n");
+    void writeSettings(std::string_view update, std::string_view version, std::string_view shipinku = "True") {
+        writeGbk("zelskin/Config.ini",
+                 "[form]\r\nform=True\r\nrun=False\r\nrenwulan=True\r\nshipinku=" + std::string(shipinku) +
+                     "\r\nupdate=" + std::string(update) + "\r\n[Version]\r\nVersion=" + std::string(version) + "\r\n");
     }
     static std::string serverConfig(std::string_view version, std::string_view sideWindow = "0",
-                                     std::string_view popups = "0") {
+                                    std::string_view popups = "0") {
         return "[澜映软件配置]\r\n域名=http://portal.test\r\n名称=澜映影视\r\n"
-               "[弹窗广告设置项]\r\n开关=" + std::string(popups) +
+               "[弹窗广告设置项]\r\n开关=" +
+               std::string(popups) +
                "\r\n广告初始时间=30\r\n广告循环时间=600\r\n"
                "[退窗广告设置项]\r\n开关=1\r\n[缓冲广告设置项]\r\n开关=1\r\n缓冲时间=15\r\n"
-               "[电影推荐窗口]\r\n开关=0\r\n[软件更新配置]\r\n版本=" + std::string(version) +
-               "\r\n[右侧飘窗]\r\n开关=" + std::string(sideWindow) + "\r\n";
+               "[电影推荐窗口]\r\n开关=0\r\n[软件更新配置]\r\n版本=" +
+               std::string(version) + "\r\n[右侧飘窗]\r\n开关=" + std::string(sideWindow) + "\r\n";
     }
 
     TempApplicationDirectory dir;

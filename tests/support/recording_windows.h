@@ -26,9 +26,7 @@ public:
     std::function<void()> onCall;
 
 private:
-    static std::string at(platform::Point screen) {
-        return std::to_string(screen.x) + "," + std::to_string(screen.y);
-    }
+    static std::string at(platform::Point screen) { return std::to_string(screen.x) + "," + std::to_string(screen.y); }
     void record(std::string call) {
         calls.push_back(std::move(call));
         if (onCall) onCall();

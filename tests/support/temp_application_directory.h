@@ -1,12 +1,12 @@
 #pragma once
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace fluvane::testsupport {
 

@@ -48,8 +48,7 @@ TEST_F(AdWindowsTest, SizesComeFromTheServerInTwipsPerAdvertisementPixel) {
     EXPECT_EQ(popup.P3->geometry(), Rect::fromSize(295, 0, 1, 235));
     EXPECT_EQ(popup.P4->geometry(), Rect::fromSize(0, 234, 296, 1));
 
-    EXPECT_EQ(exit.form().geometry(),
-              Rect::fromSize((1366 - 286) / 2, (768 - 235) / 2, 286, 235));  // 4290 x 3525
+    EXPECT_EQ(exit.form().geometry(), Rect::fromSize((1366 - 286) / 2, (768 - 235) / 2, 286, 235));  // 4290 x 3525
     EXPECT_EQ(exit.w->geometry(), Rect::fromSize(-3, -1, 300, 250));
 }
 
@@ -74,8 +73,7 @@ TEST_F(AdWindowsTest, UnusableSizesKeepTheDesignAndHugeOnesAreCappedAtTheScreen)
         popup.Form_Load();
         const Rect window = popup.form().geometry();
         EXPECT_EQ((platform::Size{window.width(), window.height()}), c.window) << c.keys;
-        EXPECT_EQ((platform::Size{popup.w->geometry().width(), popup.w->geometry().height()}), c.page)
-            << c.keys;
+        EXPECT_EQ((platform::Size{popup.w->geometry().width(), popup.w->geometry().height()}), c.page) << c.keys;
         EXPECT_GE(window.left, 0) << c.keys;
         EXPECT_GE(window.top, 0) << c.keys;
     }
@@ -107,8 +105,7 @@ TEST_F(AdWindowsTest, ACloseCommandAnywhereInAnyCaseFromThePortalClosesTheWindow
         tui exit(platform);
         exit.Form_Load();
         exit.show();
-        for (AdWindowDesign* window :
-             {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
+        for (AdWindowDesign* window : {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
             const std::string what = c.url + (" from " + c.source.origin);
             EXPECT_EQ(pane(*window).raiseBeforeNavigate(c.url, c.source), c.closes) << what;
             EXPECT_EQ(simForm(*window).visible(), !c.closes) << what;
@@ -124,8 +121,7 @@ TEST_F(AdWindowsTest, ALinkOpeningANewWindowIsLeftToTheBrowserAndClosesTheWindow
     tui exit(platform);
     exit.Form_Load();
     exit.show();
-    for (AdWindowDesign* window :
-         {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
+    for (AdWindowDesign* window : {static_cast<AdWindowDesign*>(&popup), static_cast<AdWindowDesign*>(&exit)}) {
         EXPECT_FALSE(pane(*window).fullScreenAllowed()) << "an advertisement never takes the screen";
         EXPECT_FALSE(pane(*window).raiseNewWindow("http://shop.test/"));
         EXPECT_FALSE(pane(*window).raiseNewWindow2());

@@ -32,8 +32,7 @@ protected:
         const auto origin = platform::sim::originOf(picture);
         const auto& operations = window().operations();
         for (auto op = operations.rbegin(); op != operations.rend(); ++op) {
-            if (const auto* copy = std::get_if<draw::Copy>(&*op); copy && copy->picture == origin)
-                return copy->source;
+            if (const auto* copy = std::get_if<draw::Copy>(&*op); copy && copy->picture == origin) return copy->source;
         }
         return std::nullopt;
     }
@@ -65,8 +64,7 @@ TEST_F(FeedbackTest, LayoutFollowsTheSizeButNotWhileMinimised) {
         EXPECT_EQ(ends(feedback.Line4), std::pair(platform::Point{0, 399}, platform::Point{599, 399}));
         EXPECT_EQ(feedback.Button1[0]->geometry(), Rect::fromSize(568, 6, 32, 45));
         EXPECT_EQ(feedback.P1->geometry(), Rect::fromSize(2, 42, 596, 358));
-        EXPECT_EQ(feedback.WebBrowser1->geometry(),
-                  Rect::fromSize(-3, -3, 601, 363));  // 80 twips wider and higher
+        EXPECT_EQ(feedback.WebBrowser1->geometry(), Rect::fromSize(-3, -3, 601, 363));  // 80 twips wider and higher
     };
     laidOut();
 

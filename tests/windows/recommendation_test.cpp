@@ -9,10 +9,10 @@ namespace fluvane::windows {
 namespace {
 
 using platform::Rect;
-using testsupport::kPortal;
 using platform::sim::as;
 using platform::sim::SimBrowser;
 using platform::sim::SimForm;
+using testsupport::kPortal;
 using Calls = std::vector<std::string>;
 
 // The recommendation window opened by a loaded main window, as the main window opens it.
@@ -111,13 +111,23 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
     };
     const Calls none;
     const Case cases[] = {
-        {"appopen:///tcab/list.asp?id=2", {}, kPortal, Ends::InLibrary,
-         {"http://portal.test/tcab/list.asp?id=2"}, none},
-        {"appplay:///tcab/play.asp?id=7", {}, kPortal, Ends::InPlayer, none,
-         {"http://portal.test/tcab/play.asp?id=7"}},
-        {"http://portal.test/go.asp?u=APPPLAY:///p.asp", {}, kPortal, Ends::InPlayer, none,
+        {"appopen:///tcab/list.asp?id=2",
+         {},
+         kPortal,
+         Ends::InLibrary,
+         {"http://portal.test/tcab/list.asp?id=2"},
+         none},
+        {"appplay:///tcab/play.asp?id=7", {}, kPortal, Ends::InPlayer, none, {"http://portal.test/tcab/play.asp?id=7"}},
+        {"http://portal.test/go.asp?u=APPPLAY:///p.asp",
+         {},
+         kPortal,
+         Ends::InPlayer,
+         none,
          {"http://portal.test/go.asp?u=APPPLAY:///p.asp"}},
-        {"appopen:///a.asp?then=appplay:///b.asp", {}, kPortal, Ends::InPlayer,
+        {"appopen:///a.asp?then=appplay:///b.asp",
+         {},
+         kPortal,
+         Ends::InPlayer,
          {"http://portal.test/a.asp?then=appplay:///b.asp"},
          {"http://portal.test/a.asp?then=http://portal.test/b.asp"}},
         {"appplay:///tcab/play.asp", {}, "", Ends::InPlayer, none, none},
@@ -156,8 +166,7 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
         const Calls killedNow = since(killed, killedBefore);
         if (played) {
             ASSERT_GE(killedNow.size(), externalPlayers.size()) << c.url;
-            EXPECT_TRUE(std::equal(externalPlayers.rbegin(), externalPlayers.rend(), killedNow.rbegin()))
-                << c.url;
+            EXPECT_TRUE(std::equal(externalPlayers.rbegin(), externalPlayers.rend(), killedNow.rbegin())) << c.url;
         }
     }
 }
@@ -168,9 +177,9 @@ TEST_F(RecommendationTest, CommandsActOnTheMainWindowEachOnTheURLAsTheOneBeforeR
 TEST_F(RecommendationTest, AFadeRunsOnceAndAWindowClosedDuringItIsLeftAsItWas) {
     struct Case {
         const char* what;
-        std::int64_t openFor;    // ms before the page asks to close
-        const char* arriving;    // a navigation of the page 50 ms into the fade
-        std::int64_t fadeFor;    // ms
+        std::int64_t openFor;  // ms before the page asks to close
+        const char* arriving;  // a navigation of the page 50 ms into the fade
+        std::int64_t fadeFor;  // ms
         int alphaAtClose;
     };
     const Case cases[] = {

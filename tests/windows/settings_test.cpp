@@ -21,8 +21,8 @@ protected:
     void writeForm(const std::string& lines) { writeGbk("zelskin/Config.ini", "[form]\r\n" + lines); }
     std::string setting(const char* key) { return startup::ReadConfig(platform, "form", key, ""); }
     static Texts captions(shezhitip& window) {
-        return {window.Label3->caption(), window.Label2->caption(), window.Label4->caption(),
-                window.Label5->caption(), window.Label6->caption()};
+        return {window.Label3->caption(), window.Label2->caption(), window.Label4->caption(), window.Label5->caption(),
+                window.Label6->caption()};
     }
     static std::vector<bool> valves(shezhitip& window) {
         return {window.an1->Valve(), window.an2->Valve(), window.an3->Valve(), window.an4->Valve(),
@@ -33,8 +33,7 @@ protected:
 
     // Opens the settings window afresh from the file.
     shezhitip& open() {
-        settings =
-            std::make_unique<shezhitip>(platform, [this](const std::string& text) { tips.push_back(text); });
+        settings = std::make_unique<shezhitip>(platform, [this](const std::string& text) { tips.push_back(text); });
         settings->Form_Load();
         settings->Show(nullptr);
         return *settings;
@@ -52,8 +51,7 @@ TEST_F(SettingsTest, EachSwitchShowsItsSettingAndAnUnreadableOneShowsOff) {
         std::vector<bool> valves;
     };
     const Case cases[] = {
-        {"form=True\r\nrun=true\r\nrenwulan=TRUE\r\nshipinku=1\r\nupdate=-2\r\n",
-         {true, true, true, true, true}},
+        {"form=True\r\nrun=true\r\nrenwulan=TRUE\r\nshipinku=1\r\nupdate=-2\r\n", {true, true, true, true, true}},
         {"form=False\r\nrun=0\r\nrenwulan=false\r\nshipinku=False\r\nupdate=FALSE\r\n",
          {false, false, false, false, false}},
         {"form=yes\r\nrun=\r\nshipinku=True\r\nupdate=maybe\r\n", {false, false, false, true, false}},
@@ -91,8 +89,7 @@ TEST_F(SettingsTest, EveryClickWritesAProperValueAtOnceAndTwoClicksLeaveItAsItWa
                                window.an5.get()};
     const Texts once{"False", "True", "True", "True", "False"};
     const Texts twice{"True", "False", "False", "False", "True"};
-    const Texts onCaptions{"最小化到托盘", "已添加开机启动", "任务栏显示", "显示视频库窗口",
-                           "为我自动升级新版本"};
+    const Texts onCaptions{"最小化到托盘", "已添加开机启动", "任务栏显示", "显示视频库窗口", "为我自动升级新版本"};
     for (const Texts* expected : {&once, &twice}) {
         for (std::size_t n = 0; n < 5; ++n) {
             flip(*buttons[n]);
@@ -121,8 +118,7 @@ TEST_F(SettingsTest, BothWindowsDragByTheirBackgroundAndTitle) {
     shezhitip& settingsWindow = open();
     shezhigy about(platform);
     about.Show(nullptr);
-    for (DialogDesign* window :
-         {static_cast<DialogDesign*>(&settingsWindow), static_cast<DialogDesign*>(&about)}) {
+    for (DialogDesign* window : {static_cast<DialogDesign*>(&settingsWindow), static_cast<DialogDesign*>(&about)}) {
         auto& form = as<SimForm>(window->form());
         sim.ui().press(*window->Image1, {200, 150});
         sim.ui().press(*window->Label1, {5, 5});

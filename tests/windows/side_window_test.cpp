@@ -29,9 +29,7 @@ protected:
 
     SimForm& sideForm() { return as<SimForm>(side.form()); }
     Point topLeft(platform::Form& form) { return {form.geometry().left, form.geometry().top}; }
-    std::pair<Point, Point> ends(platform::Line* line) {
-        return {as<SimLine>(*line).from(), as<SimLine>(*line).to()};
-    }
+    std::pair<Point, Point> ends(platform::Line* line) { return {as<SimLine>(*line).from(), as<SimLine>(*line).to()}; }
 
     std::unique_ptr<platform::Form> mainForm = platform.ui.createForm();
     fMain side{platform};

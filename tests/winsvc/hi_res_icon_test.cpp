@@ -52,23 +52,25 @@ TEST_F(HiResIconTest, IconFileGivesItsLargeIconTextGivesNothingAndAMissingFileTh
         SCOPED_TRACE(c.name);
         const auto path = c.bytes ? write(c.name, *c.bytes) : directory / c.name;
         switch (c.outcome) {
-        case Outcome::Icon: {
-            const auto icon = HiResIcon(ui, path);
-            ASSERT_NE(icon, nullptr);
-            EXPECT_EQ(platform::sim::originOf(*icon), PictureOrigin::icon(path));
-            EXPECT_EQ(icon->size(), (platform::Size{32, 32}));
-            break;
-        }
-        case Outcome::Nothing: EXPECT_EQ(HiResIcon(ui, path), nullptr); break;
-        case Outcome::Missing:
-            try {
-                HiResIcon(ui, path);
-                ADD_FAILURE() << "no FileNotFound";
-            } catch (const FileNotFound& error) {
-                EXPECT_EQ(error.path(), path);
-                EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
+            case Outcome::Icon: {
+                const auto icon = HiResIcon(ui, path);
+                ASSERT_NE(icon, nullptr);
+                EXPECT_EQ(platform::sim::originOf(*icon), PictureOrigin::icon(path));
+                EXPECT_EQ(icon->size(), (platform::Size{32, 32}));
+                break;
             }
-            break;
+            case Outcome::Nothing:
+                EXPECT_EQ(HiResIcon(ui, path), nullptr);
+                break;
+            case Outcome::Missing:
+                try {
+                    HiResIcon(ui, path);
+                    ADD_FAILURE() << "no FileNotFound";
+                } catch (const FileNotFound& error) {
+                    EXPECT_EQ(error.path(), path);
+                    EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
+                }
+                break;
         }
     }
 }

@@ -70,12 +70,9 @@ TEST_F(MagneticWndTest, ResizeSnapsOnlyTheDraggedEdges) {
         int dx, dy;
         Rect expected;
     } cases[] = {
-        {sizing::Left, -95, 0, {0, 5, 500, 400}},
-        {sizing::Left, -85, 0, {15, 5, 500, 400}},
-        {sizing::Right, 1415, 0, {100, 5, 1920, 400}},
-        {sizing::Bottom, 0, 636, {100, 5, 500, 1040}},
-        {sizing::TopLeft, -93, -2, {0, 0, 500, 400}},
-        {sizing::BottomRight, 1416, 637, {100, 5, 1920, 1040}},
+        {sizing::Left, -95, 0, {0, 5, 500, 400}},      {sizing::Left, -85, 0, {15, 5, 500, 400}},
+        {sizing::Right, 1415, 0, {100, 5, 1920, 400}}, {sizing::Bottom, 0, 636, {100, 5, 500, 1040}},
+        {sizing::TopLeft, -93, -2, {0, 0, 500, 400}},  {sizing::BottomRight, 1416, 637, {100, 5, 1920, 1040}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edge);
@@ -109,9 +106,8 @@ TEST_F(MagneticWndTest, ChildTouchingItsParentIsGluedAndKeepsItsOffset) {
 
         sim(*parent).simulateDrag(50, 30, 2);
         EXPECT_EQ(parent->geometry(), (Rect{250, 230, 1050, 730}));
-        const Rect expected = c.glued ? Rect{c.child.left + 50, c.child.top + 30, c.child.right + 50,
-                                             c.child.bottom + 30}
-                                      : c.child;
+        const Rect expected =
+            c.glued ? Rect{c.child.left + 50, c.child.top + 30, c.child.right + 50, c.child.bottom + 30} : c.child;
         EXPECT_EQ(child->geometry(), expected);
     }
 }

@@ -26,9 +26,7 @@ protected:
         return form;
     }
 
-    static platform::sim::SimForm& sim(platform::Form& form) {
-        return dynamic_cast<platform::sim::SimForm&>(form);
-    }
+    static platform::sim::SimForm& sim(platform::Form& form) { return dynamic_cast<platform::sim::SimForm&>(form); }
 
     platform::sim::SimClock clock;
     platform::sim::SimUi ui{clock};

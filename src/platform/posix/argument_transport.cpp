@@ -14,8 +14,7 @@ bool isControl(char32_t code) { return code < 0x20 || code == 0x7F; }
 
 }  // namespace
 
-std::string utf8ForTransport(std::string_view bytes)
-{
+std::string utf8ForTransport(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 3);
     for (std::size_t at = 0; at < bytes.size();) {
@@ -32,8 +31,7 @@ std::string utf8ForTransport(std::string_view bytes)
     return out;
 }
 
-std::string bytesFromTransport(std::string_view utf8)
-{
+std::string bytesFromTransport(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {

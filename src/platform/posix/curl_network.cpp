@@ -15,8 +15,7 @@ struct CurlDeleter {
 };
 using Handle = std::unique_ptr<CURL, CurlDeleter>;
 
-Handle makeHandle(const std::string& url, const NetworkLimits& limits, std::chrono::milliseconds total)
-{
+Handle makeHandle(const std::string& url, const NetworkLimits& limits, std::chrono::milliseconds total) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     Handle curl(curl_easy_init());
@@ -38,8 +37,7 @@ struct Sink {
     std::uint64_t left;
 };
 
-std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* user)
-{
+std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* user) {
     auto* sink = static_cast<Sink*>(user);
     const std::size_t bytes = size * count;
     if (bytes > sink->left || !sink->file->write(data, bytes)) return 0;  // aborts the transfer
@@ -51,8 +49,7 @@ std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* use
 
 CurlNetwork::CurlNetwork(NetworkLimits limits) : limits_(limits) {}
 
-bool CurlNetwork::checkConnection(const std::string& url)
-{
+bool CurlNetwork::checkConnection(const std::string& url) {
     // Only an answer is wanted, so the connect limit bounds the whole check.
     Handle curl = makeHandle(url, limits_, limits_.connect);
     if (!curl) return false;
@@ -63,8 +60,7 @@ bool CurlNetwork::checkConnection(const std::string& url)
     return result == CURLE_OK && status > 0;
 }
 
-bool CurlNetwork::downloadToFile(const std::string& url, const std::filesystem::path& file)
-{
+bool CurlNetwork::downloadToFile(const std::string& url, const std::filesystem::path& file) {
     Handle curl = makeHandle(url, limits_, limits_.total);
     PendingFile pending(file);
     if (!curl || !pending.ok()) return false;

@@ -5,27 +5,23 @@ namespace fluvane::platform::posix::ini {
 namespace {
 
 // The blanks the profile functions strip; 0x1A is the old end-of-file mark.
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
-std::string_view trim(std::string_view text)
-{
+std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-std::size_t lengthAt(std::string_view text, std::size_t at, Encoding encoding)
-{
+std::size_t lengthAt(std::string_view text, std::size_t at, Encoding encoding) {
     return encoding == Encoding::Gbk ? characterLength(text, at) : 1;
 }
 
 // Letter case is ignored for ASCII letters only; double-byte characters
 // compare byte for byte.
-bool sameName(std::string_view a, std::string_view b, Encoding encoding)
-{
+bool sameName(std::string_view a, std::string_view b, Encoding encoding) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size();) {
         const std::size_t length = lengthAt(a, i, encoding);
@@ -50,14 +46,13 @@ class Lines {
 public:
     explicit Lines(std::string_view text) : text_(text) {}
 
-    bool next(Line& line)
-    {
+    bool next(Line& line) {
         if (pos_ >= text_.size()) return false;
         const std::size_t lineBreak = text_.find_first_of("\r\n", pos_);
         line.terminated = lineBreak != std::string_view::npos;
-        line.next = !line.terminated ? text_.size()
+        line.next = !line.terminated                       ? text_.size()
                     : text_.substr(lineBreak, 2) == "\r\n" ? lineBreak + 2
-                                                             : lineBreak + 1;
+                                                           : lineBreak + 1;
         line.begin = pos_;
         line.end = line.next;
         while (line.begin < line.end && isBlank(text_[line.begin])) ++line.begin;
@@ -72,8 +67,7 @@ private:
 };
 
 // The name of a section header line ("[ name ]" up to its last ']'), or nullopt.
-std::optional<std::string_view> sectionName(std::string_view content, Encoding encoding)
-{
+std::optional<std::string_view> sectionName(std::string_view content, Encoding encoding) {
     if (content.empty() || content.front() != '[') return std::nullopt;
     std::size_t close = 0;
     for (std::size_t i = 1; i < content.size(); i += lengthAt(content, i, encoding)) {
@@ -88,8 +82,7 @@ struct Entry {
     std::optional<std::string_view> value;
 };
 
-Entry parseEntry(std::string_view content)
-{
+Entry parseEntry(std::string_view content) {
     // '=' (0x3D) is never a trail byte, so a plain search is safe.
     const std::size_t equals = content.find('=');
     if (equals == std::string_view::npos) return {content, std::nullopt};
@@ -102,8 +95,7 @@ struct Location {
     Line lastLineOfSection;  // the header when the section holds nothing else
 };
 
-Location locate(std::string_view text, std::string_view section, std::string_view key, Encoding encoding)
-{
+Location locate(std::string_view text, std::string_view section, std::string_view key, Encoding encoding) {
     section = trim(section);
     key = trim(key);
     Location found;
@@ -133,15 +125,13 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
     return found;
 }
 
-std::string_view lineEnding(std::string_view text)
-{
+std::string_view lineEnding(std::string_view text) {
     const std::size_t lineBreak = text.find_first_of("\r\n");
     if (lineBreak == std::string_view::npos || text.substr(lineBreak, 2) == "\r\n") return "\r\n";
     return text.substr(lineBreak, 1);
 }
 
-bool storable(std::string_view section, std::string_view key, std::string_view value, Encoding encoding)
-{
+bool storable(std::string_view section, std::string_view key, std::string_view value, Encoding encoding) {
     const auto hasBreak = [](std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value)) return false;
     key = trim(key);
@@ -154,25 +144,22 @@ bool storable(std::string_view section, std::string_view key, std::string_view v
 
 }  // namespace
 
-std::size_t characterLength(std::string_view text, std::size_t at)
-{
+std::size_t characterLength(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x81 || lead == 0xFF || at + 1 >= text.size()) return 1;
     const auto trail = static_cast<unsigned char>(text[at + 1]);
     return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
 }
 
-std::optional<std::string_view> findValue(std::string_view text, std::string_view section,
-                                          std::string_view key, Encoding encoding)
-{
+std::optional<std::string_view> findValue(std::string_view text, std::string_view section, std::string_view key,
+                                          Encoding encoding) {
     const Location found = locate(text, section, key, encoding);
     if (!found.keyLine) return std::nullopt;
     const Line& line = *found.keyLine;
     return parseEntry(text.substr(line.begin, line.end - line.begin)).value;
 }
 
-std::string copyOut(std::string_view value, std::size_t bufferSize)
-{
+std::string copyOut(std::string_view value, std::size_t bufferSize) {
     value = value.substr(0, value.find('\0'));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -187,9 +174,8 @@ std::string copyOut(std::string_view value, std::size_t bufferSize)
     return std::string(value.substr(0, cut));
 }
 
-std::optional<std::string> withValue(std::string_view text, std::string_view section,
-                                     std::string_view key, std::string_view value, Encoding encoding)
-{
+std::optional<std::string> withValue(std::string_view text, std::string_view section, std::string_view key,
+                                     std::string_view value, Encoding encoding) {
     if (!storable(section, key, value, encoding)) return std::nullopt;
     while (!value.empty() && isBlank(value.front())) value.remove_prefix(1);
     const Location found = locate(text, section, key, encoding);

@@ -21,8 +21,8 @@ std::size_t characterLength(std::string_view text, std::size_t at);
 
 // The value of key in the first section named section, blanks around it
 // removed; nullopt when the section, the key or its '=' is missing.
-std::optional<std::string_view> findValue(std::string_view text, std::string_view section,
-                                          std::string_view key, Encoding encoding = Encoding::Gbk);
+std::optional<std::string_view> findValue(std::string_view text, std::string_view section, std::string_view key,
+                                          Encoding encoding = Encoding::Gbk);
 
 // What the read of a found value (or of the fallback) hands out: the code
 // page 936 text up to a NUL, one pair of matching surrounding quotes removed,
@@ -35,8 +35,7 @@ std::string copyOut(std::string_view value, std::size_t bufferSize);
 // nullopt when the names or value cannot be stored so that they read back
 // (a line break anywhere, '=' in the key, a key opening with '[', a section
 // ending in a lead byte that would pair with the closing ']').
-std::optional<std::string> withValue(std::string_view text, std::string_view section,
-                                     std::string_view key, std::string_view value,
-                                     Encoding encoding = Encoding::Gbk);
+std::optional<std::string> withValue(std::string_view text, std::string_view section, std::string_view key,
+                                     std::string_view value, Encoding encoding = Encoding::Gbk);
 
 }  // namespace fluvane::platform::posix::ini

@@ -24,33 +24,24 @@ constexpr std::string_view kSuffix = ".tmp";
 // so a target of any valid name gets a temporary.
 constexpr std::size_t kNameRoom = NAME_MAX - 1 - (1 + 10 + 1 + 10 + kSuffix.size());
 
-fs::path folderOf(const fs::path& target)
-{
-    return target.has_parent_path() ? target.parent_path() : fs::path(".");
-}
+fs::path folderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
 
 // ".<target name>." with the name cut to fit; every temporary of the target starts so.
-std::string tempPrefix(const fs::path& target)
-{
-    return "." + target.filename().string().substr(0, kNameRoom) + ".";
-}
+std::string tempPrefix(const fs::path& target) { return "." + target.filename().string().substr(0, kNameRoom) + "."; }
 
-fs::path tempBeside(const fs::path& target)
-{
+fs::path tempBeside(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     return folderOf(target) /
            (tempPrefix(target) + std::to_string(getpid()) + "." + std::to_string(counter++) + std::string(kSuffix));
 }
 
-bool allDigits(std::string_view text)
-{
+bool allDigits(std::string_view text) {
     return !text.empty() && text.size() <= 10 &&
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 // The writer's pid when name is a temporary made for target, else 0.
-pid_t writerOf(std::string_view name, std::string_view prefix)
-{
+pid_t writerOf(std::string_view name, std::string_view prefix) {
     if (!name.starts_with(prefix) || !name.ends_with(kSuffix)) return 0;
     name = name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size());
     const std::size_t dot = name.find('.');
@@ -61,8 +52,7 @@ pid_t writerOf(std::string_view name, std::string_view prefix)
     return pid > 0 && pid <= INT_MAX ? static_cast<pid_t>(pid) : 0;
 }
 
-void removeStaleTemporaries(const fs::path& target)
-{
+void removeStaleTemporaries(const fs::path& target) {
     const std::string prefix = tempPrefix(target);
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folderOf(target), error)) {
@@ -72,8 +62,7 @@ void removeStaleTemporaries(const fs::path& target)
     }
 }
 
-void syncFolder(const fs::path& folder)
-{
+void syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
@@ -83,8 +72,7 @@ void syncFolder(const fs::path& folder)
 }  // namespace
 
 PendingFile::PendingFile(fs::path target, std::optional<mode_t> mode)
-    : target_(std::move(target)), temp_(tempBeside(target_))
-{
+    : target_(std::move(target)), temp_(tempBeside(target_)) {
     removeStaleTemporaries(target_);
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0) return;
@@ -96,15 +84,13 @@ PendingFile::PendingFile(fs::path target, std::optional<mode_t> mode)
     }
 }
 
-PendingFile::~PendingFile()
-{
+PendingFile::~PendingFile() {
     if (fd_ < 0) return;
     ::close(fd_);
     ::unlink(temp_.c_str());
 }
 
-bool PendingFile::write(const char* data, std::size_t size)
-{
+bool PendingFile::write(const char* data, std::size_t size) {
     while (ok() && !failed_ && size > 0) {
         const ssize_t written = ::write(fd_, data, size);
         if (written < 0 && errno == EINTR) continue;
@@ -118,8 +104,7 @@ bool PendingFile::write(const char* data, std::size_t size)
     return ok() && !failed_;
 }
 
-bool PendingFile::commit()
-{
+bool PendingFile::commit() {
     if (!ok() || failed_ || ::fsync(fd_) != 0) return false;
     const int fd = fd_;
     fd_ = -1;
@@ -133,8 +118,7 @@ bool PendingFile::commit()
 
 // A hard link is made only where no name is: the check and the creation are
 // one step. File systems without links get the check just before the rename.
-bool PendingFile::commitAsNew()
-{
+bool PendingFile::commitAsNew() {
     if (!ok() || failed_ || ::fsync(fd_) != 0) return false;
     const int fd = fd_;
     fd_ = -1;
@@ -149,14 +133,12 @@ bool PendingFile::commitAsNew()
     return made;
 }
 
-bool replaceFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode)
-{
+bool replaceFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode) {
     PendingFile file(target, mode);
     return file.write(content.data(), content.size()) && file.commit();
 }
 
-bool createNewFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode)
-{
+bool createNewFile(const fs::path& target, std::string_view content, std::optional<mode_t> mode) {
     PendingFile file(target, mode);
     return file.write(content.data(), content.size()) && file.commitAsNew();
 }

@@ -10,8 +10,7 @@
 namespace fluvane::platform::posix {
 
 PosixApplication::PosixApplication(int argc, const char* const* argv, std::function<void(int)> endLoop)
-    : endLoop_(std::move(endLoop))
-{
+    : endLoop_(std::move(endLoop)) {
     std::error_code error;
     executable_ = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error && argc > 0) executable_ = std::filesystem::absolute(argv[0], error);
@@ -28,8 +27,7 @@ std::filesystem::path PosixApplication::executable() const { return launcherOf(e
 
 std::vector<std::string> PosixApplication::arguments() const { return arguments_; }
 
-void PosixApplication::endProcess(int exitCode)
-{
+void PosixApplication::endProcess(int exitCode) {
     if (endLoop_) {
         endLoop_(exitCode);
         return;

@@ -9,8 +9,7 @@ namespace {
 
 // How many bytes to step over when iconv rejects the UTF-8 at text[at]: the
 // lead byte and the continuation bytes that follow it, at most a sequence.
-std::size_t utf8Length(std::string_view text, std::size_t at)
-{
+std::size_t utf8Length(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     for (std::size_t i = 1; i < length; ++i) {
@@ -22,8 +21,7 @@ std::size_t utf8Length(std::string_view text, std::size_t at)
 // Converts what iconv accepts and hands every rejected spot to `skip`, which
 // appends a replacement and says how many input bytes to step over.
 template <typename Skip>
-std::string convert(const char* to, const char* from, std::string_view input, const char* fallback, Skip skip)
-{
+std::string convert(const char* to, const char* from, std::string_view input, const char* fallback, Skip skip) {
     std::string output;
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return fallback;
@@ -49,16 +47,14 @@ std::string convert(const char* to, const char* from, std::string_view input, co
 
 }  // namespace
 
-std::string PosixCodePage::toGbk(std::string_view utf8) const
-{
+std::string PosixCodePage::toGbk(std::string_view utf8) const {
     return convert("GBK", "UTF-8", utf8, "?", [](std::string& out, std::string_view in, std::size_t at) {
         out += '?';
         return utf8Length(in, at);
     });
 }
 
-std::string PosixCodePage::fromGbk(std::string_view gbk) const
-{
+std::string PosixCodePage::fromGbk(std::string_view gbk) const {
     return convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", [](std::string& out, std::string_view, std::size_t) {
         out += "\xEF\xBF\xBD";
         return std::size_t{1};

@@ -22,8 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string firstLine(const fs::path& file, char separator)
-{
+std::string firstLine(const fs::path& file, char separator) {
     std::ifstream in(file, std::ios::binary);
     std::string line;
     std::getline(in, line, separator);
@@ -32,8 +31,7 @@ std::string firstLine(const fs::path& file, char separator)
 
 // The executable's file name; for processes whose exe link cannot be read
 // (other users, kernel threads) the name they were started under.
-std::string imageNameOf(const fs::path& processDir)
-{
+std::string imageNameOf(const fs::path& processDir) {
     std::error_code error;
     std::string exe = fs::read_symlink(processDir / "exe", error).filename().string();
     constexpr std::string_view deleted = " (deleted)";
@@ -44,8 +42,7 @@ std::string imageNameOf(const fs::path& processDir)
     return firstLine(processDir / "comm", '\n');
 }
 
-std::int64_t pidOf(const fs::directory_entry& entry)
-{
+std::int64_t pidOf(const fs::directory_entry& entry) {
     const std::string name = entry.path().filename().string();
     if (name.empty() || !std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
         return 0;
@@ -57,18 +54,15 @@ std::int64_t pidOf(const fs::directory_entry& entry)
 
 PosixProcesses::PosixProcesses(std::string instanceName) : instanceName_(std::move(instanceName)) {}
 
-PosixProcesses::~PosixProcesses()
-{
+PosixProcesses::~PosixProcesses() {
     if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-bool PosixProcesses::start(const fs::path& program, const std::vector<std::string>& arguments, WindowStyle)
-{
+bool PosixProcesses::start(const fs::path& program, const std::vector<std::string>& arguments, WindowStyle) {
     return spawnDetached(program.string(), arguments, false);
 }
 
-std::vector<ProcessInfo> PosixProcesses::list()
-{
+std::vector<ProcessInfo> PosixProcesses::list() {
     std::vector<ProcessInfo> processes;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator("/proc", error)) {
@@ -77,8 +71,7 @@ std::vector<ProcessInfo> PosixProcesses::list()
     return processes;
 }
 
-void PosixProcesses::terminateByImageName(const std::string& imageName)
-{
+void PosixProcesses::terminateByImageName(const std::string& imageName) {
     const pid_t self = getpid();
     for (const ProcessInfo& process : list()) {
         struct stat owner {};
@@ -91,8 +84,7 @@ void PosixProcesses::terminateByImageName(const std::string& imageName)
     }
 }
 
-bool PosixProcesses::anotherInstanceRunning()
-{
+bool PosixProcesses::anotherInstanceRunning() {
     if (lockFd_ >= 0) return false;
     const fs::path dir = xdg::runtimeFolder();
     if (dir.empty()) return false;

@@ -15,8 +15,7 @@ namespace {
 
 enum class Load { Ok, Missing, Failed };
 
-Load loadFile(const std::filesystem::path& file, std::string& text)
-{
+Load loadFile(const std::filesystem::path& file, std::string& text) {
     // Non-blocking so that a FIFO in place of the file cannot stall the open.
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno == ENOENT ? Load::Missing : Load::Failed;
@@ -37,8 +36,7 @@ Load loadFile(const std::filesystem::path& file, std::string& text)
 }  // namespace
 
 std::string PosixProfile::read(std::string_view section, std::string_view key, std::string_view fallback,
-                               std::size_t bufferSize, const std::filesystem::path& file)
-{
+                               std::size_t bufferSize, const std::filesystem::path& file) {
     std::string bytes;
     if (loadFile(file, bytes) == Load::Ok) {
         const DecodedFile decoded = decodeProfileFile(bytes);
@@ -46,8 +44,8 @@ std::string PosixProfile::read(std::string_view section, std::string_view key, s
         if (decoded.encoding == FileEncoding::Ansi) {
             const auto found = ini::findValue(decoded.text, codePage_.toGbk(section), codePage_.toGbk(key));
             if (found) value = std::string(*found);
-        } else if (const auto found = ini::findValue(decoded.text, asAnsiWould(section), asAnsiWould(key),
-                                                     ini::Encoding::Utf8)) {
+        } else if (const auto found =
+                       ini::findValue(decoded.text, asAnsiWould(section), asAnsiWould(key), ini::Encoding::Utf8)) {
             value = codePage_.toGbk(*found);
         }
         if (value) return codePage_.fromGbk(ini::copyOut(*value, bufferSize));
@@ -59,8 +57,7 @@ std::string PosixProfile::read(std::string_view section, std::string_view key, s
 }
 
 bool PosixProfile::write(std::string_view section, std::string_view key, std::string_view value,
-                         const std::filesystem::path& file)
-{
+                         const std::filesystem::path& file) {
     std::string bytes;
     const Load load = loadFile(file, bytes);
     if (load == Load::Failed) return false;
@@ -78,9 +75,6 @@ bool PosixProfile::write(std::string_view section, std::string_view key, std::st
     return replaceFile(file, encodeProfileFile(decoded.encoding, *edited));
 }
 
-std::string PosixProfile::asAnsiWould(std::string_view text) const
-{
-    return codePage_.fromGbk(codePage_.toGbk(text));
-}
+std::string PosixProfile::asAnsiWould(std::string_view text) const { return codePage_.fromGbk(codePage_.toGbk(text)); }
 
 }  // namespace fluvane::platform::posix

@@ -13,8 +13,8 @@ class PosixProfile final : public Profile {
 public:
     explicit PosixProfile(const CodePage& codePage) : codePage_(codePage) {}
 
-    std::string read(std::string_view section, std::string_view key, std::string_view fallback,
-                     std::size_t bufferSize, const std::filesystem::path& file) override;
+    std::string read(std::string_view section, std::string_view key, std::string_view fallback, std::size_t bufferSize,
+                     const std::filesystem::path& file) override;
     bool write(std::string_view section, std::string_view key, std::string_view value,
                const std::filesystem::path& file) override;
 

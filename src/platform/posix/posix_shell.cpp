@@ -3,9 +3,9 @@
 #include "platform/posix/argument_transport.h"
 #include "platform/posix/pending_file.h"
 #include "platform/posix/spawn.h"
-#include "platform/shared/utf8.h"
 #include "platform/posix/xdg_dirs.h"
 #include "platform/shared/url.h"
+#include "platform/shared/utf8.h"
 
 #include <algorithm>
 #include <climits>
@@ -25,8 +25,7 @@ constexpr std::string_view kShortcutMark = "X-Fluvane-Shortcut=true";
 // "title (2)" … "title (99)": further ones fail rather than fill the desktop.
 constexpr int kMostCopies = 99;
 
-std::vector<std::string> words(std::string_view text)
-{
+std::vector<std::string> words(std::string_view text) {
     std::vector<std::string> out;
     std::istringstream in{std::string(text)};
     for (std::string word; std::getline(in, word, ' ');) {
@@ -37,8 +36,7 @@ std::vector<std::string> words(std::string_view text)
 
 // XDG_DESKTOP_DIR="$HOME/Desktop" from user-dirs.dirs; only "$HOME/..." and
 // absolute paths are valid there.
-fs::path userDirsDesktop()
-{
+fs::path userDirsDesktop() {
     std::ifstream in(xdg::configHome() / "user-dirs.dirs");
     constexpr std::string_view prefix = "XDG_DESKTOP_DIR=\"";
     for (std::string line; std::getline(in, line);) {
@@ -52,8 +50,7 @@ fs::path userDirsDesktop()
 
 bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
-std::string_view trimmed(std::string_view text)
-{
+std::string_view trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
@@ -61,31 +58,37 @@ std::string_view trimmed(std::string_view text)
 
 // A text a desktop shows: UTF-8, without control characters or surrounding
 // spaces (the format would drop leading ones).
-std::string shownText(std::string_view text)
-{
+std::string shownText(std::string_view text) {
     std::string out = shared::utf8::repaired(text);
     std::erase_if(out, isControl);
     return std::string(trimmed(out));
 }
 
 // The general escapes of a string value.
-std::string escapeValue(std::string_view text)
-{
+std::string escapeValue(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
 }
 
-std::string quoteArgument(std::string_view argument)
-{
+std::string quoteArgument(std::string_view argument) {
     std::string out = "\"";
     for (char c : argument) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') out += '\\';
@@ -96,8 +99,7 @@ std::string quoteArgument(std::string_view argument)
 }
 
 std::string desktopEntry(std::string_view title, std::string_view description, const fs::path& target,
-                         const std::vector<std::string>& arguments, const fs::path& icon, bool marked)
-{
+                         const std::vector<std::string>& arguments, const fs::path& icon, bool marked) {
     std::string name = shownText(title);
     if (name.empty()) name = kUntitled;
     std::string entry = "[Desktop Entry]\nType=Application\nName=" + escapeValue(name) + "\n";
@@ -111,8 +113,7 @@ std::string desktopEntry(std::string_view title, std::string_view description, c
 }
 
 // A regular file (not a link to one) that carries the client's mark.
-bool madeByThisClient(const fs::path& file)
-{
+bool madeByThisClient(const fs::path& file) {
     std::error_code error;
     if (!fs::is_regular_file(fs::symlink_status(file, error))) return false;
     constexpr std::size_t kLongestEntry = 64 * 1024;
@@ -125,8 +126,7 @@ bool madeByThisClient(const fs::path& file)
 }
 
 // The entry's file name with " (copy)" before the extension, from copy 2 on.
-std::string numberedFileName(std::string_view title, int copy)
-{
+std::string numberedFileName(std::string_view title, int copy) {
     const std::string name = entryFileName(title);
     if (copy < 2) return name;
     const std::string suffix = " (" + std::to_string(copy) + ")";
@@ -137,8 +137,7 @@ std::string numberedFileName(std::string_view title, int copy)
 
 }  // namespace
 
-std::string entryFileName(std::string_view title)
-{
+std::string entryFileName(std::string_view title) {
     std::string name = shared::utf8::repaired(title);
     for (char& c : name) {
         if (c == '/' || c == '\\' || isControl(c)) c = '_';
@@ -149,21 +148,18 @@ std::string entryFileName(std::string_view title)
     return std::string(shared::utf8::prefix(name, NAME_MAX - kExtension.size())) + std::string(kExtension);
 }
 
-std::string desktopExec(const fs::path& target, const std::vector<std::string>& arguments)
-{
+std::string desktopExec(const fs::path& target, const std::vector<std::string>& arguments) {
     std::string exec = quoteArgument(target.string());
     for (const std::string& argument : arguments) exec += " " + quoteArgument(utf8ForTransport(argument));
     return escapeValue(exec);
 }
 
-bool PosixShell::openLink(const std::string& url)
-{
+bool PosixShell::openLink(const std::string& url) {
     if (url.starts_with('-')) return false;
     return spawnDetached(opener_, {url}, true);
 }
 
-bool PosixShell::openInBrowser(const std::string& url)
-{
+bool PosixShell::openInBrowser(const std::string& url) {
     const bool oneWord = std::none_of(url.begin(), url.end(), [](char c) { return c == ' ' || isControl(c); });
     if (!oneWord || shared::webOrigin(url).empty()) return false;
     std::vector<std::string> command = words(xdg::environment("FLUVANE_BROWSER"));
@@ -174,8 +170,7 @@ bool PosixShell::openInBrowser(const std::string& url)
     return spawnDetached(program, command, true);
 }
 
-fs::path PosixShell::desktopFolder() const
-{
+fs::path PosixShell::desktopFolder() const {
     // A relative value would put entries wherever the program was started.
     if (std::string dir = xdg::environment("XDG_DESKTOP_DIR"); dir.starts_with('/')) return dir;
     if (fs::path dir = userDirsDesktop(); !dir.empty()) return dir;
@@ -184,10 +179,9 @@ fs::path PosixShell::desktopFolder() const
 
 // A page names the shortcut: an entry of that name that the user has (their
 // own launcher) stays, and the shortcut takes the next free number.
-bool PosixShell::createShortcut(const Shortcut& shortcut)
-{
-    const std::string entry = desktopEntry(shortcut.title, shortcut.description, shortcut.target,
-                                           shortcut.arguments, shortcut.icon, true);
+bool PosixShell::createShortcut(const Shortcut& shortcut) {
+    const std::string entry =
+        desktopEntry(shortcut.title, shortcut.description, shortcut.target, shortcut.arguments, shortcut.icon, true);
     const fs::path folder = desktopFolder();
     for (int copy = 1; copy <= kMostCopies; ++copy) {
         const fs::path file = folder / numberedFileName(shortcut.title, copy);
@@ -203,8 +197,7 @@ bool PosixShell::createShortcut(const Shortcut& shortcut)
     return false;
 }
 
-bool PosixShell::setAutostart(const std::string& name, const fs::path& program, bool enabled)
-{
+bool PosixShell::setAutostart(const std::string& name, const fs::path& program, bool enabled) {
     const fs::path folder = xdg::configHome() / "autostart";
     const fs::path file = folder / entryFileName(name);
     std::error_code error;

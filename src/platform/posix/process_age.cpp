@@ -9,8 +9,7 @@
 
 namespace fluvane::platform::posix {
 
-std::optional<double> processAgeMilliseconds()
-{
+std::optional<double> processAgeMilliseconds() {
     std::ifstream in("/proc/self/stat");
     std::string line;
     if (!std::getline(in, line)) return std::nullopt;

@@ -10,15 +10,13 @@ constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 constexpr char32_t kReplacement = 0xFFFD;
 
-char16_t unitAt(std::string_view bytes, std::size_t at, bool bigEndian)
-{
+char16_t unitAt(std::string_view bytes, std::size_t at, bool bigEndian) {
     const auto first = static_cast<unsigned char>(bytes[at]);
     const auto second = static_cast<unsigned char>(bytes[at + 1]);
     return static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
 }
 
-void appendUnit(std::string& out, char32_t unit, bool bigEndian)
-{
+void appendUnit(std::string& out, char32_t unit, bool bigEndian) {
     const char high = static_cast<char>(unit >> 8);
     const char low = static_cast<char>(unit & 0xFF);
     out += bigEndian ? high : low;
@@ -28,8 +26,7 @@ void appendUnit(std::string& out, char32_t unit, bool bigEndian)
 bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-DecodedFile fromUtf16(std::string_view bytes, FileEncoding encoding)
-{
+DecodedFile fromUtf16(std::string_view bytes, FileEncoding encoding) {
     const bool bigEndian = encoding == FileEncoding::Utf16Be;
     DecodedFile decoded{encoding, {}, bytes.size() % 2 == 0};
     decoded.text.reserve(bytes.size() * 3 / 2);
@@ -50,8 +47,7 @@ DecodedFile fromUtf16(std::string_view bytes, FileEncoding encoding)
     return decoded;
 }
 
-std::string toUtf16(std::string_view text, bool bigEndian)
-{
+std::string toUtf16(std::string_view text, bool bigEndian) {
     std::string out;
     out.reserve(text.size() * 2);
     for (std::size_t at = 0; at < text.size();) {
@@ -71,21 +67,23 @@ std::string toUtf16(std::string_view text, bool bigEndian)
 
 }  // namespace
 
-DecodedFile decodeProfileFile(std::string_view bytes)
-{
+DecodedFile decodeProfileFile(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) return {FileEncoding::Utf8, std::string(bytes.substr(kUtf8Mark.size())), true};
     if (bytes.starts_with(kUtf16LeMark)) return fromUtf16(bytes.substr(kUtf16LeMark.size()), FileEncoding::Utf16Le);
     if (bytes.starts_with(kUtf16BeMark)) return fromUtf16(bytes.substr(kUtf16BeMark.size()), FileEncoding::Utf16Be);
     return {FileEncoding::Ansi, std::string(bytes), true};
 }
 
-std::string encodeProfileFile(FileEncoding encoding, std::string_view text)
-{
+std::string encodeProfileFile(FileEncoding encoding, std::string_view text) {
     switch (encoding) {
-    case FileEncoding::Utf8: return std::string(kUtf8Mark) + std::string(text);
-    case FileEncoding::Utf16Le: return std::string(kUtf16LeMark) + toUtf16(text, false);
-    case FileEncoding::Utf16Be: return std::string(kUtf16BeMark) + toUtf16(text, true);
-    case FileEncoding::Ansi: break;
+        case FileEncoding::Utf8:
+            return std::string(kUtf8Mark) + std::string(text);
+        case FileEncoding::Utf16Le:
+            return std::string(kUtf16LeMark) + toUtf16(text, false);
+        case FileEncoding::Utf16Be:
+            return std::string(kUtf16BeMark) + toUtf16(text, true);
+        case FileEncoding::Ansi:
+            break;
     }
     return std::string(text);
 }

@@ -16,8 +16,7 @@ namespace {
 // This process's environment less what must not reach another program: the
 // browser engine runs here without its sandbox when it must (as root), and a
 // child that reads the switch would drop its own sandbox too.
-std::vector<char*> childEnvironment()
-{
+std::vector<char*> childEnvironment() {
     constexpr std::string_view withheld = "QTWEBENGINE_DISABLE_SANDBOX=";
     std::vector<char*> environment;
     for (char** entry = environ; entry && *entry; ++entry) {
@@ -29,8 +28,7 @@ std::vector<char*> childEnvironment()
 
 }  // namespace
 
-bool spawnDetached(const std::string& program, const std::vector<std::string>& arguments, bool searchPath)
-{
+bool spawnDetached(const std::string& program, const std::vector<std::string>& arguments, bool searchPath) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -49,9 +47,9 @@ bool spawnDetached(const std::string& program, const std::vector<std::string>& a
 
     std::vector<char*> environment = childEnvironment();
     pid_t pid = 0;
-    const int error =
-        searchPath ? posix_spawnp(&pid, program.c_str(), nullptr, &attributes, argv.data(), environment.data())
-                   : posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv.data(), environment.data());
+    const int error = searchPath
+                          ? posix_spawnp(&pid, program.c_str(), nullptr, &attributes, argv.data(), environment.data())
+                          : posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv.data(), environment.data());
     posix_spawnattr_destroy(&attributes);
     if (error != 0) return false;
     std::thread([pid] {

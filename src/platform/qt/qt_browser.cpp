@@ -3,8 +3,8 @@
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_document_script.h"
 #include "platform/qt/qt_full_screen.h"
-#include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_request_interceptor.h"
+#include "platform/qt/qt_trace.h"
 #include "platform/qt/qt_web_context.h"
 #include "platform/shared/url.h"
 
@@ -97,8 +97,7 @@ QString readableUrl(const QString& encoded) {
 
 QString urlText(const QUrl& url) {
     if (url.isValid()) return readableUrl(url.toString(QUrl::FullyEncoded));
-    static const QRegularExpression source(
-        QStringLiteral(R"re(source was "(.*?)"(?:; scheme = |;?$))re"));
+    static const QRegularExpression source(QStringLiteral(R"re(source was "(.*?)"(?:; scheme = |;?$))re"));
     return readableUrl(source.match(url.errorString()).captured(1));
 }
 
@@ -137,8 +136,8 @@ protected:
     bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
                           QString* result) override;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
-                                  int line, const QString& source) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                  const QString& source) override;
 
 private:
     void interceptRequest(QWebEngineUrlRequestInfo& info);
@@ -153,8 +152,8 @@ private:
 QtWebPage::QtWebPage(QtWebContext& context, QObject* parent)
     : QWebEnginePage(&context.profile(), parent),
       context_(context),
-      interceptor_(std::make_unique<RequestInterceptor>(
-          [this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); })) {
+      interceptor_(
+          std::make_unique<RequestInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); })) {
     setUrlRequestInterceptor(interceptor_.get());
     connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& loading) {
         if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
@@ -191,8 +190,7 @@ void QtWebPage::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const QString text = urlText(info.requestUrl());
     // A server's redirect belongs to the navigation already asked about; a
     // page's own (a script navigating while the page loads) is one of its own.
-    if (redirects_.removeOne(text) &&
-        info.navigationType() != QWebEngineUrlRequestInfo::NavigationTypeRedirect) {
+    if (redirects_.removeOne(text) && info.navigationType() != QWebEngineUrlRequestInfo::NavigationTypeRedirect) {
         return;
     }
     const QtNavigation navigation{text, sourceOfRequest(info),
@@ -211,13 +209,12 @@ bool QtWebPage::javaScriptConfirm(const QUrl& origin, const QString& message) {
     return !silent_ && QWebEnginePage::javaScriptConfirm(origin, message);
 }
 
-bool QtWebPage::javaScriptPrompt(const QUrl& origin, const QString& message,
-                                 const QString& defaultValue, QString* result) {
+bool QtWebPage::javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
+                                 QString* result) {
     return !silent_ && QWebEnginePage::javaScriptPrompt(origin, message, defaultValue, result);
 }
 
-void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message,
-                                         int, const QString&) {
+void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int, const QString&) {
     if (documentReported && message.startsWith(context_.reportPrefix())) {
         documentReported(message.mid(context_.reportPrefix().size()));
     }
@@ -230,8 +227,7 @@ void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QS
 class NewWindowProbe : public QWebEnginePage {
 public:
     // Goes with `parent`, if not before.
-    NewWindowProbe(QtWebContext& context, QObject& parent,
-                   std::function<void(const platform::NavigationSource&)> told)
+    NewWindowProbe(QtWebContext& context, QObject& parent, std::function<void(const platform::NavigationSource&)> told)
         : QWebEnginePage(&context.profile(), &parent), context_(context), told_(std::move(told)) {
         constexpr int kPatienceMs = 5000;
         QTimer::singleShot(kPatienceMs, this, [this] { tell({"null"}); });
@@ -241,9 +237,8 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         if (isMainFrame && told_ && !awaiting_) {
             awaiting_ = true;
-            context_.awaitNewWindowRequest(*this, url, [this](const QWebEngineUrlRequestInfo& info) {
-                tell(sourceOfRequest(info));
-            });
+            context_.awaitNewWindowRequest(
+                *this, url, [this](const QWebEngineUrlRequestInfo& info) { tell(sourceOfRequest(info)); });
         }
         return true;
     }
@@ -313,9 +308,7 @@ QtWebPage& QtBrowserPane::page() {
     page_ = new QtWebPage(context_, view_);
     page_->setSilent(silent_);
     view_->setPage(page_);
-    page_->navigationStarting = [this](const QtNavigation& navigation) {
-        return startNavigation(navigation);
-    };
+    page_->navigationStarting = [this](const QtNavigation& navigation) { return startNavigation(navigation); };
     page_->loadEnded = [this] { loadEnded(); };
     page_->documentReported = [this](const QString& json) {
         if (auto parsed = parseDocument(json)) document_ = std::move(parsed);
@@ -391,9 +384,7 @@ void QtBrowserPane::goForward() {
     if (page_) page_->triggerAction(QWebEnginePage::Forward);
 }
 
-std::string QtBrowserPane::locationUrl() const {
-    return page_ ? toStdString(urlText(page_->url())) : std::string();
-}
+std::string QtBrowserPane::locationUrl() const { return page_ ? toStdString(urlText(page_->url())) : std::string(); }
 
 // The download begins once the navigation of the page is let through, as it
 // would with the system's browser control; a cancelled one never begins, and
@@ -417,8 +408,8 @@ void QtBrowserPane::openNewWindow(QWebEngineNewWindowRequest& request) {
         askAboutNewWindow(url, {"null"});
         return;
     }
-    request.openIn(new NewWindowProbe(
-        context_, *view_, [this, alive = lifetime(), url](const platform::NavigationSource& source) {
+    request.openIn(
+        new NewWindowProbe(context_, *view_, [this, alive = lifetime(), url](const platform::NavigationSource& source) {
             if (!alive.expired()) askAboutNewWindow(url, source);
         }));
 }
@@ -453,13 +444,11 @@ void QtBrowserPane::showContextMenu(const QPoint& at) {
 void QtBrowserPane::loadEnded() {
     const auto alive = lifetime();
     page_->runJavaScript(
-        documentSnapshotScript(), QWebEngineScript::ApplicationWorld,
-        [this, alive](const QVariant& result) {
+        documentSnapshotScript(), QWebEngineScript::ApplicationWorld, [this, alive](const QVariant& result) {
             if (alive.expired() || !page_) return;
             if (const auto& hook = traceHooks().pageLoaded) hook(toStdString(urlText(page_->url())));
             auto parsed = parseDocument(result.toString());
-            document_ = parsed ? std::move(parsed)
-                               : platform::Document{toStdString(page_->title()), {}};
+            document_ = parsed ? std::move(parsed) : platform::Document{toStdString(page_->title()), {}};
             raiseEvent(browserEvents.downloadComplete);
         });
 }
@@ -468,10 +457,14 @@ namespace {
 
 const char* terminationName(int status) {
     switch (status) {
-        case QWebEnginePage::AbnormalTerminationStatus: return "abnormal end";
-        case QWebEnginePage::CrashedTerminationStatus: return "crash";
-        case QWebEnginePage::KilledTerminationStatus: return "killed";
-        default: return "normal end";
+        case QWebEnginePage::AbnormalTerminationStatus:
+            return "abnormal end";
+        case QWebEnginePage::CrashedTerminationStatus:
+            return "crash";
+        case QWebEnginePage::KilledTerminationStatus:
+            return "killed";
+        default:
+            return "normal end";
     }
 }
 
@@ -487,9 +480,8 @@ void QtBrowserPane::rendererEnded(int status, int exitCode) {
     std::erase_if(recoveries_, [&](auto at) { return now - at >= kReloadWindow; });
     const bool reload = recoveries_.size() < kMostReloads;
     if (reload) recoveries_.push_back(now);
-    std::clog << "fluvane: a page's renderer ended (" << terminationName(status) << ", exit code " << exitCode
-              << "); " << (reload ? "loading the page again" : "it stopped too often: showing the stopped page")
-              << std::endl;
+    std::clog << "fluvane: a page's renderer ended (" << terminationName(status) << ", exit code " << exitCode << "); "
+              << (reload ? "loading the page again" : "it stopped too often: showing the stopped page") << std::endl;
     fullScreen_.reset();
     const QUrl next = reload ? clientPage_ : context_.stoppedPage(clientPage_);
     QTimer::singleShot(0, connections_.get(), [this, next] {

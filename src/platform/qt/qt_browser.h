@@ -77,7 +77,7 @@ private:
 
     QtWebContext& context_;
     QWebEngineView* view_ = nullptr;  // with the page
-    QtWebPage* page_ = nullptr;        // from the first navigation until the release
+    QtWebPage* page_ = nullptr;       // from the first navigation until the release
     bool released_ = false;
     bool silent_ = false;
     bool fullScreenAllowed_ = false;

@@ -55,8 +55,8 @@ struct CopySpan {
 // target's `targetLength`; returns the first source pixel and the count.
 std::pair<int, int> clipAxis(int start, int end, long long shift, int length, int targetLength) {
     const long long first = std::max({static_cast<long long>(start), 0LL, -shift});
-    const long long last = std::min({static_cast<long long>(end), static_cast<long long>(length),
-                                      targetLength - shift});
+    const long long last =
+        std::min({static_cast<long long>(end), static_cast<long long>(length), targetLength - shift});
     if (last <= first) return {0, 0};
     return {static_cast<int>(first), static_cast<int>(last - first)};
 }
@@ -64,18 +64,14 @@ std::pair<int, int> clipAxis(int start, int end, long long shift, int length, in
 CopySpan clipCopy(platform::Rect source, platform::Point destination, QSize picture, QSize target) {
     const long long shiftX = static_cast<long long>(destination.x) - source.left;
     const long long shiftY = static_cast<long long>(destination.y) - source.top;
-    const auto [left, width] =
-        clipAxis(source.left, source.right, shiftX, picture.width(), target.width());
-    const auto [top, height] =
-        clipAxis(source.top, source.bottom, shiftY, picture.height(), target.height());
-    return {left, top, static_cast<int>(left + shiftX), static_cast<int>(top + shiftY),
-            width, height};
+    const auto [left, width] = clipAxis(source.left, source.right, shiftX, picture.width(), target.width());
+    const auto [top, height] = clipAxis(source.top, source.bottom, shiftY, picture.height(), target.height());
+    return {left, top, static_cast<int>(left + shiftX), static_cast<int>(top + shiftY), width, height};
 }
 
 // The source pixel that nearest-neighbour scaling puts at `at`, `at` being no
 // less than `targetStart`; unsigned arithmetic keeps the product of two sides exact.
-int scaledIndex(int sourceStart, std::uint64_t sourceLength, int targetStart,
-                std::uint64_t targetLength, int at) {
+int scaledIndex(int sourceStart, std::uint64_t sourceLength, int targetStart, std::uint64_t targetLength, int at) {
     const auto index = static_cast<std::uint64_t>(static_cast<long long>(at) - targetStart);
     const auto offset = static_cast<long long>(index * sourceLength / targetLength);
     return static_cast<int>(sourceStart + offset);
@@ -99,8 +95,7 @@ platform::Rect toPixels(platform::Rect rect, int scale) {
 
 // Where an unscaled copy of `source` to `destination` lands.
 platform::Rect copiedTo(platform::Rect source, platform::Point destination) {
-    return {destination.x, destination.y,
-            saturated(static_cast<long long>(destination.x) + source.right - source.left),
+    return {destination.x, destination.y, saturated(static_cast<long long>(destination.x) + source.right - source.left),
             saturated(static_cast<long long>(destination.y) + source.bottom - source.top)};
 }
 
@@ -153,8 +148,8 @@ QtCanvas::QtCanvas(QImage& target, std::function<void()> changed)
 
 platform::Size QtCanvas::size() const { return logicalSize(target_); }
 
-void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect source,
-                          platform::Point destination, const QRgb* key) {
+void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect source, platform::Point destination,
+                          const QRgb* key) {
     const QImage* image = imageOf(picture);
     if (!image) return;
     // A shallow copy: writing detaches the target from it, so a buffer copied
@@ -165,9 +160,9 @@ void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect sourc
         stretchPixels(pixels, source, copiedTo(source, destination), key);
         return;
     }
-    const CopySpan span = clipCopy(toPixels(source, scale),
-                                   {toPixels(destination.x, scale), toPixels(destination.y, scale)},
-                                   pixels.size(), target_.size());
+    const CopySpan span =
+        clipCopy(toPixels(source, scale), {toPixels(destination.x, scale), toPixels(destination.y, scale)},
+                 pixels.size(), target_.size());
     if (span.width > 0 && span.height > 0) {
         const Rows<const QRgb> from = readRows(pixels);
         const Rows<QRgb> to = writeRows(target_);
@@ -190,25 +185,23 @@ void QtCanvas::copyPixels(const platform::Picture& picture, platform::Rect sourc
     changed_();
 }
 
-void QtCanvas::copy(const platform::Picture& picture, platform::Rect source,
-                    platform::Point destination) {
+void QtCanvas::copy(const platform::Picture& picture, platform::Rect source, platform::Point destination) {
     copyPixels(picture, source, destination, nullptr);
 }
 
-void QtCanvas::copyTransparent(const platform::Picture& picture, platform::Rect source,
-                               platform::Point destination, platform::Color key) {
+void QtCanvas::copyTransparent(const platform::Picture& picture, platform::Rect source, platform::Point destination,
+                               platform::Color key) {
     const QRgb keyRgb = toRgb(key) & kRgbMask;
     copyPixels(picture, source, destination, &keyRgb);
 }
 
-void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source,
-                       platform::Rect destination) {
+void QtCanvas::stretch(const platform::Picture& picture, platform::Rect source, platform::Rect destination) {
     const QImage* image = imageOf(picture);
     if (image) stretchPixels(*image, source, destination, nullptr);
 }
 
-void QtCanvas::stretchPixels(const QImage& image, platform::Rect logicalSource,
-                             platform::Rect logicalDestination, const QRgb* key) {
+void QtCanvas::stretchPixels(const QImage& image, platform::Rect logicalSource, platform::Rect logicalDestination,
+                             const QRgb* key) {
     const platform::Rect source = toPixels(logicalSource, scaleOf(image));
     const platform::Rect destination = toPixels(logicalDestination, scaleOf(target_));
     const long long sw = static_cast<long long>(source.right) - source.left;
@@ -296,16 +289,14 @@ void QtCanvas::text(const std::string& utf8, platform::Rect box, bool centreVert
         painter.setClipRect(rect);
         painter.setFont(font_);
         painter.setPen(toQColor(textColor_));
-        const int flags = Qt::AlignLeft | Qt::TextSingleLine |
-                          (centreVertically ? Qt::AlignVCenter : Qt::AlignTop);
+        const int flags = Qt::AlignLeft | Qt::TextSingleLine | (centreVertically ? Qt::AlignVCenter : Qt::AlignTop);
         painter.drawText(rect, flags, toQString(utf8));
     }
     changed_();
 }
 
 QtBuffer::QtBuffer(platform::Size size, int scale)
-    : image_(toPixels(std::max(size.width, 0), scale), toPixels(std::max(size.height, 0), scale),
-             QImage::Format_RGB32),
+    : image_(toPixels(std::max(size.width, 0), scale), toPixels(std::max(size.height, 0), scale), QImage::Format_RGB32),
       canvas_(image_, [] {}) {
     image_.setDevicePixelRatio(scale);
     image_.fill(Qt::black);

@@ -53,12 +53,10 @@ public:
     QtCanvas(QImage& target, std::function<void()> changed);
 
     platform::Size size() const override;
-    void copy(const platform::Picture& picture, platform::Rect source,
-              platform::Point destination) override;
-    void stretch(const platform::Picture& picture, platform::Rect source,
-                 platform::Rect destination) override;
-    void copyTransparent(const platform::Picture& picture, platform::Rect source,
-                         platform::Point destination, platform::Color key) override;
+    void copy(const platform::Picture& picture, platform::Rect source, platform::Point destination) override;
+    void stretch(const platform::Picture& picture, platform::Rect source, platform::Rect destination) override;
+    void copyTransparent(const platform::Picture& picture, platform::Rect source, platform::Point destination,
+                         platform::Color key) override;
     void fill(platform::Rect area, platform::Color color) override;
     void line(platform::Point from, platform::Point to, platform::Color color) override;
     void setFont(const platform::Font& font) override;
@@ -66,10 +64,9 @@ public:
     void text(const std::string& utf8, platform::Rect box, bool centreVertically) override;
 
 private:
-    void copyPixels(const platform::Picture& picture, platform::Rect source,
-                    platform::Point destination, const QRgb* key);
-    void stretchPixels(const QImage& pixels, platform::Rect source, platform::Rect destination,
-                       const QRgb* key);
+    void copyPixels(const platform::Picture& picture, platform::Rect source, platform::Point destination,
+                    const QRgb* key);
+    void stretchPixels(const QImage& pixels, platform::Rect source, platform::Rect destination, const QRgb* key);
 
     QImage& target_;
     std::function<void()> changed_;

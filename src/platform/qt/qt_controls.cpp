@@ -89,18 +89,13 @@ Control& QtChildren::keep(std::unique_ptr<Control> control) {
     return result;
 }
 
-platform::Surface& QtChildren::addSurface() {
-    return keep(std::make_unique<QtSurface>(parent_, web_));
-}
+platform::Surface& QtChildren::addSurface() { return keep(std::make_unique<QtSurface>(parent_, web_)); }
 platform::Label& QtChildren::addLabel() { return keep(std::make_unique<QtLabel>(parent_)); }
 platform::Image& QtChildren::addImage() { return keep(std::make_unique<QtImage>(parent_)); }
 platform::Line& QtChildren::addLine() { return keep(std::make_unique<QtLine>(parent_)); }
-platform::BrowserPane& QtChildren::addBrowser() {
-    return keep(std::make_unique<QtBrowserPane>(parent_, web_));
-}
+platform::BrowserPane& QtChildren::addBrowser() { return keep(std::make_unique<QtBrowserPane>(parent_, web_)); }
 
-QtSurface::QtSurface(QWidget& parent, QtWebContext& web)
-    : QtSurfaceBase(new SurfaceWidget(&parent), web) {
+QtSurface::QtSurface(QWidget& parent, QtWebContext& web) : QtSurfaceBase(new SurfaceWidget(&parent), web) {
     surface().setGeometry(0, 0, 0, 0);
     surface().show();
 }
@@ -160,9 +155,7 @@ void QtLabel::setFont(const platform::Font& font) { label().setFont(toQFont(font
 
 class LineWidget : public QWidget {
 public:
-    explicit LineWidget(QWidget& parent) : QWidget(&parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    explicit LineWidget(QWidget& parent) : QWidget(&parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
     QPoint from, to;  // relative to the widget
     QColor color = Qt::black;

@@ -25,13 +25,20 @@ Qt::CursorShape toCursorShape(platform::Cursor cursor) {
     using platform::Cursor;
     switch (cursor) {
         case Cursor::Default:
-        case Cursor::Arrow: return Qt::ArrowCursor;
-        case Cursor::Hand: return Qt::PointingHandCursor;
-        case Cursor::SizeAll: return Qt::SizeAllCursor;
-        case Cursor::SizeNS: return Qt::SizeVerCursor;
-        case Cursor::SizeWE: return Qt::SizeHorCursor;
-        case Cursor::SizeNWSE: return Qt::SizeFDiagCursor;
-        case Cursor::SizeNESW: return Qt::SizeBDiagCursor;
+        case Cursor::Arrow:
+            return Qt::ArrowCursor;
+        case Cursor::Hand:
+            return Qt::PointingHandCursor;
+        case Cursor::SizeAll:
+            return Qt::SizeAllCursor;
+        case Cursor::SizeNS:
+            return Qt::SizeVerCursor;
+        case Cursor::SizeWE:
+            return Qt::SizeHorCursor;
+        case Cursor::SizeNWSE:
+            return Qt::SizeFDiagCursor;
+        case Cursor::SizeNESW:
+            return Qt::SizeBDiagCursor;
     }
     return Qt::ArrowCursor;
 }

@@ -25,16 +25,12 @@ inline std::string toStdString(const QString& text) { return text.toUtf8().toStd
 // shows as written and no link in it can be clicked.
 QString shownAsWritten(const QString& text);
 
-inline QColor toQColor(platform::Color color) {
-    return QColor(color.red(), color.green(), color.blue());
-}
+inline QColor toQColor(platform::Color color) { return QColor(color.red(), color.green(), color.blue()); }
 inline platform::Color fromQColor(const QColor& color) {
     return platform::Color::rgb(color.red(), color.green(), color.blue());
 }
 
-inline QRect toQRect(platform::Rect rect) {
-    return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
+inline QRect toQRect(platform::Rect rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 inline platform::Rect fromQRect(const QRect& rect) {
     return platform::Rect::fromSize(rect.x(), rect.y(), rect.width(), rect.height());
 }

@@ -74,9 +74,8 @@ std::optional<platform::Document> parseDocument(const QString& json) {
     document.title = toStdString(root.value(QStringLiteral("title")).toString());
     for (const QJsonValue& entry : root.value(QStringLiteral("links")).toArray()) {
         const QJsonObject link = entry.toObject();
-        document.links.push_back(
-            {toStdString(readableUrl(link.value(QStringLiteral("href")).toString())),
-             toStdString(link.value(QStringLiteral("innerText")).toString())});
+        document.links.push_back({toStdString(readableUrl(link.value(QStringLiteral("href")).toString())),
+                                  toStdString(link.value(QStringLiteral("innerText")).toString())});
     }
     return document;
 }

@@ -1,6 +1,5 @@
 #include "platform/qt/qt_event_router.h"
 
-
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWheelEvent>
@@ -35,8 +34,7 @@ platform::MouseEvent mouseEvent(const QSinglePointEvent& event, Qt::MouseButtons
 
 }  // namespace
 
-QtEventRouter::QtEventRouter(QWidget& widget, platform::ControlEvents& events,
-                             std::function<void()> resized)
+QtEventRouter::QtEventRouter(QWidget& widget, platform::ControlEvents& events, std::function<void()> resized)
     : QObject(&widget), events_(events), resized_(std::move(resized)) {
     widget.setMouseTracking(true);
     widget.installEventFilter(this);
@@ -71,8 +69,8 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
             auto& mouse = static_cast<QMouseEvent&>(*event);
             // A handler may take the press elsewhere; only a release inside clicks.
             const bool left = mouse.button() == Qt::LeftButton;
-            const bool clicks = left && pressed_ && !doubleClicked_ &&
-                                widget->rect().contains(mouse.position().toPoint());
+            const bool clicks =
+                left && pressed_ && !doubleClicked_ && widget->rect().contains(mouse.position().toPoint());
             if (left) pressed_ = false;
             const QPointer<QtEventRouter> self(this);
             raiseEvent(events_.mouseUp, mouseEvent(mouse, mouse.button()));
@@ -87,8 +85,7 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Wheel: {
             auto& wheel = static_cast<QWheelEvent&>(*event);
-            raiseEvent(events_.mouseWheel, wheel.angleDelta().y(),
-                                                    mouseEvent(wheel, wheel.buttons()));
+            raiseEvent(events_.mouseWheel, wheel.angleDelta().y(), mouseEvent(wheel, wheel.buttons()));
             break;
         }
         case QEvent::Leave:

@@ -114,14 +114,10 @@ QtForm::QtForm(QtWebContext& web, QtOpenForms& openForms)
           return defaultProcedure(message, wParam, lParam);
       }),
       moveLoop_(new QtMoveLoop(form(), [this](std::uint32_t message, std::uintptr_t wParam,
-                                              std::intptr_t lParam) {
-          return sendMessage(message, wParam, lParam);
-      })),
+                                              std::intptr_t lParam) { return sendMessage(message, wParam, lParam); })),
       openForms_(openForms) {
     openForms_.opened();
-    form().closeRequested = [this] {
-        sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0);
-    };
+    form().closeRequested = [this] { sendMessage(platform::msg::SysCommand, platform::syscmd::Close, 0); };
     form().stateChanged = [this] { noticeWindowManagerState(); };
 }
 
@@ -137,16 +133,13 @@ std::string QtForm::caption() const { return toStdString(form().windowTitle()); 
 
 void QtForm::setCaption(const std::string& text) { form().setWindowTitle(toQString(text)); }
 
-void QtForm::setIcon(std::shared_ptr<platform::Picture> icon) {
-    form().setWindowIcon(icon ? iconOf(*icon) : QIcon());
-}
+void QtForm::setIcon(std::shared_ptr<platform::Picture> icon) { form().setWindowIcon(icon ? iconOf(*icon) : QIcon()); }
 
 void QtForm::setOwner(platform::Form* owner) {
     auto* ownerForm = dynamic_cast<QtForm*>(owner);
     form().winId();
     if (ownerForm) ownerForm->form().winId();
-    form().windowHandle()->setTransientParent(ownerForm ? ownerForm->form().windowHandle()
-                                                        : nullptr);
+    form().windowHandle()->setTransientParent(ownerForm ? ownerForm->form().windowHandle() : nullptr);
 }
 
 // Changing a window's flags hides it; a shown window is shown again.
@@ -202,8 +195,8 @@ void QtForm::applyState(platform::WindowState state) {
             break;
         case WindowState::Normal: {
             const bool minimized = state_ == WindowState::Minimized;
-            const bool zoomed = state_ == WindowState::Maximized ||
-                                (minimized && stateBeforeMinimize_ == WindowState::Maximized);
+            const bool zoomed =
+                state_ == WindowState::Maximized || (minimized && stateBeforeMinimize_ == WindowState::Maximized);
             // The resize handlers read the state the window is going to.
             state_ = WindowState::Normal;
             if (minimized) form().showNormal();
@@ -226,15 +219,13 @@ void QtForm::maximize() {
     sendMessage(platform::msg::GetMinMaxInfo, 0, reinterpret_cast<std::intptr_t>(&info));
     if (alive.expired()) return;
     state_ = platform::WindowState::Maximized;
-    setGeometry(platform::Rect::fromSize(info.maxPosition.x, info.maxPosition.y, info.maxSize.x,
-                                         info.maxSize.y));
+    setGeometry(platform::Rect::fromSize(info.maxPosition.x, info.maxPosition.y, info.maxSize.x, info.maxSize.y));
 }
 
 // Restoring a minimised window brings back the state it had before.
 void QtForm::restore() {
     using platform::WindowState;
-    const bool wasZoomed =
-        state_ == WindowState::Minimized && stateBeforeMinimize_ == WindowState::Maximized;
+    const bool wasZoomed = state_ == WindowState::Minimized && stateBeforeMinimize_ == WindowState::Maximized;
     setWindowState(wasZoomed ? WindowState::Maximized : WindowState::Normal);
 }
 
@@ -283,8 +274,7 @@ void QtForm::close() {
     sendMessage(platform::msg::Destroy, 0, 0);
     if (alive.expired() || closed_) return;
     // Capture held by any control of the window ends with it.
-    if (QWidget* grabber = QWidget::mouseGrabber();
-        grabber && (grabber == &form() || form().isAncestorOf(grabber))) {
+    if (QWidget* grabber = QWidget::mouseGrabber(); grabber && (grabber == &form() || form().isAncestorOf(grabber))) {
         grabber->releaseMouse();
     }
     setVisible(false);
@@ -299,8 +289,7 @@ platform::WindowProcedure QtForm::replaceProcedure(platform::WindowProcedure pro
     return std::exchange(procedure_, std::move(procedure));
 }
 
-std::intptr_t QtForm::sendMessage(std::uint32_t message, std::uintptr_t wParam,
-                                  std::intptr_t lParam) {
+std::intptr_t QtForm::sendMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     // A destroyed window gets no messages.
     if (closed_) return 0;
     // A procedure may replace itself while it runs.
@@ -308,8 +297,7 @@ std::intptr_t QtForm::sendMessage(std::uint32_t message, std::uintptr_t wParam,
     return current ? current(message, wParam, lParam) : 0;
 }
 
-std::intptr_t QtForm::defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
-                                       std::intptr_t) {
+std::intptr_t QtForm::defaultProcedure(std::uint32_t message, std::uintptr_t wParam, std::intptr_t) {
     switch (message) {
         case platform::msg::SysCommand:
             systemCommand(wParam);
@@ -325,15 +313,26 @@ std::intptr_t QtForm::defaultProcedure(std::uint32_t message, std::uintptr_t wPa
 void QtForm::systemCommand(std::uintptr_t command) {
     // The loops return when they end; the form may be gone by then.
     switch (command & kCommandMask) {
-        case platform::syscmd::Move: moveLoop_->run(); break;  // DragMove too: 0xF012 & 0xFFF0
+        case platform::syscmd::Move:
+            moveLoop_->run();
+            break;  // DragMove too: 0xF012 & 0xFFF0
         case platform::syscmd::Size:
             if (command & kEdgeMask) moveLoop_->run(command & kEdgeMask);
             break;
-        case platform::syscmd::Close: close(); break;
-        case platform::syscmd::Minimize: setWindowState(platform::WindowState::Minimized); break;
-        case platform::syscmd::Maximize: setWindowState(platform::WindowState::Maximized); break;
-        case platform::syscmd::Restore: restore(); break;
-        default: break;
+        case platform::syscmd::Close:
+            close();
+            break;
+        case platform::syscmd::Minimize:
+            setWindowState(platform::WindowState::Minimized);
+            break;
+        case platform::syscmd::Maximize:
+            setWindowState(platform::WindowState::Maximized);
+            break;
+        case platform::syscmd::Restore:
+            restore();
+            break;
+        default:
+            break;
     }
 }
 

@@ -46,16 +46,14 @@ public:
     void close() override;
 
     platform::WindowProcedure replaceProcedure(platform::WindowProcedure procedure) override;
-    std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::intptr_t sendMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
     // True from the close on, for the window's timers, which may outlive it.
     std::shared_ptr<const bool> closedFlag() const { return closedFlag_; }
 
 private:
     FormWidget& form() const;
-    std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam,
-                                   std::intptr_t lParam);
+    std::intptr_t defaultProcedure(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     void systemCommand(std::uintptr_t command);
     void applyState(platform::WindowState state);
     void maximize();

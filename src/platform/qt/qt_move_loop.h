@@ -40,7 +40,7 @@ private:
     platform::WindowProcedure send_;
     bool active_ = false;
     bool abandoned_ = false;
-    bool takingRelease_ = false;  // the release that ended the loop is on its way to a widget
+    bool takingRelease_ = false;    // the release that ended the loop is on its way to a widget
     QEventLoop* events_ = nullptr;  // the nested loop while one runs
     std::uintptr_t edge_ = 0;
     QPoint startCursor_;

@@ -8,7 +8,6 @@
 #include <QThread>
 #include <QTranslator>
 
-
 namespace fluvane::platform::qt {
 
 namespace {
@@ -37,7 +36,8 @@ void prepareBrowserEngine(bool sandboxPossible) {
     if (!sandboxPossible && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QByteArray flags = "--disable-background-networking --disable-component-update --disable-gpu --process-per-site";
-    if (qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " " + flags;
+    if (qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " " + flags;
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     // The engine's frames are drawn in memory already: Qt shows them as they
     // are instead of composing them again through OpenGL.

@@ -17,10 +17,14 @@ constexpr unsigned Message = 1, Icon = 2, Tip = 4, Balloon = 16;
 
 QSystemTrayIcon::MessageIcon balloonIcon(int icon) {
     switch (icon) {
-        case 1: return QSystemTrayIcon::Information;
-        case 2: return QSystemTrayIcon::Warning;
-        case 3: return QSystemTrayIcon::Critical;
-        default: return QSystemTrayIcon::NoIcon;
+        case 1:
+            return QSystemTrayIcon::Information;
+        case 2:
+            return QSystemTrayIcon::Warning;
+        case 3:
+            return QSystemTrayIcon::Critical;
+        default:
+            return QSystemTrayIcon::NoIcon;
     }
 }
 
@@ -29,10 +33,13 @@ QSystemTrayIcon::MessageIcon balloonIcon(int icon) {
 std::optional<std::intptr_t> trayMouseMessage(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-        case QSystemTrayIcon::DoubleClick: return platform::traymsg::LeftButtonUp;
-        case QSystemTrayIcon::Context: return platform::traymsg::RightButtonUp;
+        case QSystemTrayIcon::DoubleClick:
+            return platform::traymsg::LeftButtonUp;
+        case QSystemTrayIcon::Context:
+            return platform::traymsg::RightButtonUp;
         case QSystemTrayIcon::MiddleClick:
-        case QSystemTrayIcon::Unknown: return std::nullopt;
+        case QSystemTrayIcon::Unknown:
+            return std::nullopt;
     }
     return std::nullopt;
 }
@@ -71,8 +78,8 @@ bool QtTray::add(const platform::NotifyIconData& data) {
     entry.ownerAlive = owner->lifetime();
     const auto send = [this, key, icon](std::intptr_t mouseMessage) {
         const auto found = icons_.find(key);
-        if (found == icons_.end() || found->second.icon != icon ||
-            found->second.ownerAlive.expired() || found->second.callbackMessage == 0) {
+        if (found == icons_.end() || found->second.icon != icon || found->second.ownerAlive.expired() ||
+            found->second.callbackMessage == 0) {
             return;
         }
         key.first->sendMessage(found->second.callbackMessage, key.second, mouseMessage);
@@ -85,8 +92,9 @@ bool QtTray::add(const platform::NotifyIconData& data) {
             if (const auto mouseMessage = trayMouseMessage(reason)) send(*mouseMessage);
         },
         Qt::QueuedConnection);
-    connect(icon, &QSystemTrayIcon::messageClicked, this, [send] { send(platform::traymsg::BalloonClick); },
-            Qt::QueuedConnection);
+    connect(
+        icon, &QSystemTrayIcon::messageClicked, this, [send] { send(platform::traymsg::BalloonClick); },
+        Qt::QueuedConnection);
     // Its QPointer is already clear; a newer icon under the key stays.
     connect(icon, &QObject::destroyed, this, [this, key] {
         const auto found = icons_.find(key);

@@ -90,9 +90,8 @@ int largeIconSide() {
 
 }  // namespace
 
-QtUi::QtUi(const std::vector<std::string>& commandSchemes,
-           const std::filesystem::path& applicationDirectory, platform::Shell& shell,
-           const WebFolders& webFolders)
+QtUi::QtUi(const std::vector<std::string>& commandSchemes, const std::filesystem::path& applicationDirectory,
+           platform::Shell& shell, const WebFolders& webFolders)
     : web_(std::make_unique<QtWebContext>(commandSchemes, applicationDirectory, shell, webFolders)),
       tray_(std::make_unique<QtTray>()) {}
 
@@ -128,9 +127,7 @@ std::shared_ptr<platform::Picture> QtUi::resourcePicture(int id) {
     return pictureOf(image);
 }
 
-platform::Color QtUi::systemColor(int index) const {
-    return paletteColor(QApplication::palette(), index);
-}
+platform::Color QtUi::systemColor(int index) const { return paletteColor(QApplication::palette(), index); }
 
 platform::Size QtUi::screenSize() const {
     const QSize size = screen().geometry().size();
@@ -153,13 +150,11 @@ platform::Rect QtUi::taskbarRect() const {
 platform::Point QtUi::cursorPosition() const { return fromQPoint(QCursor::pos()); }
 
 platform::MessageBoxResult QtUi::messageBox(const std::string& title, const std::string& text,
-                                            platform::MessageBoxIcon icon,
-                                            platform::MessageBoxButtons buttons) {
+                                            platform::MessageBoxIcon icon, platform::MessageBoxButtons buttons) {
     using platform::MessageBoxButtons;
     using platform::MessageBoxResult;
-    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information,
-                                                   QMessageBox::Question, QMessageBox::Warning,
-                                                   QMessageBox::Critical};
+    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Question,
+                                                   QMessageBox::Warning, QMessageBox::Critical};
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     if (buttons == MessageBoxButtons::YesNo) standard = QMessageBox::Yes | QMessageBox::No;
     if (buttons == MessageBoxButtons::OkCancel) standard = QMessageBox::Ok | QMessageBox::Cancel;
@@ -167,19 +162,20 @@ platform::MessageBoxResult QtUi::messageBox(const std::string& title, const std:
     // The text may be the server's ("版本"): it shows as written, never as a link.
     box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
-        case QMessageBox::Yes: return MessageBoxResult::Yes;
-        case QMessageBox::No: return MessageBoxResult::No;
-        case QMessageBox::Cancel: return MessageBoxResult::Cancel;
+        case QMessageBox::Yes:
+            return MessageBoxResult::Yes;
+        case QMessageBox::No:
+            return MessageBoxResult::No;
+        case QMessageBox::Cancel:
+            return MessageBoxResult::Cancel;
         default:
-            return buttons == MessageBoxButtons::YesNo ? MessageBoxResult::No
-                                                       : buttons == MessageBoxButtons::OkCancel
-                                                             ? MessageBoxResult::Cancel
-                                                             : MessageBoxResult::Ok;
+            return buttons == MessageBoxButtons::YesNo      ? MessageBoxResult::No
+                   : buttons == MessageBoxButtons::OkCancel ? MessageBoxResult::Cancel
+                                                            : MessageBoxResult::Ok;
     }
 }
 
-int QtUi::popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
-                    platform::Point screen) {
+int QtUi::popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items, platform::Point screen) {
     auto* form = dynamic_cast<QtForm*>(&owner);
     QMenu menu(form ? form->widget() : nullptr);
     for (const platform::MenuItem& item : items) {
@@ -197,8 +193,7 @@ int QtUi::popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>
     return chosen ? chosen->data().toInt() : 0;
 }
 
-bool QtUi::notifyIcon(platform::NotifyIconOperation operation,
-                      const platform::NotifyIconData& data) {
+bool QtUi::notifyIcon(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) {
     return tray_->apply(operation, data);
 }
 

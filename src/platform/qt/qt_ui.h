@@ -21,9 +21,8 @@ class QtTray;
 // in `webFolders`, and open new windows the logic leaves alone through `shell`.
 class QtUi : public platform::Ui {
 public:
-    QtUi(const std::vector<std::string>& commandSchemes,
-         const std::filesystem::path& applicationDirectory, platform::Shell& shell,
-         const WebFolders& webFolders = {});
+    QtUi(const std::vector<std::string>& commandSchemes, const std::filesystem::path& applicationDirectory,
+         platform::Shell& shell, const WebFolders& webFolders = {});
     ~QtUi() override;
 
     // Starts the browser engine before the first pane needs it (QtWebContext::warmUp).
@@ -45,12 +44,9 @@ public:
     platform::Point cursorPosition() const override;
 
     platform::MessageBoxResult messageBox(const std::string& title, const std::string& text,
-                                          platform::MessageBoxIcon icon,
-                                          platform::MessageBoxButtons buttons) override;
-    int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
-                  platform::Point screen) override;
-    bool notifyIcon(platform::NotifyIconOperation operation,
-                    const platform::NotifyIconData& data) override;
+                                          platform::MessageBoxIcon icon, platform::MessageBoxButtons buttons) override;
+    int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items, platform::Point screen) override;
+    bool notifyIcon(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) override;
     bool trayAvailable() const override;
 
     void processEvents() override;

@@ -29,9 +29,7 @@ constexpr int kHttpCacheBytes = 200 * 1024 * 1024;
 class AbortingSchemeHandler : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
-    void requestStarted(QWebEngineUrlRequestJob* job) override {
-        job->fail(QWebEngineUrlRequestJob::RequestAborted);
-    }
+    void requestStarted(QWebEngineUrlRequestJob* job) override { job->fail(QWebEngineUrlRequestJob::RequestAborted); }
 };
 
 std::vector<std::string> withCancelScheme(std::vector<std::string> schemes) {
@@ -51,12 +49,11 @@ void QtWebContext::registerSchemes(const std::vector<std::string>& schemes) {
     }
 }
 
-QtWebContext::QtWebContext(const std::vector<std::string>& schemes,
-                           std::filesystem::path applicationDirectory, platform::Shell& shell,
-                           WebFolders folders)
+QtWebContext::QtWebContext(const std::vector<std::string>& schemes, std::filesystem::path applicationDirectory,
+                           platform::Shell& shell, WebFolders folders)
     : folders_(std::move(folders)),
-      reportPrefix_(QStringLiteral("fluvane-document-") +
-                    QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char(':')),
+      reportPrefix_(QStringLiteral("fluvane-document-") + QUuid::createUuid().toString(QUuid::WithoutBraces) +
+                    QLatin1Char(':')),
       schemes_(schemes),
       applicationDirectory_(std::move(applicationDirectory)),
       shell_(shell) {}
@@ -101,7 +98,8 @@ QWebEngineProfile& QtWebContext::profile() {
         profile_->installUrlSchemeHandler(QByteArray::fromStdString(name), handler);
     }
     profile_->scripts()->insert(documentReportingScript(reportPrefix_));
-    interceptor_ = std::make_unique<RequestInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); });
+    interceptor_ =
+        std::make_unique<RequestInterceptor>([this](QWebEngineUrlRequestInfo& info) { interceptRequest(info); });
     profile_->setUrlRequestInterceptor(interceptor_.get());
     return *profile_;
 }
@@ -149,15 +147,14 @@ shared::NavigationVerdict QtWebContext::judge(std::string_view url) const {
 }
 
 QUrl QtWebContext::stoppedPage(const QUrl& page) const {
-    QUrl stopped = QUrl::fromLocalFile(QString::fromStdString((applicationDirectory_ / "zelskin" / "html" / "stopped.html").string()));
+    QUrl stopped = QUrl::fromLocalFile(
+        QString::fromStdString((applicationDirectory_ / "zelskin" / "html" / "stopped.html").string()));
     stopped.setFragment(QString::fromLatin1(QUrl::toPercentEncoding(page.toString(QUrl::FullyEncoded))));
     return stopped;
 }
 
 QUrl QtWebContext::cancelMark() { return QUrl(QString::fromLatin1(kCancelScheme) + QLatin1Char(':')); }
 
-bool QtWebContext::isCancelMark(const QUrl& url) {
-    return url.scheme() == QLatin1String(kCancelScheme);
-}
+bool QtWebContext::isCancelMark(const QUrl& url) { return url.scheme() == QLatin1String(kCancelScheme); }
 
 }  // namespace fluvane::platform::qt

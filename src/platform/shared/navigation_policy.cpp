@@ -13,9 +13,7 @@ namespace fs = std::filesystem;
 
 bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool isSchemeCharacter(char c) {
-    return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
+bool isSchemeCharacter(char c) { return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'; }
 
 // The URL as the engine parses it: without surrounding spaces and control
 // characters, and without tabs and line breaks anywhere.
@@ -83,8 +81,7 @@ std::optional<std::string> filePathOf(std::string_view afterScheme) {
 }
 
 bool inside(const fs::path& file, const fs::path& directory) {
-    return std::mismatch(directory.begin(), directory.end(), file.begin(), file.end()).first ==
-           directory.end();
+    return std::mismatch(directory.begin(), directory.end(), file.begin(), file.end()).first == directory.end();
 }
 
 // The pages the client ships: the folder of its own pages and the loading

@@ -25,8 +25,7 @@ enum class NavigationVerdict {
 // (inside zelskin/html, or app/loading.html) both by its text (".." and
 // percent escapes resolved) and on disk (symbolic links followed).
 // `commandSchemes` are scheme names without "://".
-NavigationVerdict judgeNavigation(std::string_view url,
-                                  const std::filesystem::path& applicationDirectory,
+NavigationVerdict judgeNavigation(std::string_view url, const std::filesystem::path& applicationDirectory,
                                   const std::vector<std::string>& commandSchemes);
 
 }  // namespace fluvane::platform::shared

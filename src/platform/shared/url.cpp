@@ -51,7 +51,9 @@ bool isWebUrl(std::string_view url) {
     }
     // Browsers read a backslash in an http address as a slash.
     const std::string_view authority = rest.substr(0, rest.find_first_of("/?#\\"));
-    if (std::any_of(authority.begin(), authority.end(), [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; })) return false;
+    if (std::any_of(authority.begin(), authority.end(),
+                    [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }))
+        return false;
     const std::size_t at = authority.rfind('@');
     const std::string_view host = at == std::string_view::npos ? authority : authority.substr(at + 1);
     if (host.starts_with('[')) {

@@ -4,8 +4,7 @@
 
 namespace fluvane::platform::shared::utf8 {
 
-std::size_t sequenceAt(std::string_view text, std::size_t at, char32_t& code)
-{
+std::size_t sequenceAt(std::string_view text, std::size_t at, char32_t& code) {
     const auto lead = static_cast<unsigned char>(text[at]);
     code = lead;
     if (lead < 0x80) return 1;
@@ -23,8 +22,7 @@ std::size_t sequenceAt(std::string_view text, std::size_t at, char32_t& code)
     return length;
 }
 
-void append(std::string& out, char32_t code)
-{
+void append(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -42,8 +40,7 @@ void append(std::string& out, char32_t code)
     }
 }
 
-std::string_view prefix(std::string_view text, std::size_t maxBytes)
-{
+std::string_view prefix(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     std::size_t cut = 0;
     for (char32_t code = 0; cut < text.size();) {
@@ -54,8 +51,7 @@ std::string_view prefix(std::string_view text, std::size_t maxBytes)
     return text.substr(0, cut);
 }
 
-std::string repaired(std::string_view text)
-{
+std::string repaired(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {

@@ -39,8 +39,7 @@ bool SimBrowser::raiseBeforeNavigate(const std::string& url, const platform::Nav
     return false;
 }
 
-void SimBrowser::requestNewWindow(const std::string& url, bool userGesture,
-                                  const platform::NavigationSource& source) {
+void SimBrowser::requestNewWindow(const std::string& url, bool userGesture, const platform::NavigationSource& source) {
     if (!userGesture) return;
     const std::weak_ptr<int> alive = lifetime_;
     if (raiseNewWindow2() || alive.expired()) return;

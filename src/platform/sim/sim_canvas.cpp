@@ -15,16 +15,13 @@ void SimCanvas::stretch(const platform::Picture& picture, Rect source, Rect dest
     operations_.push_back(draw::Stretch{originOf(picture), source, destination});
 }
 
-void SimCanvas::copyTransparent(const platform::Picture& picture, Rect source, Point destination,
-                                Color key) {
+void SimCanvas::copyTransparent(const platform::Picture& picture, Rect source, Point destination, Color key) {
     operations_.push_back(draw::CopyTransparent{originOf(picture), source, destination, key});
 }
 
 void SimCanvas::fill(Rect area, Color color) { operations_.push_back(draw::Fill{area, color}); }
 
-void SimCanvas::line(Point from, Point to, Color color) {
-    operations_.push_back(draw::Line{from, to, color});
-}
+void SimCanvas::line(Point from, Point to, Color color) { operations_.push_back(draw::Line{from, to, color}); }
 
 void SimCanvas::text(const std::string& utf8, Rect box, bool centreVertically) {
     operations_.push_back(draw::Text{utf8, box, centreVertically, font_, textColor_});

@@ -93,8 +93,7 @@ public:
     Size size() const override { return size_(); }
     void copy(const platform::Picture& picture, Rect source, Point destination) override;
     void stretch(const platform::Picture& picture, Rect source, Rect destination) override;
-    void copyTransparent(const platform::Picture& picture, Rect source, Point destination,
-                         Color key) override;
+    void copyTransparent(const platform::Picture& picture, Rect source, Point destination, Color key) override;
     void fill(Rect area, Color color) override;
     void line(Point from, Point to, Color color) override;
     void setFont(const platform::Font& font) override { font_ = font; }

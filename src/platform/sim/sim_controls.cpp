@@ -5,8 +5,7 @@
 
 namespace fluvane::platform::sim {
 
-SimNode::SimNode(SimUi& ui, SimNode* parent, Kind kind)
-    : ui_(ui), parent_(parent), kind_(kind), zOrder_(++ui.lastZ_) {}
+SimNode::SimNode(SimUi& ui, SimNode* parent, Kind kind) : ui_(ui), parent_(parent), kind_(kind), zOrder_(++ui.lastZ_) {}
 
 SimNode::~SimNode() {
     if (ui_.capture_ == this) ui_.capture_ = nullptr;

@@ -100,21 +100,27 @@ std::intptr_t SimForm::defaultProcedure(std::uint32_t message, std::uintptr_t wP
 void SimForm::sysCommand(std::uintptr_t command) {
     // As on Windows, the low four bits belong to the system.
     switch (command & 0xFFF0) {
-    case syscmd::Close: close(); break;
-    case syscmd::Minimize: setWindowState(WindowState::Minimized); break;
-    case syscmd::Maximize: setWindowState(WindowState::Maximized); break;
-    case syscmd::Restore:
-        // A minimised window goes back to what it was before.
-        setWindowState(state_ == WindowState::Minimized && zoomed_ ? WindowState::Maximized
-                                                                   : WindowState::Normal);
-        break;
-    case syscmd::Move:  // DragMove shares it: 0xF012 & 0xFFF0
-        systemLoop(0);
-        break;
-    case syscmd::Size:
-        if (command & 0xF) systemLoop(command & 0xF);
-        break;
-    default: break;
+        case syscmd::Close:
+            close();
+            break;
+        case syscmd::Minimize:
+            setWindowState(WindowState::Minimized);
+            break;
+        case syscmd::Maximize:
+            setWindowState(WindowState::Maximized);
+            break;
+        case syscmd::Restore:
+            // A minimised window goes back to what it was before.
+            setWindowState(state_ == WindowState::Minimized && zoomed_ ? WindowState::Maximized : WindowState::Normal);
+            break;
+        case syscmd::Move:  // DragMove shares it: 0xF012 & 0xFFF0
+            systemLoop(0);
+            break;
+        case syscmd::Size:
+            if (command & 0xF) systemLoop(command & 0xF);
+            break;
+        default:
+            break;
     }
 }
 

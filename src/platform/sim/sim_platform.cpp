@@ -4,8 +4,7 @@ namespace fluvane::platform::sim {
 
 SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
                          const std::filesystem::path& applicationDirectory,
-                         const std::vector<std::string>& commandSchemes, std::string portalUrl,
-                         std::string checkUrl)
+                         const std::vector<std::string>& commandSchemes, std::string portalUrl, std::string checkUrl)
     : profile_(profile),
       codePage_(codePage),
       portalUrl_(std::move(portalUrl)),
@@ -16,8 +15,8 @@ SimPlatform::SimPlatform(platform::Profile& profile, platform::CodePage& codePag
       shell_(applicationDirectory / "Desktop") {}
 
 platform::Platform SimPlatform::platform() {
-    return {ui_,          profile_,         codePage_,  network_, processes_, shell_, files_,
-            application_, instanceChannel_, portalUrl_, checkUrl_};
+    return {ui_,    profile_,     codePage_,        network_,   processes_, shell_,
+            files_, application_, instanceChannel_, portalUrl_, checkUrl_};
 }
 
 }  // namespace fluvane::platform::sim

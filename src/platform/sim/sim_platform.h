@@ -30,8 +30,7 @@ public:
     // directory's files as local pages and `commandSchemes` (names without
     // "://") as commands, and open new windows through shell().
     SimPlatform(platform::Profile& profile, platform::CodePage& codePage,
-                const std::filesystem::path& applicationDirectory,
-                const std::vector<std::string>& commandSchemes,
+                const std::filesystem::path& applicationDirectory, const std::vector<std::string>& commandSchemes,
                 std::string portalUrl = "http://127.0.0.1:8090", std::string checkUrl = {});
 
     platform::Platform platform();

@@ -67,9 +67,7 @@ public:
 
     std::int64_t addProcess(const std::string& imageName);
     // Starting exactly this program adds a process of that image.
-    void setSpawns(const std::filesystem::path& program, const std::string& imageName) {
-        spawns_[program] = imageName;
-    }
+    void setSpawns(const std::filesystem::path& program, const std::string& imageName) { spawns_[program] = imageName; }
     // Starting exactly this program fails.
     void setFailsToStart(const std::filesystem::path& program) { failing_.insert(program); }
     void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
@@ -141,7 +139,9 @@ public:
     explicit SimApplication(std::filesystem::path directory) : directory_(std::move(directory)) {}
 
     std::filesystem::path directory() const override { return directory_; }
-    std::filesystem::path dataDirectory() const override { return dataDirectory_.empty() ? directory_ : dataDirectory_; }
+    std::filesystem::path dataDirectory() const override {
+        return dataDirectory_.empty() ? directory_ : dataDirectory_;
+    }
     void setDataDirectory(std::filesystem::path directory) { dataDirectory_ = std::move(directory); }
     std::filesystem::path executable() const override { return directory_ / "fluvane"; }
     std::vector<std::string> arguments() const override { return arguments_; }

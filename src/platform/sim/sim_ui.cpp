@@ -51,10 +51,9 @@ std::optional<Size> imageSize(const std::string& bytes) {
 
 // The Windows 7 defaults, COLOR_SCROLLBAR (0) to COLOR_MENUBAR (30), as 0xRRGGBB.
 constexpr std::array<std::uint32_t, 31> defaultSystemColors{
-    0xC8C8C8, 0x000000, 0x99B4D1, 0xBFCDDB, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000,
-    0x000000, 0x000000, 0xB4B4B4, 0xF4F7FC, 0xABABAB, 0x3399FF, 0xFFFFFF, 0xF0F0F0,
-    0xA0A0A0, 0x6D6D6D, 0x000000, 0x434E54, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
-    0xFFFFE1, 0x000000, 0x0066CC, 0xB9D1EA, 0xD7E4F2, 0x3399FF, 0xF0F0F0};
+    0xC8C8C8, 0x000000, 0x99B4D1, 0xBFCDDB, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0x000000, 0xB4B4B4,
+    0xF4F7FC, 0xABABAB, 0x3399FF, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x434E54, 0xFFFFFF, 0x696969,
+    0xE3E3E3, 0x000000, 0xFFFFE1, 0x000000, 0x0066CC, 0xB9D1EA, 0xD7E4F2, 0x3399FF, 0xF0F0F0};
 
 }  // namespace
 
@@ -104,8 +103,7 @@ Color SimUi::systemColor(int index) const {
 }
 
 platform::MessageBoxResult SimUi::messageBox(const std::string& title, const std::string& text,
-                                             platform::MessageBoxIcon icon,
-                                             platform::MessageBoxButtons buttons) {
+                                             platform::MessageBoxIcon icon, platform::MessageBoxButtons buttons) {
     using platform::MessageBoxButtons;
     using platform::MessageBoxResult;
     MessageBoxResult result = buttons == MessageBoxButtons::Ok      ? MessageBoxResult::Ok

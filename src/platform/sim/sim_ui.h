@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/browser.h"
-#include "platform/ui.h"
 #include "platform/sim/sim_browser.h"
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_controls.h"
+#include "platform/ui.h"
 
 #include <deque>
 #include <filesystem>
@@ -78,10 +78,8 @@ public:
     Rect taskbarRect() const override { return taskbarRect_; }
     Point cursorPosition() const override { return cursorPosition_; }
     platform::MessageBoxResult messageBox(const std::string& title, const std::string& text,
-                                          platform::MessageBoxIcon icon,
-                                          platform::MessageBoxButtons buttons) override;
-    int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items,
-                  Point screen) override;
+                                          platform::MessageBoxIcon icon, platform::MessageBoxButtons buttons) override;
+    int popupMenu(platform::Form& owner, const std::vector<platform::MenuItem>& items, Point screen) override;
     bool notifyIcon(platform::NotifyIconOperation operation, const platform::NotifyIconData& data) override;
     bool trayAvailable() const override { return trayAvailable_; }
     // Pending paints, then timers already due (each once), then the paints they caused.
