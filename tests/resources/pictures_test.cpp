@@ -2,9 +2,11 @@
 // from them: sizes, cell counts, and button cells that look different.
 #include "fluvane_resources.h"
 
+// jpeglib.h needs FILE declared before it.
+#include <cstdio>
+
 #include <jpeglib.h>
 #include <png.h>
-#include <cstdio>
 
 #include <gtest/gtest.h>
 
