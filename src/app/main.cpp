@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,7 +116,9 @@ int main(int argc, char** argv) {
     // thread. The start-up window downloads the server configuration 100 ms
     // after its load and then waits 300 ms more for nothing: the engine starts
     // in that wait (this timer falls due just after the download's), so the
-    // main window's panes find it running.
-    QTimer::singleShot(kStartUpDownloadMs, Qt::PreciseTimer, &app, [&ui] { ui.warmUpBrowser(); });
+    // main window's panes find it running, and the skin's pictures are read
+    // then, not when the main window loads.
+    const std::filesystem::path skinFolder = application.directory() / "zelskin" / "skin";
+    QTimer::singleShot(kStartUpDownloadMs, Qt::PreciseTimer, &app, [&ui, skinFolder] { ui.warmUp(skinFolder); });
     return app.exec();
 }

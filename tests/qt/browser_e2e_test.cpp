@@ -3,6 +3,7 @@
 #include "mainwindow/command_url.h"
 #include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_form.h"
+#include "platform/qt/qt_process_setup.h"
 #include "platform/qt/qt_ui.h"
 #include "portal_process.h"
 #include "qt_test_application.h"
@@ -258,6 +259,20 @@ TEST_F(BrowserPaneTest, SnapshotHoldsTheTitleAndLinksInDocumentOrder) {
         }
     }
     EXPECT_EQ(pane->locationUrl(), portal->base() + "/tcab/");
+}
+
+// Nothing here draws with OpenGL: the engine shows its pages with no
+// graphics driver in the process, and the programs the client starts choose
+// their own.
+TEST_F(BrowserPaneTest, PagesShowWithoutAGraphicsDriverInTheProcess) {
+    load(portal->base() + "/tcab/");
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_FALSE(mapped.contains("_dri.so")) << "a graphics driver is loaded";
+    EXPECT_FALSE(mapped.contains("libGLX_mesa")) << "Mesa's GLX is loaded";
+    completeDesktopSetup(*QCoreApplication::instance());
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"));
 }
 
 // The pane's own refusals are the contract suite's; here pages and frames ask.

@@ -1,9 +1,14 @@
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_picture_read_ahead.h"
 #include "qt_test_application.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
 
 namespace fluvane::platform::qt {
 namespace {
@@ -29,6 +34,13 @@ Color pixel(const QtBuffer& buffer, int x, int y) {
 }
 
 Color source(int x, int y) { return Color::rgb(10 + x, 20 + y, 7); }
+
+// A picture file of `width` × two thirds of it, its red the width.
+void writePicture(const QTemporaryDir& dir, const char* name, int width) {
+    QImage image(width, 2 * width / 3, QImage::Format_RGB32);
+    image.fill(qRgb(width, 0, 0));
+    ASSERT_TRUE(image.save(dir.filePath(QLatin1String(name)), "PNG"));
+}
 
 class QtCanvasTest : public ::testing::Test {
 protected:
@@ -224,11 +236,7 @@ TEST_F(QtCanvasTest, AtScaleTwoFillsLinesAndTextCoverTheLogicsPixels) {
 // the size; otherwise the plain file, whatever its name says.
 TEST_F(QtCanvasTest, AFilesTwinAtTwiceTheSizeIsReadAtScaleTwo) {
     QTemporaryDir dir;
-    auto write = [&](const char* name, int width) {
-        QImage image(width, 2 * width / 3, QImage::Format_RGB32);
-        image.fill(qRgb(width, 0, 0));
-        ASSERT_TRUE(image.save(dir.filePath(QLatin1String(name)), "PNG"));
-    };
+    const auto write = [&](const char* name, int width) { writePicture(dir, name, width); };
     write("twin.png", 3);
     write("twin@2x.png", 6);
     write("odd.png", 3);
@@ -254,6 +262,32 @@ TEST_F(QtCanvasTest, AFilesTwinAtTwiceTheSizeIsReadAtScaleTwo) {
     const QImage bitmap = resourceImage(302, 2);
     EXPECT_EQ(bitmap.size(), resourceImage(302).size() * 2);
     EXPECT_EQ(logicalSize(bitmap), logicalSize(resourceImage(302)));
+}
+
+// Read ahead, a picture is handed out once, at the scale it was read for and
+// while its file is unchanged; twins are not pictures of their own, and the
+// first picture asked that was not read ahead lets the rest go.
+TEST_F(QtCanvasTest, PicturesReadAheadAreHandedOutOnceWhileTheirFilesAreUnchanged) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.png", "b.png", "c.png", "d.png"}) writePicture(dir, name, 3);
+    writePicture(dir, "a@2x.png", 6);
+    const auto file = [&](const char* name) {
+        return std::filesystem::path(dir.filePath(QLatin1String(name)).toStdString());
+    };
+    PictureReadAhead ahead;
+    ahead.read(dir.path().toStdString(), 2);
+    std::filesystem::last_write_time(file("c.png"),
+                                     std::filesystem::last_write_time(file("c.png")) + std::chrono::seconds(1));
+
+    const std::optional<QImage> a = ahead.take(file("a.png"), 2);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->width(), 6);
+    EXPECT_EQ(a->devicePixelRatio(), 2);
+    EXPECT_FALSE(ahead.take(file("a.png"), 2)) << "handed out twice";
+    EXPECT_FALSE(ahead.take(file("b.png"), 1)) << "read for another scale";
+    EXPECT_FALSE(ahead.take(file("c.png"), 2)) << "written since";
+    EXPECT_FALSE(ahead.take(file("a@2x.png"), 2)) << "a twin read as a picture";
+    EXPECT_FALSE(ahead.take(file("d.png"), 2)) << "kept after a picture not read ahead";
 }
 
 }  // namespace

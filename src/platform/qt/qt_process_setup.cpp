@@ -8,15 +8,33 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <vector>
+
 namespace fluvane::platform::qt {
 
 namespace {
 
 bool isSet(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
 
-// The platform chosen here is for the application object alone: the programs
-// this one starts choose their own.
-bool platformChosenHere = false;
+// What is set here is for the application object alone: the programs this
+// one starts choose their own.
+std::vector<const char*> setForTheApplicationObject;
+
+void setForTheApplicationObjectOnly(const char* name, const QByteArray& value) {
+    qputenv(name, value);
+    setForTheApplicationObject.push_back(name);
+}
+
+// The engine's library asks for an OpenGL context while the application
+// object starts, though nothing here draws with OpenGL. Without Qt's GL
+// support that request fails at once, as expected, instead of loading the
+// graphics driver (about 70 ms of every start); only its warning is dropped.
+QtMessageHandler handlerBefore = nullptr;
+
+void dropTheExpectedOpenGLWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(u"QXcbIntegration: Cannot create platform OpenGL context")) return;
+    if (handlerBefore) handlerBefore(type, context, message);
+}
 
 void loadQtTranslations(QCoreApplication& application) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -42,12 +60,15 @@ void prepareBrowserEngine(bool sandboxPossible) {
     // The engine's frames are drawn in memory already: Qt shows them as they
     // are instead of composing them again through OpenGL.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
+        setForTheApplicationObjectOnly("QT_XCB_GL_INTEGRATION", "none");
+        handlerBefore = qInstallMessageHandler(dropTheExpectedOpenGLWarning);
+    }
 }
 
 void preferX11OnWayland() {
     if (!isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return;
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-    platformChosenHere = true;
+    setForTheApplicationObjectOnly("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 void endEventLoop(int exitCode) {
@@ -61,8 +82,10 @@ void endEventLoop(int exitCode) {
 
 void completeDesktopSetup(QCoreApplication& application) {
     loadQtTranslations(application);
-    if (platformChosenHere) qunsetenv("QT_QPA_PLATFORM");
-    platformChosenHere = false;
+    for (const char* name : setForTheApplicationObject) qunsetenv(name);
+    setForTheApplicationObject.clear();
+    if (handlerBefore) qInstallMessageHandler(handlerBefore);
+    handlerBefore = nullptr;
 }
 
 }  // namespace fluvane::platform::qt

@@ -9,10 +9,12 @@ namespace fluvane::platform::qt {
 // exists, the last once it does.
 
 // The browser engine reads its switches when it starts: without
-// `sandboxPossible` (as the superuser) it runs unsandboxed; it is not to contact anything but the pages it is asked
-// for; it draws without the graphics card, and so does Qt when it shows the
-// engine's frames; and the pages of one site share one renderer process.
-// Switches the user gave in QTWEBENGINE_CHROMIUM_FLAGS stay.
+// `sandboxPossible` (as the superuser) it runs unsandboxed; it is not to
+// contact anything but the pages it is asked for; it draws without the
+// graphics card, and so does Qt when it shows the engine's frames, loading no
+// OpenGL driver at all; and the pages of one site share one renderer process.
+// Switches the user gave in QTWEBENGINE_CHROMIUM_FLAGS or
+// QT_XCB_GL_INTEGRATION stay.
 void prepareBrowserEngine(bool sandboxPossible);
 
 // On a Wayland session the compositor places windows itself and tells no

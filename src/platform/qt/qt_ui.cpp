@@ -97,7 +97,10 @@ QtUi::QtUi(const std::vector<std::string>& commandSchemes, const std::filesystem
 
 QtUi::~QtUi() = default;
 
-void QtUi::warmUpBrowser() { web_->warmUp(); }
+void QtUi::warmUp(const std::filesystem::path& pictureFolder) {
+    web_->warmUp();
+    readAhead_.read(pictureFolder, screenScale());
+}
 
 std::unique_ptr<platform::Form> QtUi::createForm() { return std::make_unique<QtForm>(*web_, openForms_); }
 
@@ -113,7 +116,9 @@ std::unique_ptr<platform::Buffer> QtUi::createBuffer(platform::Size size) {
 }
 
 std::shared_ptr<platform::Picture> QtUi::loadPicture(const std::filesystem::path& file) {
-    return pictureOf(readPictureFile(file, screenScale()));
+    const int scale = screenScale();
+    std::optional<QImage> readBefore = readAhead_.take(file, scale);
+    return pictureOf(readBefore ? std::move(*readBefore) : readPictureFile(file, scale));
 }
 
 // The logic sees the standard large size; windows and the tray get them all.

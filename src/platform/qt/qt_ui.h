@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/qt_form.h"
+#include "platform/qt/qt_picture_read_ahead.h"
 #include "platform/qt/qt_web_context.h"
 #include "platform/services.h"
 #include "platform/ui.h"
@@ -25,8 +26,10 @@ public:
          platform::Shell& shell, const WebFolders& webFolders = {});
     ~QtUi() override;
 
-    // Starts the browser engine before the first pane needs it (QtWebContext::warmUp).
-    void warmUpBrowser();
+    // While the start-up waits: starts the browser engine before the first
+    // pane needs it (QtWebContext::warmUp) and reads the pictures of
+    // `pictureFolder` before the first window loads them.
+    void warmUp(const std::filesystem::path& pictureFolder);
 
     std::unique_ptr<platform::Form> createForm() override;
     std::unique_ptr<platform::Timer> createTimer() override;
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<QtWebContext> web_;
     QtOpenForms openForms_;
     std::unique_ptr<QtTray> tray_;
+    PictureReadAhead readAhead_;
 };
 
 }  // namespace fluvane::platform::qt
