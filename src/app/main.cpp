@@ -2,6 +2,7 @@
 // services and the portable logic, joined here and nowhere else.
 #include "client/client.h"
 #include "mainwindow/command_schemes.h"
+#include "mainwindow/main_window.h"
 #include "platform/platform.h"
 #include "platform/posix/curl_network.h"
 #include "platform/posix/posix_application.h"
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     // in that wait (this timer falls due just after the download's), so the
     // main window's panes find it running, and the skin's pictures are read
     // then, not when the main window loads.
-    const std::filesystem::path skinFolder = application.directory() / "zelskin" / "skin";
-    QTimer::singleShot(kStartUpDownloadMs, Qt::PreciseTimer, &app, [&ui, skinFolder] { ui.warmUp(skinFolder); });
+    const std::filesystem::path skin = mainwindow::skinFolder(application.directory());
+    QTimer::singleShot(kStartUpDownloadMs, Qt::PreciseTimer, &app, [&ui, skin] { ui.warmUp(skin); });
     return app.exec();
 }

@@ -49,8 +49,9 @@ bool Form1::LoadSkin() {
                                           {"menu.jpg", cai, nullptr},
                                           {"tv.jpg", tv, nullptr}}};
     const std::filesystem::path zelskin = platform_.application.directory() / "zelskin";
+    const std::filesystem::path skin = skinFolder(platform_.application.directory());
     for (const Holder& holder : holders) {
-        const std::filesystem::path file = zelskin / "skin" / holder.file;
+        const std::filesystem::path file = skin / holder.file;
         auto picture = platform_.ui.loadPicture(file);
         if (!picture) {
             endIncompleteInstallation(platform_, file);

@@ -66,4 +66,9 @@ public:
 // The main window, created and loaded.
 std::unique_ptr<MainWindow> loadMainWindow(platform::Platform& platform, SecondaryWindows& windows);
 
+// The folder whose pictures the main window's skin is drawn from.
+inline std::filesystem::path skinFolder(const std::filesystem::path& applicationDirectory) {
+    return applicationDirectory / "zelskin" / "skin";
+}
+
 }  // namespace fluvane::mainwindow
