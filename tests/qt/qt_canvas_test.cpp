@@ -265,11 +265,12 @@ TEST_F(QtCanvasTest, AFilesTwinAtTwiceTheSizeIsReadAtScaleTwo) {
 }
 
 // Read ahead, a picture is handed out once, at the scale it was read for and
-// while its file is unchanged; twins are not pictures of their own, and the
+// while its file is unchanged; twins beside a plain file are not pictures of
+// their own, and the
 // first picture asked that was not read ahead lets the rest go.
 TEST_F(QtCanvasTest, PicturesReadAheadAreHandedOutOnceWhileTheirFilesAreUnchanged) {
     QTemporaryDir dir;
-    for (const char* name : {"a.png", "b.png", "c.png", "d.png"}) writePicture(dir, name, 3);
+    for (const char* name : {"a.png", "b.png", "c.png", "d.png", "e@2x.png"}) writePicture(dir, name, 3);
     writePicture(dir, "a@2x.png", 6);
     const auto file = [&](const char* name) {
         return std::filesystem::path(dir.filePath(QLatin1String(name)).toStdString());
@@ -284,6 +285,7 @@ TEST_F(QtCanvasTest, PicturesReadAheadAreHandedOutOnceWhileTheirFilesAreUnchange
     EXPECT_EQ(a->width(), 6);
     EXPECT_EQ(a->devicePixelRatio(), 2);
     EXPECT_FALSE(ahead.take(file("a.png"), 2)) << "handed out twice";
+    EXPECT_TRUE(ahead.take(file("e@2x.png"), 2)) << "a picture named like a twin, alone, not read, or all let go";
     EXPECT_FALSE(ahead.take(file("b.png"), 1)) << "read for another scale";
     EXPECT_FALSE(ahead.take(file("c.png"), 2)) << "written since";
     EXPECT_FALSE(ahead.take(file("a@2x.png"), 2)) << "a twin read as a picture";

@@ -4,15 +4,20 @@
 
 #include <regex>
 #include <system_error>
+#include <utility>
 
 namespace fluvane::platform::qt {
 
 namespace {
 
-// "bj@2x.jpg" is the twin of "bj.jpg".
+// "bj@2x.jpg" beside "bj.jpg" is its twin; alone, it is a picture of its own.
 bool isTwin(const std::filesystem::path& file) {
-    static const std::regex twin(".*@[0-9]+x");
-    return std::regex_match(file.stem().string(), twin);
+    static const std::regex twin("(.*)@[0-9]+x");
+    std::smatch plain;
+    const std::string stem = file.stem().string();
+    std::error_code error;
+    return std::regex_match(stem, plain, twin) &&
+           std::filesystem::exists(file.parent_path() / (plain[1].str() + file.extension().string()), error);
 }
 
 std::optional<std::filesystem::file_time_type> writtenAt(const std::filesystem::path& file) {
@@ -41,10 +46,12 @@ std::optional<QImage> PictureReadAhead::take(const std::filesystem::path& file, 
         pictures_.clear();
         return std::nullopt;
     }
-    Picture picture = std::move(found->second);
-    pictures_.erase(found);
-    if (picture.scale != scale || writtenAt(file) != picture.written) return std::nullopt;
-    return std::move(picture.image);
+    // The entry stays, emptied: a second load of the same file is no sign
+    // that the window has loaded.
+    Picture& picture = found->second;
+    QImage image = std::exchange(picture.image, QImage());
+    if (image.isNull() || picture.scale != scale || writtenAt(file) != picture.written) return std::nullopt;
+    return image;
 }
 
 }  // namespace fluvane::platform::qt

@@ -15,8 +15,9 @@ namespace fluvane::platform::qt {
 // loaded by then.
 class PictureReadAhead {
 public:
-    // Reads every picture file of `folder` (not the twins drawn at other
-    // scales, which readPictureFile takes itself) as readPictureFile would at `scale`.
+    // Reads every picture file of `folder` (not the twins beside them drawn at
+    // other scales, which readPictureFile takes itself) as readPictureFile
+    // would at `scale`.
     void read(const std::filesystem::path& folder, int scale);
 
     // The picture of `file` at `scale` as read ahead, if it was and the file
